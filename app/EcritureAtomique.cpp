@@ -1,0 +1,62 @@
+#include "app/EcritureAtomique.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString MessageSysteme(int numero) { return QString::fromLocal8Bit(std::strerror(numero)); }
+
+bool ToutEcrire(int fd, const QByteArray& octets) {
+    const char* p = octets.constData();
+    qsizetype reste = octets.size();
+    while (reste > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(reste));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        reste -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+QString EcrireFichierAtomique(const QString& chemin, const QByteArray& octets) {
+    const QByteArray cible = QFile::encodeName(chemin);
+    QByteArray modele = QFile::encodeName(QFileInfo(chemin).absolutePath()) + "/." +
+                        QFile::encodeName(QFileInfo(chemin).fileName()) + ".XXXXXX";
+    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
+    if (fd < 0)
+        return MessageSysteme(errno);
+
+    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    struct stat ancien {};
+    if (::stat(cible.constData(), &ancien) == 0) {
+        ::fchmod(fd, ancien.st_mode & 07777);
+    } else {
+        const mode_t masque = ::umask(0);
+        ::umask(masque);
+        ::fchmod(fd, 0666 & ~masque);
+    }
+
+    int erreur = 0;
+    if (!ToutEcrire(fd, octets) || ::fsync(fd) != 0)
+        erreur = errno;
+    if (::close(fd) != 0 && erreur == 0)
+        erreur = errno;
+    if (erreur == 0 && ::rename(modele.constData(), cible.constData()) != 0)
+        erreur = errno;
+    if (erreur != 0) {
+        ::unlink(modele.constData());
+        return MessageSysteme(erreur);
+    }
+    return {};
+}

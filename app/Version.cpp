@@ -1,0 +1,3 @@
+#include "app/Version.h"
+
+QString LireVersionFichier() { return QStringLiteral(LETTROVA_VERSION); }

@@ -1,0 +1,18 @@
+#include "app/VerrouInstance.h"
+#include "app/ui/DialoguesQt.h"
+#include "app/ui/TForm1.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    // A second instance ends here, before any window or any access to the settings file.
+    VerrouInstance verrou;
+    if (!verrou.Prendre())
+        return 0;
+    QApplication app(argc, argv);
+    DialoguesQt dialogues;
+    TForm1 Form1(dialogues, QCoreApplication::applicationDirPath());
+    dialogues.DefinirParent(&Form1);
+    Form1.show();
+    return app.exec();
+}

@@ -1,0 +1,29 @@
+#include "app/ui/DialoguesQt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+void DialoguesQt::ErreurStandard(const QString& message) {
+    QMessageBox::critical(parent_, QStringLiteral("Lettrova"), message);
+}
+
+void DialoguesQt::Message(const QString& texte) {
+    QMessageBox::information(parent_, QStringLiteral("Lettrova"), texte);
+}
+
+bool DialoguesQt::Question(const QString& texte) {
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Lettrova"), texte, QMessageBox::NoButton,
+                      parent_);
+    QPushButton* oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* non = boite.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    boite.setDefaultButton(oui);
+    boite.setEscapeButton(non);
+    boite.exec();
+    return boite.clickedButton() == oui;
+}
+
+QString DialoguesQt::OuvrirFichier(const QString& repertoire) {
+    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Ouvrir"), repertoire,
+                                        QStringLiteral("Tous les fichiers (*)"));
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include "app/ui/Dialogues.h"
+
+class QWidget;
+
+// The real boxes, parented to the main window.
+class DialoguesQt : public Dialogues {
+public:
+    void DefinirParent(QWidget* parent) { parent_ = parent; }
+    void ErreurStandard(const QString& message) override;
+    void Message(const QString& texte) override;
+    bool Question(const QString& texte) override;
+    QString OuvrirFichier(const QString& repertoire) override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
