@@ -72,3 +72,8 @@ QWidget* ApercuWeb::CreerNavigateur() {
     vue->show();
     return vue;
 }
+
+void ApercuWeb::SpeedButFermerApercuWebClick() {
+    // The view keeps the page until the next preview replaces it.
+    f_.PanelApercuWeb->hide();
+}
