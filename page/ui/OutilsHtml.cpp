@@ -3,8 +3,8 @@
 #include "app/ui/FiltreEvenements.h"
 #include "app/ui/Forme.h"
 #include "app/ui/TForm1.h"
-#include "page/RechercheOccurrences.h"
 #include "page/RemplacementTexte.h"
+#include "page/ui/SurlignageRecherche.h"
 #include "page/ui/TexteEditeur.h"
 
 #include <QCheckBox>
@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBlock>
 
 namespace {
 bool EstEntree(const QKeyEvent* e) {
@@ -47,8 +48,8 @@ OutilsHtml::OutilsHtml(TForm1& f)
 }
 
 void OutilsHtml::SpeedButFindInHtmlBrutClick() {
-    // The highlights are the editor's only formatting: dropping them resets it.
-    f_.MemoHtmlBrut->setExtraSelections({});
+    // The highlights are the editor's only formatting, and the new search replaces them all:
+    // that resets it, in one pass over a page of megabytes.
     chercheMots();
 }
 
@@ -56,21 +57,20 @@ void OutilsHtml::chercheMots() {
     QPlainTextEdit* memo = f_.MemoHtmlBrut;
     memo->setFocus();
     const QString mot = f_.EditChercherInHtmBrut->text();
-    const QList<qsizetype> positions = PositionsOccurrences(TexteEditeur(*memo), mot);
-    if (positions.isEmpty())
+    SurlignageRecherche::De(*memo).Surligner(mot);
+    if (mot.isEmpty())
         return;
-    QTextCharFormat jaune;
-    jaune.setBackground(QColor(255, 255, 0));
-    QList<QTextEdit::ExtraSelection> surlignage;
-    surlignage.reserve(positions.size());
-    QTextCursor curseur(memo->document());
-    for (const qsizetype p : positions) {
-        curseur.setPosition(int(p));
-        curseur.setPosition(int(p + mot.size()), QTextCursor::KeepAnchor);
-        surlignage.append({curseur, jaune});
+    // The last occurrence stays selected.
+    for (QTextBlock bloc = memo->document()->lastBlock(); bloc.isValid(); bloc = bloc.previous()) {
+        const qsizetype p = bloc.text().lastIndexOf(mot);
+        if (p >= 0) {
+            QTextCursor curseur(bloc);
+            curseur.setPosition(bloc.position() + int(p));
+            curseur.setPosition(bloc.position() + int(p + mot.size()), QTextCursor::KeepAnchor);
+            memo->setTextCursor(curseur);
+            return;
+        }
     }
-    memo->setExtraSelections(surlignage);
-    memo->setTextCursor(curseur);
 }
 
 bool OutilsHtml::EditChercherInHtmBrutKeyPress(QKeyEvent* e) {
@@ -89,7 +89,7 @@ void OutilsHtml::SpeedButRemplacerClick() {
 void OutilsHtml::CheckBoxRetourChariotAutoClick() {
     // The text itself stays as it is; only the highlights go.
     QPlainTextEdit* memo = f_.MemoHtmlBrut;
-    memo->setExtraSelections({});
+    SurlignageRecherche::De(*memo).Effacer();
     if (f_.CheckBoxRetourChariotAuto->isChecked()) {
         memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,5 +1,7 @@
 #include "page/ui/TexteEditeur.h"
 
+#include "page/ui/SurlignageRecherche.h"
+
 #include <QPlainTextEdit>
 
 QString TexteEditeur(const QPlainTextEdit& memo) {
@@ -9,6 +11,6 @@ QString TexteEditeur(const QPlainTextEdit& memo) {
 }
 
 void ReecrireEditeur(QPlainTextEdit& memo, const QString& texte) {
-    memo.setExtraSelections({});
+    SurlignageRecherche::De(memo).Oublier();
     memo.setPlainText(texte);
 }

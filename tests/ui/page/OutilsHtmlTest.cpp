@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace {
 
@@ -28,29 +30,36 @@ protected:
         f->EditAfter->setText(apres);
         QTest::mouseClick(f->SpeedButRemplacer, Qt::LeftButton);
     }
-    // Start and length of each highlight.
-    QList<QPair<int, int>> Surlignages() const {
-        QList<QPair<int, int>> r;
-        for (const auto& s : f->MemoHtmlBrut->extraSelections()) {
-            EXPECT_EQ(s.format.background().color(), QColor(255, 255, 0));
-            EXPECT_EQ(s.format.properties().size(), 1) << "only the background is set";
-            r.append(
-                {s.cursor.selectionStart(), s.cursor.selectionEnd() - s.cursor.selectionStart()});
-        }
+    // Positions of the highlighted characters; each highlight sets the yellow background
+    // and nothing else.
+    QList<int> Surlignages() const {
+        QList<int> r;
+        for (QTextBlock b = f->MemoHtmlBrut->document()->begin(); b.isValid(); b = b.next())
+            for (const QTextLayout::FormatRange& z : b.layout()->formats()) {
+                EXPECT_EQ(z.format.background().color(), QColor(255, 255, 0));
+                EXPECT_EQ(z.format.properties().size(), 1) << "only the background is set";
+                for (int i = 0; i < z.length; ++i)
+                    r.append(b.position() + z.start + i);
+            }
         return r;
     }
-    using Places = QList<QPair<int, int>>;
 };
 
 TEST_F(OutilsHtmlTest, ChercherSurligneLesOccurrencesQuiSeChevauchent) {
     Texte("aaaa");
     Chercher("aa");
-    EXPECT_EQ(Surlignages(), (Places{{0, 2}, {1, 2}, {2, 2}}));
+    EXPECT_EQ(Surlignages(), (QList<int>{0, 1, 2, 3}));
     const QTextCursor c = f->MemoHtmlBrut->textCursor();
     EXPECT_EQ(c.selectionStart(), 2);
     EXPECT_EQ(c.selectionEnd(), 4) << "the last occurrence stays selected";
     EXPECT_EQ(QApplication::focusWidget(), f->MemoHtmlBrut);
     EXPECT_EQ(TexteEditeur(*f->MemoHtmlBrut), "aaaa");
+
+    // Each search starts one character after the previous match.
+    Texte("aaa");
+    Chercher("aa");
+    EXPECT_EQ(Surlignages(), (QList<int>{0, 1, 2}));
+    EXPECT_EQ(f->MemoHtmlBrut->textCursor().selectionStart(), 1);
 
     // A new search drops the earlier highlights; case counts.
     Chercher("A");
@@ -63,7 +72,7 @@ TEST_F(OutilsHtmlTest, EntreeDansLeChampCherche) {
     Texte("<p>un</p>\n<p>deux</p>");
     QTest::keyClicks(f->EditChercherInHtmBrut, "<p>");
     QTest::keyClick(f->EditChercherInHtmBrut, Qt::Key_Return);
-    EXPECT_EQ(Surlignages(), (Places{{0, 3}, {10, 3}}));
+    EXPECT_EQ(Surlignages(), (QList<int>{0, 1, 2, 10, 11, 12}));
     EXPECT_EQ(f->EditChercherInHtmBrut->text(), "<p>");
 }
 
