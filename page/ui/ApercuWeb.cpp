@@ -37,10 +37,12 @@ void ApercuWeb::ChargeHtmlApercu(QWidget*& vue, const QString& html) {
     if (!vue)
         vue = CreerNavigateur();
     auto* navigateur = static_cast<QWebEngineView*>(vue);
-    // Start from an empty page, and wait for it while the window keeps running.
+    // Start from an empty page, and wait for it while the window keeps running; the wait
+    // also ends when the window closes or the engine's page process dies.
     QEventLoop attente;
-    const auto fin =
-        QObject::connect(navigateur, &QWebEngineView::loadFinished, &attente, &QEventLoop::quit);
+    QObject::connect(navigateur, &QWebEngineView::loadFinished, &attente, &QEventLoop::quit);
+    QObject::connect(navigateur->page(), &QWebEnginePage::renderProcessTerminated, &attente,
+                     &QEventLoop::quit);
     QTimer veille;
     QObject::connect(&veille, &QTimer::timeout, &attente, [&] {
         if (f_.FermetureEnCours)
@@ -49,7 +51,7 @@ void ApercuWeb::ChargeHtmlApercu(QWidget*& vue, const QString& html) {
     veille.start(100);
     navigateur->setUrl(QUrl(QStringLiteral("about:blank")));
     attente.exec(QEventLoop::WaitForMoreEvents);
-    QObject::disconnect(fin);
+    // The newsletter then loads on its own: its pictures may come from far away.
     navigateur->setUrl(schema_->Publier(OctetsApercu(html)));
 }
 

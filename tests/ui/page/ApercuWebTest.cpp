@@ -69,11 +69,12 @@ TEST_F(ApercuWebTest, MontreLeTexteCourantDeLEditeurAvecSesAccents) {
 }
 
 TEST_F(ApercuWebTest, PageDePlusieursMegaoctets) {
-    const QString ligne = QString::fromUtf8("<p>é</p>\n");
-    f->MemoHtmlBrut->setPlainText("<html><body>" + ligne.repeated(300000) +
+    // Beyond the 2 MB that the engine takes from setContent(): about 2.9 MB in UTF-8.
+    const QString ligne = "<p>" + QString::fromUtf8("é").repeated(90) + "</p>\n";
+    f->MemoHtmlBrut->setPlainText("<html><body>" + ligne.repeated(15000) +
                                   "<p id=\"fin\">fin</p></body></html>");
     Apercu();
-    EXPECT_EQ(Executer("document.getElementsByTagName('p').length").toInt(), 300001);
+    EXPECT_EQ(Executer("document.getElementsByTagName('p').length").toInt(), 15001);
     EXPECT_EQ(Executer("document.getElementById('fin').innerText").toString(), "fin");
 }
 
@@ -81,13 +82,12 @@ TEST_F(ApercuWebTest, LesAdressesRelativesNeMenentNullePart) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(rep.Fichier("image.png")));
-    const QString page = "<html><body><img src=\"image.png\"><img src=\"file://" +
-                         rep.Fichier("image.png") + "\"></body></html>";
+    // The picture lies beside the page and in the program's directory.
+    const QString page = "<html><body><img src=\"image.png\"></body></html>";
     Charger(Fichier("lettre.html", page.toUtf8()));
     Apercu();
     EXPECT_TRUE(Executer("document.images[0].complete").toBool());
     EXPECT_EQ(Executer("document.images[0].naturalWidth").toInt(), 0);
-    EXPECT_EQ(Executer("document.images[1].naturalWidth").toInt(), 0);
 }
 
 } // namespace
