@@ -45,7 +45,7 @@ TEST_F(ChargementPageTest, BalisesEnCapitalesEchouentSansToucherAuxParametres) {
     EXPECT_TRUE(f->SpeedButCharger->isEnabled());
     EXPECT_EQ(Parametre("DernierFichierChargé"), bonne);
     // The next start offers the last page that passed.
-    Ouvrir();
+    Ouvrir(true);
     EXPECT_EQ(f->EditFichierACharger->text(), bonne);
 }
 
@@ -137,13 +137,13 @@ TEST_F(ChargementPageTest, ChargementAutomatiqueAuDemarrage) {
     FichierParametres p(rep.Fichier("Lettrova.ini"));
     p.Ecrire("Parametres", "ChrgtHtmlAuto", "Oui");
     p.Ecrire("Parametres", "DernierFichierChargé", chemin);
-    Ouvrir();
+    Ouvrir(true);
     EXPECT_EQ(TexteEditeur(*f->MemoHtmlBrut), kPageCorrecte);
     EXPECT_EQ(Marque(), ChargementPage::MarqueCorrecte);
 
     // The remembered file deleted since: the field starts empty and nothing is loaded.
     ASSERT_TRUE(QFile::remove(chemin));
-    Ouvrir();
+    Ouvrir(true);
     EXPECT_EQ(f->EditFichierACharger->text(), "");
     EXPECT_TRUE(f->MemoHtmlBrut->document()->isEmpty());
     EXPECT_EQ(Marque(), ChargementPage::MarqueAucune);

@@ -1,34 +1,17 @@
 #pragma once
-// A real main window in a fresh program directory, with scripted dialogs, for the tests of
-// the page's behaviour.
+// The real main window, shown, with a few steps of the page's tests.
 #include "app/FichierParametres.h"
-#include "app/ui/TForm1.h"
-#include "tests/support/DialoguesScriptes.h"
-#include "tests/support/RepertoireTemporaire.h"
+#include "tests/support/FenetreDeTest.h"
+#include "tests/support/ImpressionQt.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
 
-// Readable failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
-class FenetrePage : public testing::Test {
+class FenetrePage : public testing::Test, protected FenetreDeTest {
 protected:
-    void SetUp() override { Ouvrir(); }
+    void SetUp() override { Ouvrir(true); }
 
-    void Ouvrir() {
-        f.reset();
-        f = std::make_unique<TForm1>(boites, rep.Chemin());
-        f->show();
-        f->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    }
     // Writes a file of the program's directory and returns its path.
     QString Fichier(const QString& nom, const QByteArray& octets) {
         rep.Ecrire(nom, octets);
@@ -46,8 +29,4 @@ protected:
     }
 
     static constexpr const char* kPageCorrecte = "<html><head></head><body>Bonjour</body></html>";
-
-    RepertoireTemporaire rep;
-    DialoguesScriptes boites;
-    std::unique_ptr<TForm1> f;
 };
