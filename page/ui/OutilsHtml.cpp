@@ -48,8 +48,8 @@ OutilsHtml::OutilsHtml(TForm1& f)
 }
 
 void OutilsHtml::SpeedButFindInHtmlBrutClick() {
-    // The highlights are the editor's only formatting, and the new search replaces them all:
-    // that resets it, in one pass over a page of megabytes.
+    // The highlights are the editor's only formatting and a new search replaces them all, so
+    // it needs no reset pass of its own over a page of megabytes.
     chercheMots();
 }
 
