@@ -9,6 +9,7 @@ paquets=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-liberation
   libssl3 openssl python3 python3-aiosmtpd postfix
+  clang libclang-rt-14-dev llvm
 )
 
 manquants=()
