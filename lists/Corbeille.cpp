@@ -1,0 +1,7 @@
+#include "lists/Corbeille.h"
+
+#include <QFile>
+
+bool EnvoiCorbeille(const QString& chemin) {
+    return QFile::moveToTrash(chemin);
+}
