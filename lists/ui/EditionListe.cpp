@@ -79,8 +79,8 @@ void EditionListe::TreeViewListingListeClick() {
     f_.SpeedButRenommerAdresse->setEnabled(choisi);
     f_.SpeedButSupprimerAdresse->setEnabled(choisi);
     f_.EditAdresseListeSelected->setEnabled(choisi);
-    f_.EditAdresseListeSelected->setText(
-        choisi ? f_.pageListes->Liste().Texte(position).toString() : QString());
+    f_.EditAdresseListeSelected->setText(choisi ? f_.pageListes->Liste().Texte(position).toString()
+                                                : QString());
 }
 
 bool EditionListe::TreeViewListingListeKeyDown(QKeyEvent* e) {
@@ -271,8 +271,8 @@ void EditionListe::SpeedButSaveGestionAdresseClick() {
     if (TexteAscii::EstNomListe(nom)) {
         // The list reaches the disk whole or not at all: the old file stays until the new
         // one is complete.
-        const QString echec = EcrireFichierAtomique(f_.CheminProgramme(nom),
-                                                    FichierListe::Ecrire(liste));
+        const QString echec =
+            EcrireFichierAtomique(f_.CheminProgramme(nom), FichierListe::Ecrire(liste));
         if (!echec.isEmpty())
             throw Erreur(echec);
         f_.AfficheStatut(QStringLiteral("Liste Enregistrée Avec Succes"), Couleur::Vert);

@@ -6,11 +6,15 @@
 #include <QPushButton>
 
 ImportAdresses::ImportAdresses(TForm1& f) : f_(f) {
-    f.Relier(f.SpeedButImporterMail, &QPushButton::clicked, [this] { SpeedButImporterMailClick(); });
-    f.Relier(f.SpeedButCheminImport, &QPushButton::clicked, [this] { SpeedButCheminImportClick(); });
+    f.Relier(f.SpeedButImporterMail, &QPushButton::clicked,
+             [this] { SpeedButImporterMailClick(); });
+    f.Relier(f.SpeedButCheminImport, &QPushButton::clicked,
+             [this] { SpeedButCheminImportClick(); });
     f.Relier(f.ComboBoxTypeImport, &QComboBox::activated, [this] { ComboBoxTypeImportChange(); });
-    f.Relier(f.SpeedButImporterListeMail, &QPushButton::clicked, [this] { SpeedButImporterListeMailClick(); });
-    f.Relier(f.SpeedButFermerImportMail, &QPushButton::clicked, [this] { SpeedButFermerImportMailClick(); });
+    f.Relier(f.SpeedButImporterListeMail, &QPushButton::clicked,
+             [this] { SpeedButImporterListeMailClick(); });
+    f.Relier(f.SpeedButFermerImportMail, &QPushButton::clicked,
+             [this] { SpeedButFermerImportMailClick(); });
 }
 
 void ImportAdresses::SpeedButImporterMailClick() {}

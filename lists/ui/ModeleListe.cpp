@@ -32,8 +32,8 @@ void ModeleListe::Structurer() {
     enfants_.resize(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         const auto p = static_cast<std::size_t>(parents_[static_cast<std::size_t>(i)] + 1);
-        enfants_[static_cast<std::size_t>(debutEnfants_[p] + lignes_[static_cast<std::size_t>(i)])] =
-            i;
+        enfants_[static_cast<std::size_t>(debutEnfants_[p] +
+                                          lignes_[static_cast<std::size_t>(i)])] = i;
     }
 }
 
@@ -87,9 +87,13 @@ int ModeleListe::rowCount(const QModelIndex& parent) const {
     return NombreEnfants(parent.isValid() ? Position(parent) : -1);
 }
 
-int ModeleListe::columnCount(const QModelIndex&) const { return 1; }
+int ModeleListe::columnCount(const QModelIndex&) const {
+    return 1;
+}
 
-bool ModeleListe::hasChildren(const QModelIndex& parent) const { return rowCount(parent) > 0; }
+bool ModeleListe::hasChildren(const QModelIndex& parent) const {
+    return rowCount(parent) > 0;
+}
 
 QVariant ModeleListe::data(const QModelIndex& index, int role) const {
     const int position = Position(index);

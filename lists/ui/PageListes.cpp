@@ -27,7 +27,9 @@
 namespace {
 const char16_t kGuillemet = u'"';
 
-QString Compte(int n) { return QStringLiteral(" %1 ").arg(n); }
+QString Compte(int n) {
+    return QStringLiteral(" %1 ").arg(n);
+}
 } // namespace
 
 PageListes::PageListes(TForm1& f)
@@ -47,7 +49,9 @@ PageListes::PageListes(TForm1& f)
              [this] { SpeedButSupprimerListeClick(); });
 }
 
-const ListeAdresses& PageListes::Liste() const { return modele_->Liste(); }
+const ListeAdresses& PageListes::Liste() const {
+    return modele_->Liste();
+}
 
 void PageListes::ViderArbre() {
     modele_->Remplacer([](ListeAdresses& l) { l.Vider(); });
@@ -182,8 +186,7 @@ void PageListes::SpeedButCreerFichierClick() {
     const QString chemin = f_.CheminProgramme(nom);
     if (QFileInfo::exists(chemin)) {
         StyleTexte::Couleur(f_.EditNomNouvelleListe, StyleTexte::Rouge());
-        f_.AfficheStatut(QStringLiteral("Le Fichier Existe Déjà !"),
-                         StyleTexte::CouleurStatut(f_));
+        f_.AfficheStatut(QStringLiteral("Le Fichier Existe Déjà !"), StyleTexte::CouleurStatut(f_));
         return;
     }
     QDir().mkpath(f_.Repertoire());
@@ -206,7 +209,8 @@ void PageListes::SpeedButSupprimerListeClick() {
         return;
     const QFileInfo info(f_.CheminProgramme(nom));
     if (nom.isEmpty() || !info.exists() || info.isDir()) {
-        f_.AfficheStatut(QStringLiteral("Le Fichier ") + cite + QStringLiteral(" N'A PAS ETE TROUVE."),
+        f_.AfficheStatut(QStringLiteral("Le Fichier ") + cite +
+                             QStringLiteral(" N'A PAS ETE TROUVE."),
                          Couleur::Rouge);
         return;
     }

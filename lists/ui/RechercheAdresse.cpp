@@ -10,14 +10,17 @@ RechercheAdresse::RechercheAdresse(TForm1& f) : f_(f) {
     f.RelierClic(f.EditFindAdresse, [this] { EditFindAdresseClick(); });
     f.RelierTouche(f.EditFindAdresse, [this](QKeyEvent* e) { return EditFindAdresseKeyPress(e); });
     f.Relier(f.SpeedButFindAdresse, &QPushButton::clicked, [this] { SpeedButFindAdresseClick(); });
-    f.Relier(f.SpeedButArreterRecherche, &QPushButton::clicked, [this] { SpeedButArreterRechercheClick(); });
+    f.Relier(f.SpeedButArreterRecherche, &QPushButton::clicked,
+             [this] { SpeedButArreterRechercheClick(); });
 }
 
 void RechercheAdresse::EditFindAdresseChange() {}
 
 void RechercheAdresse::EditFindAdresseClick() {}
 
-bool RechercheAdresse::EditFindAdresseKeyPress(QKeyEvent*) { return false; }
+bool RechercheAdresse::EditFindAdresseKeyPress(QKeyEvent*) {
+    return false;
+}
 
 void RechercheAdresse::SpeedButFindAdresseClick() {}
 

@@ -7,9 +7,15 @@
 class QWidget;
 
 namespace StyleTexte {
-inline QColor Marine() { return QColor(0, 0, 128); }
-inline QColor Rouge() { return QColor(255, 0, 0); }
-inline QColor Argent() { return QColor(192, 192, 192); }
+inline QColor Marine() {
+    return QColor(0, 0, 128);
+}
+inline QColor Rouge() {
+    return QColor(255, 0, 0);
+}
+inline QColor Argent() {
+    return QColor(192, 192, 192);
+}
 void Couleur(QWidget* champ, const QColor& couleur);
 // The colour the status line shows now, for a message that keeps it.
 ::Couleur CouleurStatut(const TForm1& f);

@@ -8,12 +8,12 @@
 #include "tests/support/LimiteTailleFichiers.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QDir>
 #include <QTimer>
 #include <QTreeView>
 
@@ -160,8 +160,9 @@ TEST_F(EditionFenetre, EnregistrementRefuse) {
             EXPECT_TRUE(f->SpeedButSaveGestionAdresse->isEnabled());
             EXPECT_EQ(rep.Lire("l.list"), c.contenu) << "nothing written";
         }
-        EXPECT_EQ(FichierParametres(rep.Fichier("Lettrova.ini")).Lire("Parametres", "ListeFav", "?"),
-                  "l.list")
+        EXPECT_EQ(
+            FichierParametres(rep.Fichier("Lettrova.ini")).Lire("Parametres", "ListeFav", "?"),
+            "l.list")
             << "the favourite is stored first";
         f->valListeFav.clear();
     }

@@ -48,10 +48,14 @@ int FenetreListes::LigneSelectionnee() const {
     return s.size() == 1 ? s.first().row() : -1;
 }
 
-QString FenetreListes::Statut() const { return f->LabStatusInfos->text(); }
+QString FenetreListes::Statut() const {
+    return f->LabStatusInfos->text();
+}
 
 QColor FenetreListes::CouleurStatut() const {
     return f->LabStatusInfos->palette().color(QPalette::WindowText);
 }
 
-void FenetreListes::Cliquer(QWidget* bouton) { QTest::mouseClick(bouton, Qt::LeftButton); }
+void FenetreListes::Cliquer(QWidget* bouton) {
+    QTest::mouseClick(bouton, Qt::LeftButton);
+}

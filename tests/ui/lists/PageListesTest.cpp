@@ -56,7 +56,9 @@ TEST_F(FenetreListes, ChargementEtComptes) {
     } cas[] = {
         {"", "0 adresse chargée", " 0 ", {}},
         {"a@b.fr", "1 adresses chargées", " 1 ", {"a@b.fr"}},
-        {"c@x.fr\r\na@x.fr\r\nb@x.fr\r\n\r\n\r\n", "5 adresses chargées", " 5 ",
+        {"c@x.fr\r\na@x.fr\r\nb@x.fr\r\n\r\n\r\n",
+         "5 adresses chargées",
+         " 5 ",
          {"a@x.fr", "b@x.fr", "c@x.fr"}},
         {"\r\n\r\n\r\n", "3 adresses chargées", " 3 ", {}},
         {"a\r\n\tb\r\n\t\tc\r\nd\r\n", "4 adresses chargées", " 4 ", {"a", "\tb", "\t\tc", "d"}},
@@ -113,8 +115,7 @@ TEST_F(FenetreListes, ChoixDansListe1DeplaceListe2MaisPasLInverse) {
 
 TEST_F(FenetreListes, FavoriSensibleALaCasse) {
     rep.Ecrire("clients.list", "a@b.fr");
-    FichierParametres(rep.Fichier("Lettrova.ini"))
-        .Ecrire("Parametres", "ListeFav", "Clients.list");
+    FichierParametres(rep.Fichier("Lettrova.ini")).Ecrire("Parametres", "ListeFav", "Clients.list");
     Ouvrir();
     Choisir("clients.list");
     EXPECT_EQ(f->LMDLImageListe2->Index(), 3);
@@ -174,7 +175,8 @@ TEST_F(FenetreListes, SuppressionVersLaCorbeille) {
     EXPECT_EQ(Statut(),
               QString::fromUtf8("Le Fichier \"clients.list\" A Eté Envoyé Dans La Corbeille."));
     EXPECT_TRUE(Arbre().isEmpty());
-    EXPECT_EQ(Elements(f->ComboBoxListe2), QStringList({"Aucune", "Liste", QString::fromUtf8("Détectée")}));
+    EXPECT_EQ(Elements(f->ComboBoxListe2),
+              QStringList({"Aucune", "Liste", QString::fromUtf8("Détectée")}));
 
     Choisir("Aucune");
     Cliquer(f->SpeedButSupprimerListe);
