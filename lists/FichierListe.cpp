@@ -2,6 +2,7 @@
 
 #include "app/Erreur.h"
 #include "app/Windows1252.h"
+#include "lists/DecoupageLignes.h"
 #include "lists/ListeAdresses.h"
 
 #include <limits>
@@ -34,22 +35,10 @@ void AjouterLigne(QStringView ligne, ListeAdresses& liste) {
 
 void Lire(QStringView texte, ListeAdresses& liste) {
     liste.Vider();
-    const qsizetype nul = texte.indexOf(QChar(0));
-    if (nul >= 0)
-        texte = texte.first(nul);
-    qsizetype debut = 0;
-    const qsizetype n = texte.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = texte[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        AjouterLigne(texte.sliced(debut, i - debut), liste);
-        if (c == u'\r' && i + 1 < n && texte[i + 1] == u'\n')
-            ++i;
-        debut = i + 1;
-    }
-    if (debut < n)
-        AjouterLigne(texte.sliced(debut), liste);
+    DecoupageLignes lignes(texte);
+    QStringView ligne;
+    while (lignes.Suivante(ligne))
+        AjouterLigne(ligne, liste);
 }
 
 QByteArray Ecrire(const ListeAdresses& liste) {
