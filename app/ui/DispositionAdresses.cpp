@@ -34,14 +34,15 @@ void DisposerAdresses(TForm1& f) {
     Police(f.TreeViewListingListe, QStringLiteral("Arial"), 11);
     f.SpeedButSupprimerListe = Bouton(p, "SpeedButSupprimerListe",
                                       QStringLiteral("Supprimer Cette Liste"), 3, 383, 142, 22);
-    f.SpeedButSupDoublon = Bouton(p, "SpeedButSupDoublon",
-                                  QStringLiteral("Supprimer Tous Les Doublons"), 154, 383, 174, 22,
-                                  false);
+    f.SpeedButSupDoublon =
+        Bouton(p, "SpeedButSupDoublon", QStringLiteral("Supprimer Tous Les Doublons"), 154, 383,
+               174, 22, false);
 
     Etiquette(p, "", QString::fromUtf8("Créer Une Liste:"), 358, 3);
     f.EditNomNouvelleListe = Champ(p, "EditNomNouvelleListe", 358, 19, 307, 25);
-    f.SpeedButCreerFichier = Bouton(p, "SpeedButCreerFichier",
-                                    QString::fromUtf8("Créer une Liste D'Adresse"), 358, 46, 163, 22);
+    f.SpeedButCreerFichier =
+        Bouton(p, "SpeedButCreerFichier", QString::fromUtf8("Créer une Liste D'Adresse"), 358, 46,
+               163, 22);
     Etiquette(p, "", QStringLiteral("Trouver une adresse dans la liste:"), 358, 93);
     f.EditFindAdresse = Champ(p, "EditFindAdresse", 358, 109, 307, 25, false);
     f.EditFindAdresse->setText(QStringLiteral("[option:  ? = 1 joker | * = multi joker]"));
@@ -55,20 +56,23 @@ void DisposerAdresses(TForm1& f) {
         Bouton(p, "SpeedButArreterRecherche", QStringLiteral("Arreter"), 493, 136, 129, 22, false);
     Etiquette(p, "", QString::fromUtf8("Créer une Nouvelle Adresse:"), 358, 182);
     f.EditAjoutAdresse = Champ(p, "EditAjoutAdresse", 358, 198, 307, 25, false);
-    f.SpeedButAjouterAdresse = Bouton(p, "SpeedButAjouterAdresse",
-                                      QStringLiteral("Ajouter Cette Adresse"), 358, 225, 144, 22, false);
-    f.SpeedButImporterMail = Bouton(p, "SpeedButImporterMail",
-                                    QStringLiteral("Importer Depuis Un Ficher"), 508, 225, 157, 22, false);
+    f.SpeedButAjouterAdresse =
+        Bouton(p, "SpeedButAjouterAdresse", QStringLiteral("Ajouter Cette Adresse"), 358, 225, 144,
+               22, false);
+    f.SpeedButImporterMail =
+        Bouton(p, "SpeedButImporterMail", QStringLiteral("Importer Depuis Un Ficher"), 508, 225,
+               157, 22, false);
     Etiquette(p, "", QStringLiteral("Modifier/Supprimer une Adresse selectionnée"), 358, 271);
     f.EditAdresseListeSelected = Champ(p, "EditAdresseListeSelected", 358, 287, 307, 25, false);
     f.SpeedButRenommerAdresse =
-        Bouton(p, "SpeedButRenommerAdresse", QStringLiteral("Renommer Cette Adresse"), 358, 314, 156,
-               22, false);
+        Bouton(p, "SpeedButRenommerAdresse", QStringLiteral("Renommer Cette Adresse"), 358, 314,
+               156, 22, false);
     f.SpeedButSupprimerAdresse =
-        Bouton(p, "SpeedButSupprimerAdresse", QStringLiteral("Effacer Cette Adresse"), 520, 315, 144,
-               22, false);
-    f.SpeedButAnnuleModifGestionAdresse = Bouton(p, "SpeedButAnnuleModifGestionAdresse",
-                                                 QStringLiteral("Annuler"), 403, 376, 111, 22, false);
+        Bouton(p, "SpeedButSupprimerAdresse", QStringLiteral("Effacer Cette Adresse"), 520, 315,
+               144, 22, false);
+    f.SpeedButAnnuleModifGestionAdresse =
+        Bouton(p, "SpeedButAnnuleModifGestionAdresse", QStringLiteral("Annuler"), 403, 376, 111, 22,
+               false);
     f.SpeedButSaveGestionAdresse = Bouton(p, "SpeedButSaveGestionAdresse",
                                           QStringLiteral("Enregistrer"), 520, 376, 111, 22, false);
     DisposerImport(f);

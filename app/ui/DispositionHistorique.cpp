@@ -24,8 +24,8 @@ void DisposerHistoriqueEtAPropos(TForm1& f) {
 
     QWidget* p = f.TabSheet1;
     auto* logo = Creer<QLabel>(p, "ImageLogo", 16, 12, 48, 48);
-    logo->setPixmap(f.ImageList1->Image(11).scaled(48, 48, Qt::KeepAspectRatio,
-                                                   Qt::SmoothTransformation));
+    logo->setPixmap(
+        f.ImageList1->Image(11).scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     Police(Etiquette(p, "LabelTitre", QStringLiteral("Lettrova"), 76, 14, 300, 24),
            QStringLiteral("Tahoma"), 14, true);
     f.LabelVersion = Etiquette(p, "LabelVersion", QStringLiteral("Version: "), 76, 42, 300, 16);

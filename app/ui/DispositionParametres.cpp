@@ -20,8 +20,8 @@ void DisposerParametres(TForm1& f) {
     f.EditSMTPServeur = Champ(p, "EditSMTPServeur", 97, 64, 149, 21);
     Etiquette(p, "", QStringLiteral("Port:"), 13, 100);
     f.EditSMTPPort = Champ(p, "EditSMTPPort", 97, 96, 64, 21);
-    f.EditSMTPPort->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), f.EditSMTPPort));
+    f.EditSMTPPort->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]*")), f.EditSMTPPort));
     Etiquette(p, "", QStringLiteral("Utilisateur:"), 13, 132);
     f.EditSMTPUser = Champ(p, "EditSMTPUser", 97, 128, 149, 21);
     Etiquette(p, "", QStringLiteral("Mot de Passe:"), 13, 164);
@@ -32,13 +32,14 @@ void DisposerParametres(TForm1& f) {
         ->setToolTip(QStringLiteral("Adresse de l'expediteur"));
     f.EditMailEXP = Champ(p, "EditMailEXP", 97, 192, 216, 21);
     f.EditMailEXP->setToolTip(QStringLiteral("Adresse de l'expediteur"));
-    f.CheckBoxTLS = Case(p, "CheckBoxTLS", QStringLiteral("Connection Sécurisé TLS (Type Gmail)"), 13,
-                         232, 220, 17);
+    f.CheckBoxTLS = Case(p, "CheckBoxTLS", QStringLiteral("Connection Sécurisé TLS (Type Gmail)"),
+                         13, 232, 220, 17);
     Police(Etiquette(p, "", QStringLiteral("Fichier Html:"), 13, 284), QStringLiteral("Tahoma"), 8,
            true);
     f.CheckBoxChargeHtmlAuto =
         Case(p, "CheckBoxChargeHtmlAuto",
-             QStringLiteral("Chargement automatique du dernier fichier HTML utilisé."), 24, 304, 306, 17);
+             QStringLiteral("Chargement automatique du dernier fichier HTML utilisé."), 24, 304,
+             306, 17);
     f.SpeedButAnnulerServeur =
         Bouton(p, "SpeedButAnnulerServeur", QStringLiteral("Annuler"), 62, 382, 129, 22, false);
     f.SpeedButEnrServeur =

@@ -18,7 +18,8 @@ QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, int x,
     return e;
 }
 
-QLabel* Bandeau(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l, int h) {
+QLabel* Bandeau(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l,
+                int h) {
     auto* e = Etiquette(parent, nom, texte, x, y, l, h);
     Couleurs(e, Qt::white, Qt::black);
     return e;
@@ -40,7 +41,8 @@ QLineEdit* Champ(QWidget* parent, const char* nom, int x, int y, int l, int h, b
     return c;
 }
 
-QCheckBox* Case(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l, int h) {
+QCheckBox* Case(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l,
+                int h) {
     auto* c = Creer<QCheckBox>(parent, nom, x, y, l, h);
     c->setText(texte);
     return c;
@@ -75,6 +77,10 @@ void Police(QWidget* w, const QString& famille, int points, bool gras) {
     QFont f(famille, points);
     f.setBold(gras);
     w->setFont(f);
+    // A label sized to its text grows with its new face.
+    if (auto* l = qobject_cast<QLabel*>(w);
+        l && !l->wordWrap() && l->sizeHint().width() > l->width())
+        l->resize(l->sizeHint().width(), l->height());
 }
 
 } // namespace Fabrique

@@ -22,8 +22,8 @@ template <class W> W* Creer(QWidget* parent, const char* nom, int x, int y, int 
 }
 
 // A label; with a width of -1 it takes the width of its text.
-QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, int x, int y,
-                  int l = -1, int h = 13);
+QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l = -1,
+                  int h = 13);
 // White text on a black band.
 QLabel* Bandeau(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l, int h);
 QPushButton* Bouton(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l,

@@ -13,7 +13,9 @@ PageAPropos::PageAPropos(TForm1& f) : f_(f) {
     f.RelierClic(f.LabelLienInternet, [this] { LabelLienInternetClick(); });
 }
 
-QString PageAPropos::AdresseSiteWeb() { return QStringLiteral("https://lettrova.example.org/"); }
+QString PageAPropos::AdresseSiteWeb() {
+    return QStringLiteral("https://lettrova.example.org/");
+}
 
 QString PageAPropos::TexteAPropos() {
     return QString(38, u' ') +

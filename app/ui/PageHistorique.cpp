@@ -100,7 +100,7 @@ int PageHistorique::Image(const QModelIndex& index) {
 }
 
 void PageHistorique::TreeViewHistoriqueAdvancedCustomDrawItem(QStyleOptionViewItem& option,
-                                                             const QModelIndex& index) const {
+                                                              const QModelIndex& index) const {
     const int image = Image(index);
     if (image != 13 && image != 14)
         return;

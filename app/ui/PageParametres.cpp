@@ -23,7 +23,8 @@ PageParametres::PageParametres(TForm1& f) : f_(f) {
         f.Relier(champ, &QLineEdit::textChanged, [this] { EditSMTPServeurChange(); });
     // Like the check box's own click, a state set by the program also marks the page changed.
     f.Relier(f.CheckBoxTLS, &QCheckBox::toggled, [this] { CheckBoxTLSClick(); });
-    f.Relier(f.CheckBoxChargeHtmlAuto, &QCheckBox::toggled, [this] { CheckBoxChargeHtmlAutoClick(); });
+    f.Relier(f.CheckBoxChargeHtmlAuto, &QCheckBox::toggled,
+             [this] { CheckBoxChargeHtmlAutoClick(); });
     f.Relier(f.SpeedButEnrServeur, &QPushButton::clicked, [this] { SpeedButEnrServeurClick(); });
     f.Relier(f.SpeedButAnnulerServeur, &QPushButton::clicked,
              [this] { SpeedButAnnulerServeurClick(); });
@@ -64,9 +65,15 @@ void PageParametres::Modifie() {
     f_.SpeedButEnrServeur->setEnabled(true);
 }
 
-void PageParametres::EditSMTPServeurChange() { Modifie(); }
-void PageParametres::CheckBoxTLSClick() { Modifie(); }
-void PageParametres::CheckBoxChargeHtmlAutoClick() { Modifie(); }
+void PageParametres::EditSMTPServeurChange() {
+    Modifie();
+}
+void PageParametres::CheckBoxTLSClick() {
+    Modifie();
+}
+void PageParametres::CheckBoxChargeHtmlAutoClick() {
+    Modifie();
+}
 
 void PageParametres::SpeedButEnrServeurClick() {
     f_.SpeedButAnnulerServeur->setEnabled(false);

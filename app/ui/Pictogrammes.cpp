@@ -208,19 +208,19 @@ QList<QPixmap> Peindre(int taille, const QList<Dessin>& dessins) {
 namespace Pictogrammes {
 
 ListeImages* CreerImageList1(QObject* parent) {
-    return new ListeImages(16,
-                           Peindre(16, {Lecture, Coche, Avertissement, Alimentation, Calendrier,
-                                        Plus, Moins, Question, Cylindre, Outils, Engrenages,
-                                        Enveloppe, Arobase, Plus, Moins}),
-                           parent);
+    return new ListeImages(
+        16,
+        Peindre(16, {Lecture, Coche, Avertissement, Alimentation, Calendrier, Plus, Moins, Question,
+                     Cylindre, Outils, Engrenages, Enveloppe, Arobase, Plus, Moins}),
+        parent);
 }
 
 ListeImages* CreerImageList24x24(QObject* parent) {
-    return new ListeImages(24,
-                           Peindre(24, {Calendrier, Plus, Moins,
-                                        [](QPainter& g) { Etoile(g, QColor(170, 170, 170)); },
-                                        [](QPainter& g) { Etoile(g, kOr); }}),
-                           parent);
+    return new ListeImages(
+        24,
+        Peindre(24, {Calendrier, Plus, Moins, [](QPainter& g) { Etoile(g, QColor(170, 170, 170)); },
+                     [](QPainter& g) { Etoile(g, kOr); }}),
+        parent);
 }
 
 ListeImages* CreerImageListTreeview(QObject* parent) {

@@ -33,6 +33,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -61,6 +62,8 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     setCentralWidget(centre);
     PageControlPrinc = Creer<QTabWidget>(centre, "PageControlPrinc", 0, -1, 696, 437);
     PageControlPrinc->setIconSize(QSize(16, 16));
+    // Tabs as tight as the design's, so that all seven fit when the error tab shows.
+    PageControlPrinc->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     const struct {
         QWidget** page;
         const char* nom;
@@ -96,13 +99,15 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     DisposerErreurs(*this);
 
     PanelApercuWeb = Panneau(centre, "PanelApercuWeb", 0, 0, kLargeurClient, kHauteurClient);
-    SpeedButFermerApercuWeb = Bouton(PanelApercuWeb, "SpeedButFermerApercuWeb",
-                                     QStringLiteral("Fermer"), 417, 0, 96, 22);
+    SpeedButFermerApercuWeb =
+        Bouton(PanelApercuWeb, "SpeedButFermerApercuWeb", QStringLiteral("Fermer"), 417, 0, 96, 22);
     PanelApercuWeb->hide();
 
     TimerResetStatusInfos = new QTimer(this);
     TimerResetStatusInfos->setObjectName(QStringLiteral("TimerResetStatusInfos"));
     TimerResetStatusInfos->setInterval(10000);
+    // The notice returns 10 s after the last status change, not within a coarse timer's slack.
+    TimerResetStatusInfos->setTimerType(Qt::PreciseTimer);
     TimerAcitveEnvoyer = new QTimer(this);
     TimerAcitveEnvoyer->setObjectName(QStringLiteral("TimerAcitveEnvoyer"));
     TimerAcitveEnvoyer->setInterval(1000);
@@ -136,7 +141,9 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-QString TForm1::CheminProgramme(const QString& nom) const { return QDir(repertoire_).filePath(nom); }
+QString TForm1::CheminProgramme(const QString& nom) const {
+    return QDir(repertoire_).filePath(nom);
+}
 
 void TForm1::FormCreate() {
     setFixedSize(kLargeurClient, kHauteurClient);
