@@ -175,4 +175,6 @@ void ImportAdresses::SpeedButImporterListeMailClick() {
     AfficherCompte(0);
 }
 
-void ImportAdresses::SpeedButFermerImportMailClick() { f_.PanelImporterMAil->hide(); }
+void ImportAdresses::SpeedButFermerImportMailClick() {
+    f_.PanelImporterMAil->hide();
+}

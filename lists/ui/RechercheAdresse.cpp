@@ -37,10 +37,8 @@ QStringView Minuscules(QStringView texte, QString& tampon) {
 RechercheAdresse::RechercheAdresse(TForm1& f) : f_(f) {
     f.Relier(f.EditFindAdresse, &QLineEdit::textChanged, [this] { EditFindAdresseChange(); });
     f.RelierClic(f.EditFindAdresse, [this] { EditFindAdresseClick(); });
-    f.RelierTouche(f.EditFindAdresse,
-                   [this](QKeyEvent* e) { return EditFindAdresseKeyPress(e); });
-    f.Relier(f.SpeedButFindAdresse, &QPushButton::clicked,
-             [this] { SpeedButFindAdresseClick(); });
+    f.RelierTouche(f.EditFindAdresse, [this](QKeyEvent* e) { return EditFindAdresseKeyPress(e); });
+    f.Relier(f.SpeedButFindAdresse, &QPushButton::clicked, [this] { SpeedButFindAdresseClick(); });
     f.Relier(f.SpeedButArreterRecherche, &QPushButton::clicked,
              [this] { SpeedButArreterRechercheClick(); });
 }

@@ -20,7 +20,9 @@ public:
     void SpeedButFindAdresseClick();
     void SpeedButArreterRechercheClick();
 
-    static QString Indication() { return QStringLiteral("[option:  ? = 1 joker | * = multi joker]"); }
+    static QString Indication() {
+        return QStringLiteral("[option:  ? = 1 joker | * = multi joker]");
+    }
 
 private:
     TForm1& f_;

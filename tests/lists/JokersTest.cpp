@@ -10,14 +10,29 @@ TEST(Jokers, TableDesCorrespondances) {
         const char16_t* masque;
         bool attendu;
     } cas[] = {
-        {u"", u"", true},          {u"a", u"", false},         {u"", u"*", true},
-        {u"abc", u"*", true},      {u"abc", u"???", true},     {u"ab", u"???", false},
-        {u"abcd", u"???", false},  {u"abc", u"abc", true},     {u"abC", u"abc", false},
-        {u"abcdef", u"abc*", true}, {u"xabc", u"abc*", false}, {u"dupont", u"*dup?nt*", true},
-        {u"jean.dupont@x.fr", u"*dup?nt*", true},              {u"dupnt", u"*dup?nt*", false},
-        {u"é", u"e", false},        {u"é", u"?", true},        {u"aXbXc", u"a*b*c", true},
-        {u"ab", u"a*b*c", false},   {u"", u"?", false},        {u"", u"**", true},
-        {u"a*b", u"a?b", true},     {u"a", u"*?*", true},      {u"ab", u"*a", false},
+        {u"", u"", true},
+        {u"a", u"", false},
+        {u"", u"*", true},
+        {u"abc", u"*", true},
+        {u"abc", u"???", true},
+        {u"ab", u"???", false},
+        {u"abcd", u"???", false},
+        {u"abc", u"abc", true},
+        {u"abC", u"abc", false},
+        {u"abcdef", u"abc*", true},
+        {u"xabc", u"abc*", false},
+        {u"dupont", u"*dup?nt*", true},
+        {u"jean.dupont@x.fr", u"*dup?nt*", true},
+        {u"dupnt", u"*dup?nt*", false},
+        {u"é", u"e", false},
+        {u"é", u"?", true},
+        {u"aXbXc", u"a*b*c", true},
+        {u"ab", u"a*b*c", false},
+        {u"", u"?", false},
+        {u"", u"**", true},
+        {u"a*b", u"a?b", true},
+        {u"a", u"*?*", true},
+        {u"ab", u"*a", false},
     };
     for (const auto& c : cas) {
         EXPECT_EQ(CorrespondMasque(QStringView(c.texte), QStringView(c.masque)), c.attendu)
@@ -61,7 +76,8 @@ TEST(Jokers, LeMatcheurRapideSuitLEnumeration) {
     for (const QString& m : masques)
         for (const QString& t : textes) {
             const bool attendu = CorrespondMasqueParEnumeration(t, m);
-            ASSERT_EQ(CorrespondMasque(t, m), attendu) << t.toStdString() << " / " << m.toStdString();
+            ASSERT_EQ(CorrespondMasque(t, m), attendu)
+                << t.toStdString() << " / " << m.toStdString();
             accords += attendu;
         }
     EXPECT_GT(accords, 0);

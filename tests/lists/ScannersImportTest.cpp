@@ -1,6 +1,6 @@
+#include "lists/ScannersImport.h"
 #include "lists/DecoupageLignes.h"
 #include "lists/LectureImport.h"
-#include "lists/ScannersImport.h"
 
 #include <QDir>
 #include <QStringList>
@@ -20,7 +20,8 @@ QStringList Scanner_(Scanner s, QStringView texte) {
 }
 
 QStringList Fixture(const char* nom, Scanner s) {
-    return Scanner_(s, LireFichierImport(QDir(qEnvironmentVariable("LETTROVA_DONNEES")).filePath(QStringLiteral("lists/") + nom)));
+    return Scanner_(s, LireFichierImport(QDir(qEnvironmentVariable("LETTROVA_DONNEES"))
+                                             .filePath(QStringLiteral("lists/") + nom)));
 }
 
 } // namespace
@@ -75,10 +76,10 @@ TEST(ScannersImport, LignesExamineesJusquAu4096eCaractere) {
 }
 
 TEST(ScannersImport, ExportsCourants) {
-    EXPECT_EQ(Fixture("thunderbird.ldif", &ScannersImport::Ldif),
-              QStringList({"jean.dupont@exemple.fr", "jean.dupont@exemple.fr",
-                           "marie.curie@exemple.org", "marie.curie@exemple.org",
-                           "m.curie@labo.fr"}));
+    EXPECT_EQ(
+        Fixture("thunderbird.ldif", &ScannersImport::Ldif),
+        QStringList({"jean.dupont@exemple.fr", "jean.dupont@exemple.fr", "marie.curie@exemple.org",
+                     "marie.curie@exemple.org", "m.curie@labo.fr"}));
     EXPECT_EQ(Fixture("tableur.csv", &ScannersImport::Brut),
               QStringList({"jean.dupont@exemple.fr", QString::fromUtf8("élodie@exemple.fr"),
                            "\"marc@exemple.fr\""}));
