@@ -20,11 +20,10 @@ TEST(CatalogueListes, RepertoireVide) {
     EXPECT_TRUE(CatalogueListes(rep.Chemin()).isEmpty());
 }
 
-// The file goes to the freedesktop trash, with the entry that lets the user restore it.
+// The file goes to the freedesktop trash (the user's data directory made if missing), with the entry that lets the user restore it.
 TEST(Corbeille, EnvoiDansLaCorbeilleRestaurable) {
     RepertoireTemporaire rep;
     const QByteArray ancien = qgetenv("XDG_DATA_HOME");
-    QDir(rep.Chemin()).mkdir("donnees");
     qputenv("XDG_DATA_HOME", QFile::encodeName(rep.Fichier("donnees")));
     QDir(rep.Chemin()).mkdir("programme");
     rep.Ecrire("programme/clients.list", "a@b.fr\r\n");
