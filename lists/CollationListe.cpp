@@ -56,6 +56,14 @@ int CollationListe::ComparerAscii(QStringView a, QStringView b) const {
     return 0;
 }
 
+std::uint64_t CollationListe::Cle(QStringView texte) const {
+    // Weights take 7 bits; a text that ends first pads with 0, below every weight.
+    std::uint64_t cle = 0;
+    for (qsizetype i = 0; i < 8; ++i)
+        cle = (cle << 7) | (i < texte.size() ? poids_[texte[i].unicode()] : 0u);
+    return cle;
+}
+
 int CollationListe::Comparer(QStringView a, QStringView b) const {
     if (Ascii(a) && Ascii(b))
         return ComparerAscii(a, b);

@@ -21,6 +21,9 @@ public:
     static bool Ascii(QStringView texte);
     // The same as Comparer, for two texts that are both Ascii.
     int ComparerAscii(QStringView a, QStringView b) const;
+    // For an Ascii text: the weights of its first 8 characters, so that two texts whose keys
+    // differ compare as their keys do (equal keys leave the order to ComparerAscii).
+    std::uint64_t Cle(QStringView texte) const;
 
 private:
     QCollator collateur_;

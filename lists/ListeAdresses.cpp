@@ -109,17 +109,42 @@ void ListeAdresses::Trier(const CollationListe& collation) {
     for (Element& e : elements_)
         e.ascii = CollationListe::Ascii(
             QStringView(texte_.data() + e.debut, static_cast<qsizetype>(e.longueur)));
-    if (imbriquee_)
+    if (imbriquee_) {
         TrierNiveaux(collation);
-    else
-        std::stable_sort(
-            elements_.begin(), elements_.end(), [&](const Element& a, const Element& b) {
-                const QStringView ta(texte_.data() + a.debut, static_cast<qsizetype>(a.longueur));
-                const QStringView tb(texte_.data() + b.debut, static_cast<qsizetype>(b.longueur));
-                if (a.ascii && b.ascii)
-                    return collation.ComparerAscii(ta, tb) < 0;
-                return collation.Comparer(ta, tb) < 0;
-            });
+        return;
+    }
+    // Most comparisons are settled by a key of the first characters held beside the item;
+    // only equal keys or non-ASCII texts go to the full comparison.
+    struct Cle {
+        std::uint64_t cle;
+        std::uint32_t index;
+    };
+    std::vector<Cle> cles(elements_.size());
+    for (std::size_t i = 0; i < elements_.size(); ++i) {
+        const Element& e = elements_[i];
+        cles[i] = {e.ascii ? collation.Cle(QStringView(texte_.data() + e.debut,
+                                                       static_cast<qsizetype>(e.longueur)))
+                           : 0,
+                   static_cast<std::uint32_t>(i)};
+    }
+    std::stable_sort(cles.begin(), cles.end(), [&](const Cle& a, const Cle& b) {
+        const Element& ea = elements_[a.index];
+        const Element& eb = elements_[b.index];
+        const QStringView ta(texte_.data() + ea.debut, static_cast<qsizetype>(ea.longueur));
+        const QStringView tb(texte_.data() + eb.debut, static_cast<qsizetype>(eb.longueur));
+        if (ea.ascii && eb.ascii) {
+            if (a.cle != b.cle)
+                return a.cle < b.cle;
+            return collation.ComparerAscii(ta, tb) < 0;
+        }
+        return collation.Comparer(ta, tb) < 0;
+    });
+    std::vector<Element> trie;
+    trie.reserve(elements_.size());
+    for (const Cle& c : cles)
+        trie.push_back(elements_[c.index]);
+    elements_ = std::move(trie);
+    debutTrou_ = finTrou_ = elements_.size();
 }
 
 void ListeAdresses::TrierNiveaux(const CollationListe& collation) {

@@ -65,7 +65,10 @@ QModelIndex ModeleListe::Index(int position) const {
 int ModeleListe::Position(const QModelIndex& index) const {
     if (!index.isValid() || index.model() != this)
         return -1;
-    return Enfant(static_cast<int>(index.internalId()) - 1, index.row());
+    const int parent = static_cast<int>(index.internalId()) - 1;
+    if (parent >= liste_.Nombre() || index.row() >= NombreEnfants(parent))
+        return -1;
+    return Enfant(parent, index.row());
 }
 
 QModelIndex ModeleListe::index(int row, int column, const QModelIndex& parent) const {

@@ -20,7 +20,8 @@ TEST(CatalogueListes, RepertoireVide) {
     EXPECT_TRUE(CatalogueListes(rep.Chemin()).isEmpty());
 }
 
-// The file goes to the freedesktop trash (the user's data directory made if missing), with the entry that lets the user restore it.
+// The file goes to the freedesktop trash (the user's data directory made if missing), with the
+// entry that lets the user restore it.
 TEST(Corbeille, EnvoiDansLaCorbeilleRestaurable) {
     RepertoireTemporaire rep;
     const QByteArray ancien = qgetenv("XDG_DATA_HOME");

@@ -2,6 +2,9 @@
 #include "lists/CollationListe.h"
 #include "lists/FichierListe.h"
 
+#include <QCollator>
+#include <QLocale>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -65,4 +68,25 @@ TEST(ListeAdresses, SuppressionAvecDescendantsEtIdentifiantsStables) {
     EXPECT_EQ(l.Image(0), 0);
     EXPECT_EQ(l.Image(1), 1);
     EXPECT_EQ(l.FinSousArbre(0), 1);
+}
+
+// A large mixed list comes out in the collator's own order.
+TEST(ListeAdresses, TriConformeAuCollateur) {
+    CollationListe c;
+    QCollator reference(QLocale::system());
+    reference.setCaseSensitivity(Qt::CaseSensitive);
+    QRandomGenerator hasard(7);
+    const QString alphabet = QString::fromUtf8("aAbBeéÉ.-@_0 z");
+    ListeAdresses l;
+    for (int i = 0; i < 3000; ++i) {
+        QString s;
+        for (int k = static_cast<int>(hasard.bounded(12)); k > 0; --k)
+            s.append(alphabet[static_cast<int>(hasard.bounded(alphabet.size()))]);
+        l.Ajouter(s, 0, 0);
+    }
+    l.Trier(c);
+    for (int i = 1; i < l.Nombre(); ++i)
+        ASSERT_LE(reference.compare(l.Texte(i - 1), l.Texte(i)), 0)
+            << l.Texte(i - 1).toString().toStdString() << " / "
+            << l.Texte(i).toString().toStdString();
 }
