@@ -35,6 +35,7 @@ void AjouterLigne(QStringView ligne, ListeAdresses& liste) {
 
 void Lire(QStringView texte, ListeAdresses& liste) {
     liste.Vider();
+    liste.Reserver(DecoupageLignes::Compter(texte), texte.size());
     DecoupageLignes lignes(texte);
     QStringView ligne;
     while (lignes.Suivante(ligne))

@@ -28,10 +28,16 @@ int ListeAdresses::FinSousArbre(int i) const {
 }
 
 void ListeAdresses::Vider() {
-    elements_.clear();
-    texte_.clear();
+    // The memory goes too: a smaller list may follow a large one.
+    elements_ = {};
+    texte_ = {};
     debutTrou_ = finTrou_ = 0;
     imbriquee_ = false;
+}
+
+void ListeAdresses::Reserver(qsizetype elements, qsizetype caracteres) {
+    elements_.reserve(static_cast<std::size_t>(elements));
+    texte_.reserve(static_cast<std::size_t>(caracteres));
 }
 
 std::uint32_t ListeAdresses::Stocker(QStringView texte) {

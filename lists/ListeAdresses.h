@@ -30,6 +30,8 @@ public:
     int FinSousArbre(int i) const;
 
     void Vider();
+    // Room for that many items and characters of text, so that a load grows nothing.
+    void Reserver(qsizetype elements, qsizetype caracteres);
     // Appends an item at the end of the display order; returns its position.
     int Ajouter(QStringView texte, int niveau, int image);
     void Renommer(int i, QStringView texte, int image);

@@ -124,10 +124,10 @@ void RechercheAdresse::SpeedButFindAdresseClick() {
         if (depuisPause.elapsed() >= kPauseMs) {
             QCoreApplication::processEvents();
             depuisPause.start();
-            if (f_.ArretRecherche || f_.FermetureEnCours)
-                return;
             motif = masque();
         }
+        if (f_.ArretRecherche || f_.FermetureEnCours)
+            return;
     }
     f_.EcritStatut(QStringLiteral("...Fin De Recherche."), Couleur::Noir);
     f_.SpeedButArreterRecherche->setEnabled(false);
