@@ -1,7 +1,8 @@
 #pragma once
-// The behaviour of the readiness indicator that enables sending.
+// The behaviour of the readiness indicator that enables sending: re-evaluated at every tick
+// of its timer, from what the fields show now (typed settings count even before they are
+// saved).
 
-class QKeyEvent;
 class TForm1;
 
 class IndicateurEnvoi {

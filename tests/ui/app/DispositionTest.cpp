@@ -167,12 +167,14 @@ TEST(Disposition, ChaqueControleASonGenreSaPlaceSonTexteEtSonEtat) {
         auto* w = f.findChild<QWidget*>(QString::fromUtf8(c.nom));
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->inherits(c.genre)) << w->metaObject()->className();
-        if (c.place.width() > 0)
+        if (c.place.width() > 0) {
             EXPECT_EQ(w->geometry(), c.place);
-        else
+        } else {
             EXPECT_EQ(w->pos(), c.place.topLeft());
-        if (c.texte)
+        }
+        if (c.texte) {
             EXPECT_EQ(Texte(w), QString::fromUtf8(c.texte));
+        }
         EXPECT_EQ(w->isEnabled(), c.actif);
     }
     for (const char* cache :
