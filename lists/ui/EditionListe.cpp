@@ -3,6 +3,7 @@
 #include "app/EcritureAtomique.h"
 #include "app/Erreur.h"
 #include "app/FichierParametres.h"
+#include "app/ui/FiltreEvenements.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/TForm1.h"
 #include "lists/FichierListe.h"
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPersistentModelIndex>
 #include <QPushButton>
 #include <QTimer>
@@ -31,6 +33,16 @@ constexpr qint64 kPauseMs = 15;
 
 EditionListe::EditionListe(TForm1& f) : f_(f) {
     f.Relier(f.TreeViewListingListe, &QTreeView::clicked, [this] { TreeViewListingListeClick(); });
+    // A click beside the items keeps the selection, as in a tree control, and refreshes too.
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        FiltreEvenements::Installer(f.TreeViewListingListe->viewport(), type, [this](QEvent* e) {
+            const QPoint ou = static_cast<QMouseEvent*>(e)->position().toPoint();
+            if (f_.TreeViewListingListe->indexAt(ou).isValid())
+                return false;
+            if (e->type() == QEvent::MouseButtonRelease)
+                f_.Executer([this] { TreeViewListingListeClick(); });
+            return true;
+        });
     f.RelierTouche(f.TreeViewListingListe,
                    [this](QKeyEvent* e) { return TreeViewListingListeKeyDown(e); });
     f.Relier(f.SpeedButSupDoublon, &QPushButton::clicked, [this] { SpeedButSupDoublonClick(); });

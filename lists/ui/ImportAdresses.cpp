@@ -56,8 +56,8 @@ ImportAdresses::ImportAdresses(TForm1& f)
              [this] { SpeedButImporterListeMailClick(); });
     f.Relier(f.SpeedButFermerImportMail, &QPushButton::clicked,
              [this] { SpeedButFermerImportMailClick(); });
-    f.Relier(f.TreeViewApercu, &QTreeView::clicked,
-             [this] { f_.editionListe->TreeViewListingListeClick(); });
+    f.RelierClic(f.TreeViewApercu->viewport(),
+                 [this] { f_.editionListe->TreeViewListingListeClick(); });
 }
 
 void ImportAdresses::AfficherCompte(int nombre) {

@@ -85,6 +85,18 @@ TEST_F(EditionFenetre, SelectionRenommageEtSuppression) {
     EXPECT_EQ(TexteSelectionne(), "a@x.fr") << "the last one gone, the previous takes over";
     EXPECT_TRUE(f->SpeedButAnnuleModifGestionAdresse->isEnabled());
 
+    // A click beside the items keeps the selection and shows it.
+    f->EditAdresseListeSelected->clear();
+    QTreeView* v = f->TreeViewListingListe;
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(5, v->viewport()->height() - 5));
+    EXPECT_EQ(TexteSelectionne(), "a@x.fr");
+    EXPECT_EQ(f->EditAdresseListeSelected->text(), "a@x.fr");
+    v->clearSelection();
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(5, v->viewport()->height() - 5));
+    EXPECT_FALSE(f->SpeedButRenommerAdresse->isEnabled());
+    EXPECT_FALSE(f->EditAdresseListeSelected->isEnabled());
+    EXPECT_TRUE(f->EditAdresseListeSelected->text().isEmpty());
+
     Cliquer(f->SpeedButAnnuleModifGestionAdresse);
     EXPECT_EQ(Arbre(), QStringList({"a@x.fr", "b@x.fr", "c@x.fr"}));
     EXPECT_FALSE(f->SpeedButAnnuleModifGestionAdresse->isEnabled());
