@@ -68,7 +68,8 @@ TEST(ScannersImport, Ldif) {
 }
 
 TEST(ScannersImport, LignesExamineesJusquAu4096eCaractere) {
-    const QString loin = QString(4100, u'x') + " j@x.fr";
+    const QString loin = QString(4200, u'x') + " j@x.fr " + QString(5000 - 4200 - 8, u'y');
+    ASSERT_EQ(loin.size(), 5000);
     EXPECT_TRUE(Scanner_(&ScannersImport::Brut, loin).isEmpty());
     EXPECT_TRUE(Scanner_(&ScannersImport::Ldif, QString(4096, u'x') + "mail: j@x.fr").isEmpty());
     const QString limite = QString(4089, u'x') + " j@x.fr";

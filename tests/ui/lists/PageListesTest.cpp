@@ -146,10 +146,14 @@ TEST_F(FenetreListes, CreationDeListes) {
     EXPECT_EQ(CouleurStatut(), QColor(0, 128, 0)) << "the colour stays";
     EXPECT_EQ(f->EditNomNouvelleListe->palette().color(QPalette::Text), QColor(255, 0, 0));
 
-    f->EditNomNouvelleListe->setText("sous/x");
-    Cliquer(f->SpeedButCreerFichier);
-    EXPECT_EQ(boites.Textes(Boite::Erreur).size(), 1);
+    // Names the file system refuses: a separator, a name too long.
+    for (const QString& nom : {QString("sous/x"), QString(300, u'n')}) {
+        f->EditNomNouvelleListe->setText(nom);
+        Cliquer(f->SpeedButCreerFichier);
+    }
+    EXPECT_EQ(boites.Textes(Boite::Erreur).size(), 2);
     EXPECT_FALSE(QFile::exists(rep.Fichier("sous/x.list")));
+    EXPECT_EQ(Elements(f->ComboBoxListe2), QStringList({".list", "Nouvelle.list"}));
     f->EditNomNouvelleListe->clear();
     EXPECT_FALSE(f->SpeedButCreerFichier->isEnabled());
 }
