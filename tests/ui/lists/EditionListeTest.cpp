@@ -232,3 +232,24 @@ TEST_F(EditionFenetre, AucuneListeSelectionnee) {
     EXPECT_FALSE(f->SpeedButSaveGestionAdresse->isEnabled());
     EXPECT_EQ(rep.Lire("l.list"), "a@b.fr\r\n");
 }
+
+// A hand-made tree: the first item is shown open, edits keep the tree's shape and state.
+TEST_F(EditionFenetre, ArbreFaitALaMain) {
+    OuvrirAvec("l.list", "m\r\n\tz\r\n\ta\r\nb\r\n\tc\r\n");
+    EXPECT_EQ(Arbre(), QStringList({"b", "\tc", "m", "\ta", "\tz"}));
+    ModeleListe& m = f->pageListes->Modele();
+    EXPECT_TRUE(f->TreeViewListingListe->isExpanded(m.Index(2))) << "the file's first item";
+    EXPECT_FALSE(f->TreeViewListingListe->isExpanded(m.Index(0)));
+    f->EditAjoutAdresse->setText("a@x.fr");
+    Cliquer(f->SpeedButAjouterAdresse);
+    EXPECT_EQ(Arbre(), QStringList({"a@x.fr", "b", "\tc", "m", "\ta", "\tz"}));
+    EXPECT_TRUE(f->TreeViewListingListe->isExpanded(m.Index(3)));
+    CliquerElement(5);
+    ASSERT_EQ(TexteSelectionne(), "z");
+    Cliquer(f->SpeedButSupprimerAdresse);
+    EXPECT_EQ(TexteSelectionne(), "a") << "the previous sibling";
+    Cliquer(f->SpeedButSupprimerAdresse);
+    EXPECT_EQ(TexteSelectionne(), "m") << "then the parent";
+    Cliquer(f->SpeedButSupprimerAdresse);
+    EXPECT_EQ(Arbre(), QStringList({"a@x.fr", "b", "\tc"}));
+}
