@@ -56,10 +56,10 @@ int CollationListe::ComparerAscii(QStringView a, QStringView b) const {
     return 0;
 }
 
-std::uint64_t CollationListe::Cle(QStringView texte) const {
+std::uint64_t CollationListe::Cle(QStringView texte, qsizetype debut) const {
     // Weights take 7 bits; a text that ends first pads with 0, below every weight.
     std::uint64_t cle = 0;
-    for (qsizetype i = 0; i < 8; ++i)
+    for (qsizetype i = debut; i < debut + 9; ++i)
         cle = (cle << 7) | (i < texte.size() ? poids_[texte[i].unicode()] : 0u);
     return cle;
 }

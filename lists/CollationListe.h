@@ -21,9 +21,10 @@ public:
     static bool Ascii(QStringView texte);
     // The same as Comparer, for two texts that are both Ascii.
     int ComparerAscii(QStringView a, QStringView b) const;
-    // For an Ascii text: the weights of its first 8 characters, so that two texts whose keys
-    // differ compare as their keys do (equal keys leave the order to ComparerAscii).
-    std::uint64_t Cle(QStringView texte) const;
+    // For an Ascii text: the weights of its 9 characters from `debut`; two texts whose keys
+    // from 0, then from 9, differ compare as those keys do (equal keys leave the order to
+    // ComparerAscii).
+    std::uint64_t Cle(QStringView texte, qsizetype debut) const;
 
 private:
     QCollator collateur_;

@@ -122,27 +122,30 @@ void ListeAdresses::Trier(const CollationListe& collation) {
     // Most comparisons are settled by a key of the first characters held beside the item;
     // only equal keys or non-ASCII texts go to the full comparison.
     struct Cle {
-        std::uint64_t cle;
+        std::uint64_t debut;
+        std::uint64_t suite;
         std::uint32_t index;
     };
     std::vector<Cle> cles(elements_.size());
     for (std::size_t i = 0; i < elements_.size(); ++i) {
         const Element& e = elements_[i];
-        cles[i] = {e.ascii ? collation.Cle(QStringView(texte_.data() + e.debut,
-                                                       static_cast<qsizetype>(e.longueur)))
-                           : 0,
+        const QStringView t(texte_.data() + e.debut, static_cast<qsizetype>(e.longueur));
+        cles[i] = {e.ascii ? collation.Cle(t, 0) : 0, e.ascii ? collation.Cle(t, 9) : 0,
                    static_cast<std::uint32_t>(i)};
     }
     std::stable_sort(cles.begin(), cles.end(), [&](const Cle& a, const Cle& b) {
         const Element& ea = elements_[a.index];
         const Element& eb = elements_[b.index];
+        if (ea.ascii && eb.ascii) {
+            if (a.debut != b.debut)
+                return a.debut < b.debut;
+            if (a.suite != b.suite)
+                return a.suite < b.suite;
+        }
         const QStringView ta(texte_.data() + ea.debut, static_cast<qsizetype>(ea.longueur));
         const QStringView tb(texte_.data() + eb.debut, static_cast<qsizetype>(eb.longueur));
-        if (ea.ascii && eb.ascii) {
-            if (a.cle != b.cle)
-                return a.cle < b.cle;
+        if (ea.ascii && eb.ascii)
             return collation.ComparerAscii(ta, tb) < 0;
-        }
         return collation.Comparer(ta, tb) < 0;
     });
     std::vector<Element> trie;
