@@ -7,7 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     const QString texte =
         QString::fromUtf8(reinterpret_cast<const char*>(donnees), qsizetype(taille));
-    ListeAdresses liste{AdresseCourriel{QStringLiteral("reste"), QStringLiteral("d'avant")}};
+    QList<AdresseCourriel> liste{
+        AdresseCourriel{QStringLiteral("reste"), QStringLiteral("d'avant")}};
     LireListeAdresses(texte, liste);
     if (liste.size() > texte.count(u',') + texte.count(u';') + 1)
         abort();
