@@ -1,0 +1,37 @@
+#pragma once
+// The TLS side of one connection: its context and its connection object. It lives inside
+// the socket it is bound to (SocketCanal), so it never outlives that socket.
+#include "mail/OptionsTLS.h"
+
+#include <QtGlobal>
+
+class SessionTLS {
+public:
+    SessionTLS() = default;
+    SessionTLS(const SessionTLS&) = delete;
+    SessionTLS& operator=(const SessionTLS&) = delete;
+    ~SessionTLS() { Liberer(false); }
+
+    // Makes the context. Raises ErreurBibliothequeTLS: "Impossible de charger la bibliothèque
+    // SSL." (library missing), "Erreur de création du contexte SSL.", "Echec de SetCipher.".
+    void PreparerContexte(const OptionsTLS& options);
+    bool AContexte() const { return contexte_ != nullptr; }
+
+    // The client handshake on `descripteur`; raises ErreurBibliothequeTLS with the step's text.
+    void Negocier(int descripteur);
+
+    // > 0: bytes moved; 0: the peer closed; < 0: a socket failure whose errno is in
+    // `codeErrno`. A TLS protocol failure of a read raises Erreur with the library's text.
+    qint64 Lire(char* tampon, qint64 taille, int& codeErrno);
+    qint64 Ecrire(const char* octets, qint64 taille, int& codeErrno);
+
+    // Bytes already decrypted and waiting in the library.
+    bool EnAttente() const;
+
+    // Sends the close notification first when `notifier`, then frees both objects.
+    void Liberer(bool notifier);
+
+private:
+    void* contexte_ = nullptr;
+    void* liaison_ = nullptr;
+};
