@@ -3,10 +3,12 @@
 #include "mail/TableErreursSocket.h"
 #include "tests/support/PairScripte.h"
 
+#include "tests/support/ImpressionQt.h"
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
 #include <future>
+
 #include <gtest/gtest.h>
 #include <netdb.h>
 #include <netinet/in.h>

@@ -1,7 +1,9 @@
 #include "mail/CodageEntete.h"
 #include "app/Erreur.h"
 
+#include "tests/support/ImpressionQt.h"
 #include <QByteArray>
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,6 +3,8 @@
 #include "mail/LectureAdresses.h"
 #include "tests/support/PairScripte.h"
 
+#include "tests/support/ImpressionQt.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,7 @@
 #include "mail/LectureAdresses.h"
 
+#include "tests/support/ImpressionQt.h"
+
 #include <gtest/gtest.h>
 
 TEST(LectureAdresses, UneAdresse) {

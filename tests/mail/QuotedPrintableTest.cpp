@@ -1,5 +1,7 @@
 #include "mail/QuotedPrintable.h"
 
+#include "tests/support/ImpressionQt.h"
+
 #include <gtest/gtest.h>
 
 TEST(QuotedPrintable, Cas) {

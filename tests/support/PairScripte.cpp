@@ -121,9 +121,12 @@ void PairScripte::Jouer() {
         }
     }
     if (!coupe) {
+        // The script lists everything the client may send: more is a difference.
         QByteArray reste;
-        while (LireLigne(reste)) {
-        }
+        while (LireLigne(reste))
+            Ecart(QStringLiteral("unexpected \"%1\"").arg(QString::fromUtf8(reste)));
+        if (!tampon_.isEmpty())
+            Ecart(QStringLiteral("unexpected \"%1\"").arg(QString::fromUtf8(tampon_)));
     }
     ::close(client_);
 }

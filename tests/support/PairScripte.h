@@ -7,7 +7,8 @@
 //   "FIN"      the peer closes its sending side in an orderly way, then reads until the client
 //              closes
 //   "COUPE"    the peer closes the connection at once
-// After the last step the peer reads until the client closes. It accepts one connection on
+// After the last step the peer reads until the client closes; anything it reads then is a
+// difference. It accepts one connection on
 // 127.0.0.1 and a free port; every byte the client sent is kept in Recu().
 #include <QByteArray>
 #include <QStringList>
