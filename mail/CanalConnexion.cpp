@@ -110,6 +110,8 @@ void CanalConnexion::Ouvrir() {
     ouvert_ = false;
     fermeParPair_ = false;
     tamponEntree_.clear();
+    // A new socket starts in clear text: the TLS state of the previous one ended with it.
+    passageDirect_ = true;
     ouvert_ = true;
     try {
         auto s = std::make_shared<SocketCanal>();

@@ -8,6 +8,7 @@
 //
 // Raises ErreurSocket, ErreurConnexionFermee, Erreur ("Longueur de ligne maximale dépassée.",
 // "Non connecté", "Déconnecté.") and, from the TLS side, ErreurBibliothequeTLS and Erreur.
+#include "mail/ErreursTransport.h"
 #include "mail/OptionsTLS.h"
 #include "mail/SensTravail.h"
 

@@ -118,20 +118,30 @@ QStringList ClientSMTP::MecanismesAuth() const {
 void ClientSMTP::DemarrerTLS() {
     if (modeTLS_ == ::ModeTLS::SansTLS || !canal_.PassageDirect())
         return;
+    bool avecQuit = true;
     try {
-        NegocierTLS();
+        NegocierTLS(avecQuit);
     } catch (...) {
         // An error of this QUIT surfaces in place of the first one.
-        Deconnecter(canal_.EstConnecte());
+        Deconnecter(avecQuit && canal_.EstConnecte());
         throw;
     }
 }
 
-void ClientSMTP::NegocierTLS() {
+void ClientSMTP::NegocierTLS(bool& avecQuit) {
+    // Once closed, every later message fails as closed, whatever the server offered.
+    canal_.VerifierDeconnexion(true, true);
+    // TLS was asked for: never go on in clear text, where the password would travel.
     if (!Capacite(QStringLiteral("STARTTLS")))
-        return;
+        throw Erreur(texteSSLIndisponible);
     if (EnvoyerCommande(QStringLiteral("STARTTLS"), {}).CodeNumerique() != 220)
         throw Erreur(QStringLiteral("La commande de démarrage de la négociation SSL a échoué."));
+    // Bytes that came with the 220 were sent in clear text before the handshake, by the
+    // server or by someone on the path: none of them may ever be read as a reply.
+    if (!canal_.TamponEntree().isEmpty()) {
+        avecQuit = false;
+        throw Erreur(texteSSLIndisponible);
+    }
     try {
         canal_.DefinirPassageDirect(false);
     } catch (const Erreur&) {

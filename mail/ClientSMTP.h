@@ -62,7 +62,7 @@ private:
     void Salutation();
     void Authentifier();
     void DemarrerTLS();
-    void NegocierTLS();
+    void NegocierTLS(bool& avecQuit);
     bool Capacite(const QString& ligne) const;
     QStringList MecanismesAuth() const;
 

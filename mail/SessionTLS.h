@@ -1,9 +1,8 @@
 #pragma once
 // The TLS side of one connection: its context and its connection object. It lives inside
 // the socket it is bound to (SocketCanal), so it never outlives that socket.
+#include "mail/BibliothequeTLS.h"
 #include "mail/OptionsTLS.h"
-
-#include <QtGlobal>
 
 class SessionTLS {
 public:
@@ -18,6 +17,7 @@ public:
     bool AContexte() const { return contexte_ != nullptr; }
 
     // The client handshake on `descripteur`; raises ErreurBibliothequeTLS with the step's text.
+    // No server name is sent and no certificate is examined.
     void Negocier(int descripteur);
 
     // > 0: bytes moved; 0: the peer closed; < 0: a socket failure whose errno is in
@@ -32,6 +32,10 @@ public:
     void Liberer(bool notifier);
 
 private:
-    void* contexte_ = nullptr;
-    void* liaison_ = nullptr;
+    QString TexteErreur() const;
+
+    const FonctionsTLS* f_ = nullptr;
+    SSL_CTX* contexte_ = nullptr;
+    SSL* liaison_ = nullptr;
+    bool active_ = false;
 };

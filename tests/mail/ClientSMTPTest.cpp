@@ -98,6 +98,8 @@ void Jouer(const Dialogue& d) {
 } // namespace
 
 TEST(ClientSMTP, Dialogues) {
+    const QString sslAbsent = QStringLiteral("SSL n'est pas disponible sur ce serveur.");
+    const QString fermee = QStringLiteral("La connexion s'est terminée proprement.");
     const QString refusTLS =
         QStringLiteral("La commande de démarrage de la négociation SSL a échoué.");
     const Dialogue dialogues[] = {
@@ -136,6 +138,46 @@ TEST(ClientSMTP, Dialogues) {
          ModeTLS::TLSExplicite,
          "jean",
          {"", refusTLS, ""}},
+        {"STARTTLS refusé 502",
+         accueil + Ehlo({QStringLiteral("STARTTLS")}) + "C: STARTTLS" +
+             "S: 502 5.5.1 non implemente" + quitte,
+         ModeTLS::TLSExplicite,
+         "jean",
+         {"", refusTLS, ""}},
+        {"STARTTLS avec un paramètre n'est pas une offre",
+         accueil + Ehlo({QStringLiteral("STARTTLS X"), QStringLiteral("AUTH LOGIN")}) + quitte,
+         ModeTLS::TLSExplicite,
+         "jean",
+         {"", sslAbsent, ""}},
+        {"TLS demandé, pas de STARTTLS : ni AUTH ni MAIL en clair",
+         accueil + Ehlo({QStringLiteral("AUTH LOGIN")}) + quitte,
+         ModeTLS::TLSExplicite,
+         "jean",
+         {"", sslAbsent, fermee, ""}},
+        {"TLS demandé, EHLO refusé puis HELO",
+         accueil + "C: EHLO client.test" + "S: 500 inconnu" + "C: HELO client.test" + "S: 250 srv" +
+             quitte,
+         ModeTLS::TLSExplicite,
+         "jean",
+         {"", sslAbsent, ""}},
+        {"220 suivi d'autres lignes dans le même segment",
+         accueil + Ehlo({QStringLiteral("STARTTLS"), QStringLiteral("AUTH LOGIN")}) +
+             "C: STARTTLS" + "S~220 Ready\r\n250-AUTH LOGIN\r\n",
+         ModeTLS::TLSExplicite,
+         "jean",
+         {"", sslAbsent, fermee, fermee}},
+        {"220 suivi d'un fragment sans fin de ligne",
+         accueil + Ehlo({QStringLiteral("STARTTLS"), QStringLiteral("AUTH LOGIN")}) +
+             "C: STARTTLS" + "S~220 Ready\r\n250-AUTH",
+         ModeTLS::TLSExplicite,
+         "jean",
+         {"", sslAbsent, fermee}},
+        {"poignée de main avec un pair qui répond n'importe quoi",
+         accueil + Ehlo({QStringLiteral("STARTTLS"), QStringLiteral("AUTH LOGIN")}) +
+             "C: STARTTLS" + "S: 220 go" + "C~" + "S~NOTLS" + quitte,
+         ModeTLS::TLSExplicite,
+         "jean",
+         {"", sslAbsent, ""}},
         {"AUTH=LOGIN",
          accueil + Ehlo({QStringLiteral("AUTH=LOGIN")}) + authLogin + transaction + quitte,
          ModeTLS::SansTLS,

@@ -64,17 +64,23 @@ bool PairScripte::LireLigne(QByteArray& ligne) {
             tampon_.remove(0, fin + 2);
             return true;
         }
-        pollfd p{client_, POLLIN, 0};
-        if (::poll(&p, 1, AttenteMaxMs) <= 0)
+        if (!LireOctets())
             return false;
-        char bloc[65536];
-        const auto n = ::recv(client_, bloc, sizeof bloc, 0);
-        if (n <= 0)
-            return false;
-        tampon_.append(bloc, n);
-        std::lock_guard v(verrou_);
-        recu_.append(bloc, n);
     }
+}
+
+bool PairScripte::LireOctets() {
+    pollfd p{client_, POLLIN, 0};
+    if (::poll(&p, 1, AttenteMaxMs) <= 0)
+        return false;
+    char bloc[65536];
+    const auto n = ::recv(client_, bloc, sizeof bloc, 0);
+    if (n <= 0)
+        return false;
+    tampon_.append(bloc, n);
+    std::lock_guard v(verrou_);
+    recu_.append(bloc, n);
+    return true;
 }
 
 void PairScripte::Envoyer(const QByteArray& octets) {
@@ -107,6 +113,12 @@ void PairScripte::Jouer() {
                 donnees += ligne + "\r\n";
             std::lock_guard v(verrou_);
             donnees_ << donnees;
+        } else if (etape == QLatin1String("C~")) {
+            if (tampon_.isEmpty() && !LireOctets()) {
+                Ecart(QStringLiteral("expected bytes, got a close"));
+                break;
+            }
+            tampon_.clear();
         } else if (etape.startsWith(QLatin1String("S: "))) {
             Envoyer(etape.mid(3).toUtf8() + "\r\n");
         } else if (etape.startsWith(QLatin1String("S~"))) {

@@ -2,6 +2,7 @@
 // An SMTP peer in the test process that plays a dialogue written as data, one entry a step:
 //   "C: text"  the client must send this line (compared whole)
 //   "C*"       the client sends lines up to a line "." (a message's data), kept in Donnees()
+//   "C~"       the client sends some bytes (one read, for instance a TLS client hello)
 //   "S: text"  the peer sends the text followed by CR LF
 //   "S~text"   the peer sends the text as it is (no line end added)
 //   "FIN"      the peer closes its sending side in an orderly way, then reads until the client
@@ -33,6 +34,7 @@ public:
 private:
     void Jouer();
     bool LireLigne(QByteArray& ligne);
+    bool LireOctets();
     void Envoyer(const QByteArray& octets);
     void Ecart(const QString& texte);
 

@@ -28,8 +28,10 @@ quint16 LirePort(QProcess& p) {
 } // namespace
 
 ServeurSMTPReel::ServeurSMTPReel(Options options) {
-    QStringList arguments = {Script("serveur_smtp.py"), QStringLiteral("--dossier"),
+    QStringList arguments = {Script(options.script), QStringLiteral("--dossier"),
                              dossier_.Chemin()};
+    if (options.mode)
+        arguments << QStringLiteral("--mode") << QString::fromLatin1(options.mode);
     if (options.starttls) {
         QProcess openssl;
         openssl.start(QStringLiteral("openssl"),

@@ -1,7 +1,8 @@
 #pragma once
-// The aiosmtpd server of tests/donnees/mail/serveur_smtp.py, run with /usr/bin/python3 for
-// one test: AUTH LOGIN as "jean" / "secret", messages stored in a temporary directory, STARTTLS
-// when a certificate is given, and an optional relay port that captures what the client sends.
+// The aiosmtpd server of tests/donnees/mail/serveur_smtp.py (or another Python peer there), run
+// with /usr/bin/python3 for one test: AUTH LOGIN as "jean" / "secret", messages stored in a
+// temporary directory, STARTTLS when a certificate is given, and an optional relay port that
+// captures what the client sends.
 #include "tests/support/RepertoireTemporaire.h"
 
 #include <QJsonObject>
@@ -12,6 +13,9 @@ public:
     struct Options {
         bool starttls = false;
         bool capture = false;
+        // Another peer of tests/donnees/mail, with its "--mode" (pair_tls.py).
+        const char* script = "serveur_smtp.py";
+        const char* mode = nullptr;
     };
     explicit ServeurSMTPReel(Options options);
     ~ServeurSMTPReel();
