@@ -210,12 +210,15 @@ bool CanalConnexion::LireSource(bool leverErreur, bool attendre) {
             if (n < 0)
                 code = errno;
         } else {
-            n = s->TLS().Lire(tamponEntree_.data() + avant, TailleBloc, code);
+            n = s->TLS().Lire(s->Descripteur(), tamponEntree_.data() + avant, TailleBloc, attendre,
+                              code);
         }
         tamponEntree_.resize(avant + qMax<qint64>(n, 0));
         s.reset();
         if (n < 0 && code == EINTR)
             continue;
+        if (n < 0 && code == EAGAIN && !attendre)
+            return false;
         if (n < 0) {
             const int numero = TableErreursSocket::NumeroSysteme(code);
             if (!FinConnexion(numero))

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <fcntl.h>
 
 namespace {
 constexpr int ctrlMode = 33;    // SSL_CTRL_MODE
@@ -66,7 +67,18 @@ QString SessionTLS::TexteErreur() const {
     return QString::fromLatin1(texte);
 }
 
-qint64 SessionTLS::Lire(char* tampon, qint64 taille, int& codeErrno) {
+qint64 SessionTLS::Lire(int descripteur, char* tampon, qint64 taille, bool attendre,
+                        int& codeErrno) {
+    const int drapeaux = ::fcntl(descripteur, F_GETFL);
+    if (!attendre)
+        ::fcntl(descripteur, F_SETFL, drapeaux | O_NONBLOCK);
+    const qint64 n = LireBloc(tampon, taille, attendre, codeErrno);
+    if (!attendre)
+        ::fcntl(descripteur, F_SETFL, drapeaux);
+    return n;
+}
+
+qint64 SessionTLS::LireBloc(char* tampon, qint64 taille, bool attendre, int& codeErrno) {
     for (;;) {
         f_->ERR_clear_error();
         errno = 0;
@@ -75,6 +87,10 @@ qint64 SessionTLS::Lire(char* tampon, qint64 taille, int& codeErrno) {
         if (n > 0)
             return n;
         const int erreur = f_->SSL_get_error(liaison_, n);
+        if ((erreur == veutLire || erreur == veutEcrire) && !attendre) {
+            codeErrno = EAGAIN;
+            return -1;
+        }
         if (erreur == veutLire || erreur == veutEcrire)
             continue;
         if (erreur == finTls || n == 0)

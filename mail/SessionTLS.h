@@ -22,7 +22,9 @@ public:
 
     // > 0: bytes moved; 0: the peer closed; < 0: a socket failure whose errno is in
     // `codeErrno`. A TLS protocol failure of a read raises Erreur with the library's text.
-    qint64 Lire(char* tampon, qint64 taille, int& codeErrno);
+    // Without `attendre`, a read that would wait gives -1 and EAGAIN: records other than
+    // data (session tickets) can make a readable socket hold nothing to read.
+    qint64 Lire(int descripteur, char* tampon, qint64 taille, bool attendre, int& codeErrno);
     qint64 Ecrire(const char* octets, qint64 taille, int& codeErrno);
 
     // Bytes already decrypted and waiting in the library.
@@ -33,6 +35,7 @@ public:
 
 private:
     QString TexteErreur() const;
+    qint64 LireBloc(char* tampon, qint64 taille, bool attendre, int& codeErrno);
 
     const FonctionsTLS* f_ = nullptr;
     SSL_CTX* contexte_ = nullptr;
