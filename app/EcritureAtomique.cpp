@@ -10,7 +10,9 @@
 
 namespace {
 
-QString MessageSysteme(int numero) { return QString::fromLocal8Bit(std::strerror(numero)); }
+QString MessageSysteme(int numero) {
+    return QString::fromLocal8Bit(std::strerror(numero));
+}
 
 bool ToutEcrire(int fd, const QByteArray& octets) {
     const char* p = octets.constData();

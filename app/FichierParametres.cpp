@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kLongueurMax = 2047;
 
-bool EstBlanc(QChar c) { return c == u' ' || c == u'\t'; }
+bool EstBlanc(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 QStringView SansBlancs(QStringView s) {
     qsizetype debut = 0, fin = s.size();
@@ -38,8 +40,8 @@ bool EstCle(QStringView ligne, QStringView cle) {
 }
 
 struct Place {
-    qsizetype entete = -1;  // header line of the section
-    qsizetype cle = -1;     // line of the key
+    qsizetype entete = -1;   // header line of the section
+    qsizetype cle = -1;      // line of the key
     qsizetype derniere = -1; // last non-empty line of the section
 };
 

@@ -1,3 +1,5 @@
 #include "app/Version.h"
 
-QString LireVersionFichier() { return QStringLiteral(LETTROVA_VERSION); }
+QString LireVersionFichier() {
+    return QStringLiteral(LETTROVA_VERSION);
+}

@@ -46,6 +46,8 @@ QByteArray Encoder(QStringView texte) {
     return octets;
 }
 
-bool Representable(QChar c) { return Code(c.unicode()) >= 0; }
+bool Representable(QChar c) {
+    return Code(c.unicode()) >= 0;
+}
 
 } // namespace Windows1252

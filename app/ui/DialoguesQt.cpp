@@ -13,8 +13,8 @@ void DialoguesQt::Message(const QString& texte) {
 }
 
 bool DialoguesQt::Question(const QString& texte) {
-    QMessageBox boite(QMessageBox::Question, QStringLiteral("Lettrova"), texte, QMessageBox::NoButton,
-                      parent_);
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Lettrova"), texte,
+                      QMessageBox::NoButton, parent_);
     QPushButton* oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
     QPushButton* non = boite.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
     boite.setDefaultButton(oui);

@@ -1,0 +1,311 @@
+#include "app/ui/TForm1.h"
+
+#include "app/Erreur.h"
+#include "app/FichierParametres.h"
+#include "app/Version.h"
+#include "app/ui/ApparencePolices.h"
+#include "app/ui/Disposition.h"
+#include "app/ui/Fabrique.h"
+#include "app/ui/FiltreEvenements.h"
+#include "app/ui/Forme.h"
+#include "app/ui/ImageMarque.h"
+#include "app/ui/ListeImages.h"
+#include "app/ui/PageAPropos.h"
+#include "app/ui/PageHistorique.h"
+#include "app/ui/PageParametres.h"
+#include "app/ui/Pictogrammes.h"
+#include "app/ui/TexteAide.h"
+#include "lists/ui/EditionListe.h"
+#include "lists/ui/ImportAdresses.h"
+#include "lists/ui/PageListes.h"
+#include "lists/ui/RechercheAdresse.h"
+#include "page/ui/ApercuWeb.h"
+#include "page/ui/ChargementPage.h"
+#include "page/ui/OutilsHtml.h"
+#include "sending/ui/Campagne.h"
+#include "sending/ui/IndicateurEnvoi.h"
+#include "sending/ui/PageErreurs.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+using namespace Fabrique;
+
+namespace {
+// Client area of the window: the design's 700 x 490 outer size without the system's frame.
+constexpr int kLargeurClient = 696;
+constexpr int kHauteurClient = 462;
+} // namespace
+
+TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
+    : QMainWindow(parent), dialogues_(dialogues), repertoire_(std::move(repertoire)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Lettrova"));
+    ChargerPolices();
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    ImageList1 = Pictogrammes::CreerImageList1(this);
+    ImageList24x24 = Pictogrammes::CreerImageList24x24(this);
+    ImageListTreeview = Pictogrammes::CreerImageListTreeview(this);
+    setWindowIcon(ImageList1->Icone(11));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    auto* centre = new QWidget(this);
+    setCentralWidget(centre);
+    PageControlPrinc = Creer<QTabWidget>(centre, "PageControlPrinc", 0, -1, 696, 437);
+    PageControlPrinc->setIconSize(QSize(16, 16));
+    // Tabs as tight as the design's, so that all seven fit when the error tab shows.
+    PageControlPrinc->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    const struct {
+        QWidget** page;
+        const char* nom;
+        const char* titre;
+        int icone;
+    } pages[] = {{&TabSheetPrincipale, "TabSheetPrincipale", "Envois Mail", 11},
+                 {&TabSheetAdresseMail, "TabSheetAdresseMail", "Gestion d'adresses", 12},
+                 {&TabSheet3, "TabSheet3", "Outils", 9},
+                 {&TabSheetParamètres, "TabSheetParamètres", "Paramètres", 8},
+                 {&TabSheet2, "TabSheet2", "Historique", 4},
+                 {&TabSheet1, "TabSheet1", "A Propos", 7},
+                 {&TabSheetErreur, "TabSheetErreur", "Erreurs Envois", 2}};
+    for (const auto& p : pages) {
+        *p.page = new QWidget;
+        (*p.page)->setObjectName(QString::fromUtf8(p.nom));
+        PageControlPrinc->addTab(*p.page, ImageList1->Icone(p.icone), QString::fromUtf8(p.titre));
+    }
+
+    Label10 = Bandeau(centre, "Label10", QStringLiteral("Infos:"), 0, 438, 41, 22);
+    Police(Label10, QStringLiteral("Tahoma"), 11);
+    LabStatusInfos = Etiquette(centre, "LabStatusInfos", QString(), 47, 440, 452, 18);
+    Police(LabStatusInfos, QStringLiteral("Tahoma"), 10);
+    SpeedButQuitter =
+        Bouton(centre, "SpeedButQuitter", QStringLiteral("Quitter Lettrova"), 502, 436, 120, 22);
+    LabelVersion2 = Etiquette(centre, "LabelVersion2", QStringLiteral("v."), 623, 442, 69, 13);
+    LabelVersion2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    DisposerEnvois(*this);
+    DisposerAdresses(*this);
+    DisposerOutils(*this);
+    DisposerParametres(*this);
+    DisposerHistoriqueEtAPropos(*this);
+    DisposerErreurs(*this);
+
+    PanelApercuWeb = Panneau(centre, "PanelApercuWeb", 0, 0, kLargeurClient, kHauteurClient);
+    SpeedButFermerApercuWeb =
+        Bouton(PanelApercuWeb, "SpeedButFermerApercuWeb", QStringLiteral("Fermer"), 417, 0, 96, 22);
+    PanelApercuWeb->hide();
+
+    TimerResetStatusInfos = new QTimer(this);
+    TimerResetStatusInfos->setObjectName(QStringLiteral("TimerResetStatusInfos"));
+    TimerResetStatusInfos->setInterval(10000);
+    // The notice returns 10 s after the last status change, not within a coarse timer's slack.
+    TimerResetStatusInfos->setTimerType(Qt::PreciseTimer);
+    TimerAcitveEnvoyer = new QTimer(this);
+    TimerAcitveEnvoyer->setObjectName(QStringLiteral("TimerAcitveEnvoyer"));
+    TimerAcitveEnvoyer->setInterval(1000);
+    TimerTpsConnectMax = new QTimer(this);
+    TimerTpsConnectMax->setObjectName(QStringLiteral("TimerTpsConnectMax"));
+    TimerTpsConnectMax->setInterval(25000);
+    TimerTpsConnectMax->setSingleShot(true);
+
+    Relier(SpeedButQuitter, &QPushButton::clicked, [this] { SpeedButQuitterClick(); });
+    Relier(PageControlPrinc, &QTabWidget::currentChanged, [this] { PageControlPrincChange(); });
+    Relier(TimerResetStatusInfos, &QTimer::timeout, [this] { TimerResetStatusInfosTimer(); });
+
+    pageParametres = std::make_unique<PageParametres>(*this);
+    pageHistorique = std::make_unique<PageHistorique>(*this);
+    pageAPropos = std::make_unique<PageAPropos>(*this);
+    pageListes = std::make_unique<PageListes>(*this);
+    editionListe = std::make_unique<EditionListe>(*this);
+    rechercheAdresse = std::make_unique<RechercheAdresse>(*this);
+    importAdresses = std::make_unique<ImportAdresses>(*this);
+    chargementPage = std::make_unique<ChargementPage>(*this);
+    outilsHtml = std::make_unique<OutilsHtml>(*this);
+    apercuWeb = std::make_unique<ApercuWeb>(*this);
+    indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this);
+    campagne = std::make_unique<Campagne>(*this);
+    pageErreurs = std::make_unique<PageErreurs>(*this);
+
+    TimerResetStatusInfos->start();
+    TimerAcitveEnvoyer->start();
+    Executer([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::CheminProgramme(const QString& nom) const {
+    return QDir(repertoire_).filePath(nom);
+}
+
+void TForm1::FormCreate() {
+    setFixedSize(kLargeurClient, kHauteurClient);
+    // The import overlay always covers its whole page.
+    PanelImporterMAil->setGeometry(TabSheetAdresseMail->rect());
+    FiltreEvenements::Installer(TabSheetAdresseMail, QEvent::Resize, [this](QEvent*) {
+        PanelImporterMAil->setGeometry(TabSheetAdresseMail->rect());
+        return false;
+    });
+    ShapePanelOutils->setGeometry(PanelOutils->rect());
+    PageControlPrinc->setTabVisible(PageControlPrinc->indexOf(TabSheetErreur), false);
+    pageParametres->LireDemarrage();
+    SpeedButAnnulerServeur->setEnabled(false);
+    SpeedButEnrServeur->setEnabled(false);
+    pageHistorique->Construire();
+    const QString version = LireVersionFichier();
+    LabelVersion->setText(QStringLiteral("Version: ") + version + u' ');
+    LabelVersion2->setText(QStringLiteral("v.") + version);
+    pageListes->ChargeListe();
+    ChoisirPageDemarrage();
+    EcrireTexteAide(RichEditAideServeur);
+    if (ValChrgtHtmlAuto == QStringLiteral("Oui") && !EditFichierACharger->text().isEmpty())
+        chargementPage->SpeedButChargerClick();
+}
+
+void TForm1::ChoisirPageDemarrage() {
+    const bool complets = !EditSMTPServeur->text().isEmpty() && !EditSMTPPort->text().isEmpty() &&
+                          !EditSMTPUser->text().isEmpty() && !EditSMTPPassword->text().isEmpty() &&
+                          !EditMailEXP->text().isEmpty();
+    QWidget* page = complets ? TabSheetPrincipale : TabSheetParamètres;
+    if (LireVersionFichier() != ValVersionDemarragePrecedant)
+        page = TabSheet2;
+    SelectionnerPage(page);
+}
+
+void TForm1::SelectionnerPage(QWidget* page) {
+    const QSignalBlocker bloque(PageControlPrinc);
+    PageControlPrinc->setCurrentWidget(page);
+}
+
+void TForm1::FormActivate() {
+    if (!valListeFav.right(5).toLower().endsWith(QStringLiteral(".list")))
+        return;
+    if (ComboBoxListe1->count() == 0)
+        return;
+    for (int i = -1; i < ComboBoxListe1->count(); ++i) {
+        ComboBoxListe1->setCurrentIndex(i);
+        if (ComboBoxListe1->currentText() == valListeFav) {
+            ComboBoxListe2->setCurrentIndex(i);
+            LMDLImageListe2->DefinirIndex(4);
+            pageListes->ComboBoxListe2Change();
+            return;
+        }
+        LMDLImageListe2->DefinirIndex(3);
+    }
+    ComboBoxListe1->setCurrentIndex(-1);
+    ComboBoxListe2->setCurrentIndex(-1);
+}
+
+bool TForm1::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !dejaActive_) {
+        dejaActive_ = true;
+        Executer([this] { FormActivate(); });
+    }
+    return QMainWindow::event(e);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    Executer([this] { FormCloseQuery(); });
+    // Closing is never refused.
+    e->accept();
+}
+
+void TForm1::FormCloseQuery() {
+    FermetureEnCours = true;
+    FichierParametres(CheminParametres())
+        .Ecrire(QStringLiteral("Parametres"), QStringLiteral("ValSujet"), EditSujetMessage->text());
+}
+
+void TForm1::SpeedButQuitterClick() {
+    ValOuiNon = QStringLiteral("Non");
+    close();
+}
+
+void TForm1::PageControlPrincChange() {
+    if (PageControlPrinc->currentWidget() != TabSheet3)
+        outilsHtml->SpeedButtonPleinEcranClick();
+}
+
+QColor TForm1::Rgb(Couleur couleur) {
+    switch (couleur) {
+    case Couleur::Rouge:
+        return QColor(255, 0, 0);
+    case Couleur::Vert:
+        return QColor(0, 128, 0);
+    case Couleur::Orange:
+        return QColor(255, 89, 0);
+    case Couleur::Noir:
+        break;
+    }
+    return QColor(0, 0, 0);
+}
+
+QString TForm1::LigneRepos() {
+    return QStringLiteral("Lettrova : vos lettres d'information, envoyées par vous. © Lettrova");
+}
+
+void TForm1::EcritStatut(const QString& texte, Couleur couleur) {
+    Couleurs(LabStatusInfos, Rgb(couleur));
+    LabStatusInfos->setText(texte);
+}
+
+void TForm1::AfficheStatut(const QString& texte, Couleur couleur) {
+    EcritStatut(texte, couleur);
+    TimerResetStatusInfos->stop();
+    TimerResetStatusInfos->start();
+}
+
+void TForm1::AfficheStatutFixe(const QString& texte, Couleur couleur) {
+    EcritStatut(texte, couleur);
+    TimerResetStatusInfos->stop();
+}
+
+void TForm1::ViderStatut(bool relancerTimer) {
+    LabStatusInfos->clear();
+    if (relancerTimer) {
+        TimerResetStatusInfos->stop();
+        TimerResetStatusInfos->start();
+    }
+}
+
+void TForm1::TimerResetStatusInfosTimer() {
+    TimerResetStatusInfos->stop();
+    EcritStatut(LigneRepos(), Couleur::Noir);
+}
+
+void TForm1::Executer(const std::function<void()>& gestionnaire) {
+    try {
+        gestionnaire();
+    } catch (const std::exception& e) {
+        AfficherErreur(e);
+    }
+}
+
+void TForm1::AfficherErreur(const std::exception& e) {
+    const auto* erreur = dynamic_cast<const Erreur*>(&e);
+    dialogues_.ErreurStandard(erreur ? erreur->Message() : QString::fromLocal8Bit(e.what()));
+}
+
+void TForm1::RelierTouche(QWidget* cible, std::function<bool(QKeyEvent*)> gestionnaire) {
+    FiltreEvenements::Installer(cible, QEvent::KeyPress,
+                                [this, g = std::move(gestionnaire)](QEvent* e) {
+                                    bool consomme = false;
+                                    Executer([&] { consomme = g(static_cast<QKeyEvent*>(e)); });
+                                    return consomme;
+                                });
+}
+
+void TForm1::RelierClic(QWidget* cible, std::function<void()> gestionnaire) {
+    FiltreEvenements::Installer(cible, QEvent::MouseButtonRelease,
+                                [this, g = std::move(gestionnaire)](QEvent*) {
+                                    Executer(g);
+                                    return false;
+                                });
+}

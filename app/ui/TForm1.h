@@ -11,6 +11,7 @@
 #include <memory>
 
 class QCheckBox;
+class QKeyEvent;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -72,6 +73,19 @@ public:
     // of the handler is skipped. The one place where such errors are caught.
     void Executer(const std::function<void()>& gestionnaire);
     void AfficherErreur(const std::exception& e);
+
+    // Wires a control's event to a handler run through Executer.
+    template <class Emetteur, class Signal>
+    void Relier(Emetteur* emetteur, Signal signal, std::function<void()> gestionnaire) {
+        connect(emetteur, signal, this, [this, g = std::move(gestionnaire)] { Executer(g); });
+    }
+    // Key presses of a control; the handler returns true when it consumes the key.
+    void RelierTouche(QWidget* cible, std::function<bool(QKeyEvent*)> gestionnaire);
+    // A click (mouse button released) on a control.
+    void RelierClic(QWidget* cible, std::function<void()> gestionnaire);
+
+    // Shows a page from code: like a selection by the program, it runs no tab-change handler.
+    void SelectionnerPage(QWidget* page);
 
     // Handlers of the window itself.
     void FormActivate();

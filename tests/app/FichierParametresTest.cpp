@@ -1,5 +1,5 @@
-#include "app/Erreur.h"
 #include "app/FichierParametres.h"
+#include "app/Erreur.h"
 #include "tests/support/RepertoireTemporaire.h"
 
 #include "tests/support/LimiteTailleFichiers.h"
@@ -49,8 +49,9 @@ TEST(FichierParametres, RemplaceSurPlaceEtAjouteEnFinDeSection) {
     FichierParametres f(rep.Fichier("Lettrova.ini"));
     f.Ecrire("parametres", "smtpport", "587");
     f.Ecrire("parametres", "ListeFav", "amis.list");
-    EXPECT_EQ(rep.Lire("Lettrova.ini"), "; note\r\n[Parametres]\r\nSMTPServeur=a\r\nsmtpport=587\r\n"
-                                        "ListeFav=amis.list\r\n\r\n[Autre]\r\ncle=v\r\n");
+    EXPECT_EQ(rep.Lire("Lettrova.ini"),
+              "; note\r\n[Parametres]\r\nSMTPServeur=a\r\nsmtpport=587\r\n"
+              "ListeFav=amis.list\r\n\r\n[Autre]\r\ncle=v\r\n");
     // A new reader of the same file sees one section.
     EXPECT_EQ(FichierParametres(rep.Fichier("Lettrova.ini")).Lire("PARAMETRES", "listefav", ""),
               "amis.list");

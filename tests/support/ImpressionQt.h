@@ -1,21 +1,16 @@
 #pragma once
-// Readable failure messages for Qt strings in GoogleTest assertions.
+// Readable Qt values in GoogleTest's failure messages.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <ostream>
 
-inline void PrintTo(const QString& texte, std::ostream* sortie) {
-    *sortie << '"' << texte.toStdString() << '"';
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
 }
-
-inline void PrintTo(const QByteArray& octets, std::ostream* sortie) {
-    *sortie << '"' << octets.toStdString() << '"';
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
+    *os << '"' << b.toStdString() << '"';
 }
-
-inline void PrintTo(const QStringList& liste, std::ostream* sortie) {
-    *sortie << '{';
-    for (const QString& t : liste)
-        *sortie << " \"" << t.toStdString() << '"';
-    *sortie << " }";
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << '[' << l.join(QStringLiteral("\", \"")).prepend('"').append('"').toStdString() << ']';
 }

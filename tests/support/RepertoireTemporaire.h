@@ -1,5 +1,7 @@
 #pragma once
 // A fresh directory for one test, removed afterwards; stands for the program's directory.
+#include "tests/support/ImpressionQt.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>

@@ -1,0 +1,52 @@
+#include "app/ui/Disposition.h"
+#include "app/ui/Fabrique.h"
+#include "app/ui/TForm1.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTextEdit>
+
+using namespace Fabrique;
+
+void DisposerParametres(TForm1& f) {
+    QWidget* p = f.TabSheetParamètres;
+    Police(Etiquette(p, "", QStringLiteral("Paramètre SMTP:"), 13, 24, -1, 16),
+           QStringLiteral("Tahoma"), 10, true);
+    Etiquette(p, "", QStringLiteral("Serveur:"), 13, 68);
+    f.EditSMTPServeur = Champ(p, "EditSMTPServeur", 97, 64, 149, 21);
+    Etiquette(p, "", QStringLiteral("Port:"), 13, 100);
+    f.EditSMTPPort = Champ(p, "EditSMTPPort", 97, 96, 64, 21);
+    f.EditSMTPPort->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]*")), f.EditSMTPPort));
+    Etiquette(p, "", QStringLiteral("Utilisateur:"), 13, 132);
+    f.EditSMTPUser = Champ(p, "EditSMTPUser", 97, 128, 149, 21);
+    Etiquette(p, "", QStringLiteral("Mot de Passe:"), 13, 164);
+    f.EditSMTPPassword = Champ(p, "EditSMTPPassword", 97, 160, 149, 21);
+    f.EditSMTPPassword->setEchoMode(QLineEdit::Password);
+    f.EditSMTPPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 88;"));
+    Etiquette(p, "", QStringLiteral("Adresse EXP.:"), 13, 196)
+        ->setToolTip(QStringLiteral("Adresse de l'expediteur"));
+    f.EditMailEXP = Champ(p, "EditMailEXP", 97, 192, 216, 21);
+    f.EditMailEXP->setToolTip(QStringLiteral("Adresse de l'expediteur"));
+    f.CheckBoxTLS = Case(p, "CheckBoxTLS", QStringLiteral("Connection Sécurisé TLS (Type Gmail)"),
+                         13, 232, 220, 17);
+    Police(Etiquette(p, "", QStringLiteral("Fichier Html:"), 13, 284), QStringLiteral("Tahoma"), 8,
+           true);
+    f.CheckBoxChargeHtmlAuto =
+        Case(p, "CheckBoxChargeHtmlAuto",
+             QStringLiteral("Chargement automatique du dernier fichier HTML utilisé."), 24, 304,
+             306, 17);
+    f.SpeedButAnnulerServeur =
+        Bouton(p, "SpeedButAnnulerServeur", QStringLiteral("Annuler"), 62, 382, 129, 22, false);
+    f.SpeedButEnrServeur =
+        Bouton(p, "SpeedButEnrServeur", QStringLiteral("Enregistrer"), 203, 382, 129, 22, false);
+
+    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 409);
+    aide->setFrameShape(QFrame::NoFrame);
+    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 409);
+    f.RichEditAideServeur->setReadOnly(true);
+}

@@ -1,0 +1,16 @@
+#include "app/ui/FiltreEvenements.h"
+
+void FiltreEvenements::Installer(QObject* cible, QEvent::Type type,
+                                 std::function<bool(QEvent*)> action) {
+    cible->installEventFilter(new FiltreEvenements(cible, type, std::move(action)));
+}
+
+FiltreEvenements::FiltreEvenements(QObject* cible, QEvent::Type type,
+                                   std::function<bool(QEvent*)> action)
+    : QObject(cible), type_(type), action_(std::move(action)) {}
+
+bool FiltreEvenements::eventFilter(QObject* objet, QEvent* e) {
+    if (e->type() == type_ && action_(e))
+        return true;
+    return QObject::eventFilter(objet, e);
+}

@@ -1,0 +1,113 @@
+#include "app/ui/PageParametres.h"
+
+#include "app/CodageMotDePasse.h"
+#include "app/FichierParametres.h"
+#include "app/Version.h"
+#include "app/ui/TForm1.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QString kSection = QStringLiteral("Parametres");
+const QString kSectionVersion = QStringLiteral("parametres");
+const QString kOui = QStringLiteral("Oui");
+const QString kNon = QStringLiteral("Non");
+} // namespace
+
+PageParametres::PageParametres(TForm1& f) : f_(f) {
+    for (QLineEdit* champ :
+         {f.EditSMTPServeur, f.EditSMTPPort, f.EditSMTPUser, f.EditSMTPPassword, f.EditMailEXP})
+        f.Relier(champ, &QLineEdit::textChanged, [this] { EditSMTPServeurChange(); });
+    // Like the check box's own click, a state set by the program also marks the page changed.
+    f.Relier(f.CheckBoxTLS, &QCheckBox::toggled, [this] { CheckBoxTLSClick(); });
+    f.Relier(f.CheckBoxChargeHtmlAuto, &QCheckBox::toggled,
+             [this] { CheckBoxChargeHtmlAutoClick(); });
+    f.Relier(f.SpeedButEnrServeur, &QPushButton::clicked, [this] { SpeedButEnrServeurClick(); });
+    f.Relier(f.SpeedButAnnulerServeur, &QPushButton::clicked,
+             [this] { SpeedButAnnulerServeurClick(); });
+}
+
+void PageParametres::LireDemarrage() {
+    FichierParametres fichier(f_.CheminParametres());
+    auto lire = [&](const char* cle, const QString& defaut) {
+        return fichier.Lire(kSection, QString::fromUtf8(cle), defaut);
+    };
+    f_.ValSMTPServeur = lire("SMTPServeur", {});
+    f_.EditSMTPServeur->setText(f_.ValSMTPServeur);
+    f_.ValSMTPPort = lire("SMTPPort", QStringLiteral("25"));
+    f_.EditSMTPPort->setText(f_.ValSMTPPort);
+    f_.ValSMTPUser = lire("SMTPUser", {});
+    f_.EditSMTPUser->setText(f_.ValSMTPUser);
+    f_.ValSMTPPassword = CodageMotDePasse(lire("SMTPPassword", {}), kCleMotDePasse);
+    f_.EditSMTPPassword->setText(f_.ValSMTPPassword);
+    f_.ValEditMailEXP = lire("MailEXP", {});
+    f_.EditMailEXP->setText(f_.ValEditMailEXP);
+    f_.ValConnectTlS = lire("ConnectTlS", kNon);
+    f_.CheckBoxTLS->setChecked(f_.ValConnectTlS == kOui);
+    f_.ValChrgtHtmlAuto = lire("ChrgtHtmlAuto", kNon);
+    f_.CheckBoxChargeHtmlAuto->setChecked(f_.ValChrgtHtmlAuto == kOui);
+    f_.EditFichierACharger->setText(lire("DernierFichierChargé", {}));
+    if (!QFileInfo(f_.EditFichierACharger->text()).isFile())
+        f_.EditFichierACharger->clear();
+    f_.EditSujetMessage->setText(lire("ValSujet", {}));
+    f_.valListeFav = lire("ListeFav", {});
+    f_.ValVersionDemarragePrecedant = lire("VersionAppli", {});
+    const QString version = LireVersionFichier();
+    if (version != f_.ValVersionDemarragePrecedant)
+        fichier.Ecrire(kSectionVersion, QStringLiteral("VersionAppli"), version);
+}
+
+void PageParametres::Modifie() {
+    f_.SpeedButAnnulerServeur->setEnabled(true);
+    f_.SpeedButEnrServeur->setEnabled(true);
+}
+
+void PageParametres::EditSMTPServeurChange() {
+    Modifie();
+}
+void PageParametres::CheckBoxTLSClick() {
+    Modifie();
+}
+void PageParametres::CheckBoxChargeHtmlAutoClick() {
+    Modifie();
+}
+
+void PageParametres::SpeedButEnrServeurClick() {
+    f_.SpeedButAnnulerServeur->setEnabled(false);
+    f_.SpeedButEnrServeur->setEnabled(false);
+    FichierParametres fichier(f_.CheminParametres());
+    auto ecrire = [&](const char* cle, const QString& valeur) {
+        fichier.Ecrire(kSection, QString::fromUtf8(cle), valeur);
+    };
+    f_.ValSMTPServeur = f_.EditSMTPServeur->text();
+    ecrire("SMTPServeur", f_.ValSMTPServeur);
+    f_.ValSMTPPort = f_.EditSMTPPort->text();
+    ecrire("SMTPPort", f_.ValSMTPPort);
+    f_.ValSMTPUser = f_.EditSMTPUser->text();
+    ecrire("SMTPUser", f_.ValSMTPUser);
+    f_.ValSMTPPassword = f_.EditSMTPPassword->text();
+    ecrire("SMTPPassword", CodageMotDePasse(f_.ValSMTPPassword, kCleMotDePasse));
+    f_.ValEditMailEXP = f_.EditMailEXP->text();
+    ecrire("MailEXP", f_.ValEditMailEXP);
+    f_.ValConnectTlS = f_.CheckBoxTLS->isChecked() ? kOui : kNon;
+    ecrire("ConnectTlS", f_.ValConnectTlS);
+    f_.ValChrgtHtmlAuto = f_.CheckBoxChargeHtmlAuto->isChecked() ? kOui : kNon;
+    ecrire("ChrgtHtmlAuto", f_.ValChrgtHtmlAuto);
+    f_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
+}
+
+void PageParametres::SpeedButAnnulerServeurClick() {
+    f_.EditSMTPServeur->setText(f_.ValSMTPServeur);
+    f_.EditSMTPPort->setText(f_.ValSMTPPort);
+    f_.EditSMTPUser->setText(f_.ValSMTPUser);
+    f_.EditSMTPPassword->setText(f_.ValSMTPPassword);
+    f_.EditMailEXP->setText(f_.ValEditMailEXP);
+    f_.AfficheStatut(QStringLiteral("Paramètres Rechargés Avec Succes."), Couleur::Vert);
+    f_.CheckBoxTLS->setChecked(f_.ValConnectTlS == kOui);
+    f_.CheckBoxChargeHtmlAuto->setChecked(f_.ValChrgtHtmlAuto == kOui);
+    f_.SpeedButAnnulerServeur->setEnabled(false);
+    f_.SpeedButEnrServeur->setEnabled(false);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The "Paramètres" page: the SMTP settings read at start-up, edited, saved or restored.
+class TForm1;
+
+class PageParametres {
+public:
+    explicit PageParametres(TForm1& f);
+    // Reads every setting of the file into the active values and the page's fields, and
+    // records the running version when it differs from the one of the previous start.
+    void LireDemarrage();
+    void EditSMTPServeurChange();
+    void CheckBoxTLSClick();
+    void CheckBoxChargeHtmlAutoClick();
+    void SpeedButEnrServeurClick();
+    void SpeedButAnnulerServeurClick();
+
+private:
+    void Modifie();
+    TForm1& f_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// The error tab of a campaign: the failed addresses, their reasons and the ".err" file.
+#include "sending/RegistreErreurs.h"
+
+#include <QString>
+
+class TForm1;
+
+class PageErreurs {
+public:
+    explicit PageErreurs(TForm1& f);
+    // At the start of a campaign: a new file name, an empty record, the tab hidden.
+    void Reinitialiser();
+    // Shows failures met by the send worker, in their order.
+    void Reporter(const QList<RegistreErreurs::Echec>& echecs);
+    // At the end of a campaign: the tab shows when anything failed.
+    void Reveler();
+    void ListBoxErrAdresseClick();
+    void ListBoxErrAdresseDblClick();
+    void SpeedButton1Click();
+    const QString& FichierErreurs() const { return fichierErreurs_; }
+
+private:
+    TForm1& f_;
+    QString fichierErreurs_;
+    QString rapport_;
+};

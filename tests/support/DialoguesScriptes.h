@@ -1,0 +1,43 @@
+#pragma once
+// Dialogs answered from a script: every box shown is recorded, questions take the next
+// scripted answer ("Oui" when none is left) and file dialogs the next scripted path
+// (cancelled when none is left).
+#include "app/ui/Dialogues.h"
+
+#include <QList>
+#include <QStringList>
+
+class DialoguesScriptes : public Dialogues {
+public:
+    struct Boite {
+        enum Genre { Erreur, Message, Question, Fichier } genre;
+        QString texte;
+    };
+
+    void ErreurStandard(const QString& message) override { Noter(Boite::Erreur, message); }
+    void Message(const QString& texte) override { Noter(Boite::Message, texte); }
+    bool Question(const QString& texte) override {
+        Noter(Boite::Question, texte);
+        return reponses.isEmpty() ? true : reponses.takeFirst();
+    }
+    QString OuvrirFichier(const QString& repertoire) override {
+        Noter(Boite::Fichier, repertoire);
+        return fichiers.isEmpty() ? QString() : fichiers.takeFirst();
+    }
+
+    // The texts of the boxes of one kind, in order.
+    QStringList Textes(Boite::Genre genre) const {
+        QStringList t;
+        for (const Boite& b : boites)
+            if (b.genre == genre)
+                t << b.texte;
+        return t;
+    }
+
+    QList<bool> reponses;
+    QStringList fichiers;
+    QList<Boite> boites;
+
+private:
+    void Noter(Boite::Genre genre, const QString& texte) { boites.append({genre, texte}); }
+};

@@ -1,0 +1,109 @@
+#include "app/ui/TForm1.h"
+#include "tests/support/FenetreDeTest.h"
+#include "tests/support/LimiteTailleFichiers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kComplet = "[Parametres]\r\nSMTPServeur=smtp.exemple.fr\r\nSMTPPort=587\r\n"
+                            "SMTPUser=jean\r\nSMTPPassword=\xF0\xF4\r\nMailEXP=jean@exemple.fr\r\n";
+
+struct CasPageDepart {
+    const char* nom;
+    QByteArray fichier;
+    const char* page;
+    friend void PrintTo(const CasPageDepart& c, std::ostream* os) { *os << c.nom; }
+};
+
+class PageDepart : public ::testing::TestWithParam<CasPageDepart> {};
+
+TEST_P(PageDepart, SelonParametresEtVersion) {
+    FenetreDeTest t;
+    if (!GetParam().fichier.isNull())
+        t.rep.Ecrire("Lettrova.ini", GetParam().fichier);
+    TForm1& f = t.Ouvrir();
+    EXPECT_EQ(f.PageControlPrinc->currentWidget()->objectName(),
+              QString::fromUtf8(GetParam().page));
+    EXPECT_TRUE(t.boites.boites.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Demarrage, PageDepart,
+    ::testing::Values(
+        CasPageDepart{"premier", QByteArray(), "TabSheet2"},
+        CasPageDepart{"complet", kComplet + "VersionAppli=1.0.4.42\r\n", "TabSheetPrincipale"},
+        CasPageDepart{"portVide",
+                      QByteArray(kComplet).replace("SMTPPort=587", "SMTPPort=") +
+                          "VersionAppli=1.0.4.42\r\n",
+                      "TabSheetParamètres"},
+        CasPageDepart{"sansMotDePasse",
+                      QByteArray(kComplet).replace("SMTPPassword=\xF0\xF4", "") +
+                          "VersionAppli=1.0.4.42\r\n",
+                      "TabSheetParamètres"},
+        CasPageDepart{"nouvelleVersion", kComplet + "VersionAppli=1.0.3.9\r\n", "TabSheet2"}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST(Demarrage, PremierLancementSansFichier) {
+    FenetreDeTest t;
+    TForm1& f = t.Ouvrir();
+    EXPECT_EQ(f.EditSMTPPort->text(), "25");
+    for (QLineEdit* champ : {f.EditSMTPServeur, f.EditSMTPUser, f.EditSMTPPassword, f.EditMailEXP})
+        EXPECT_TRUE(champ->text().isEmpty()) << champ->objectName().toStdString();
+    EXPECT_EQ(t.Parametres(), "[parametres]\r\nVersionAppli=1.0.4.42\r\n");
+    EXPECT_EQ(f.ValVersionDemarragePrecedant, "");
+    EXPECT_EQ(f.LabelVersion->text(), "Version: 1.0.4.42 ");
+    EXPECT_EQ(f.LabelVersion2->text(), "v.1.0.4.42");
+    EXPECT_FALSE(f.PageControlPrinc->isTabVisible(f.PageControlPrinc->indexOf(f.TabSheetErreur)));
+    EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
+    EXPECT_FALSE(f.SpeedButAnnulerServeur->isEnabled());
+}
+
+TEST(Demarrage, SectionEnMajusculeRecoitLaVersionSansSecondeSection) {
+    FenetreDeTest t;
+    t.rep.Ecrire("Lettrova.ini", kComplet);
+    t.Ouvrir();
+    EXPECT_EQ(t.Parametres(), QString::fromLatin1(kComplet + "VersionAppli=1.0.4.42\r\n"));
+    EXPECT_EQ(t.f->ValSMTPPassword, "ko") << "the stored password is unscrambled";
+    EXPECT_EQ(t.f->EditSMTPPassword->text(), "ko");
+}
+
+TEST(Demarrage, EcritureImpossibleSauteLaSuiteMaisOuvreLaFenetre) {
+    FenetreDeTest t;
+    {
+        // No byte can be written: the version record fails like in a read-only directory.
+        LimiteTailleFichiers limite(0);
+        t.Ouvrir();
+    }
+    TForm1& f = *t.f;
+    ASSERT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur),
+              QStringList{QString::fromUtf8("Impossible d'écrire dans ") +
+                          t.rep.Fichier("Lettrova.ini")});
+    EXPECT_FALSE(t.rep.Chemin().isEmpty());
+    EXPECT_EQ(f.LabelVersion2->text(), "v.") << "the steps after the failure are skipped";
+    EXPECT_EQ(f.TreeViewHistorique->topLevelItemCount(), 0);
+    EXPECT_EQ(f.EditSMTPPort->text(), "25") << "the steps before it ran";
+    f.show();
+    EXPECT_TRUE(f.isVisible());
+}
+
+TEST(Demarrage, FichierHtmlDisparuEstOublie) {
+    FenetreDeTest t;
+    t.rep.Ecrire("page.html", "<html></html>");
+    t.rep.Ecrire("Lettrova.ini", "[Parametres]\r\nDernierFichierCharg\xE9=" +
+                                     t.rep.Fichier("page.html").toLatin1() +
+                                     "\r\nValSujet=  \"Les nouvelles\"  \r\n");
+    EXPECT_EQ(t.Ouvrir().EditFichierACharger->text(), t.rep.Fichier("page.html"));
+    EXPECT_EQ(t.f->EditSujetMessage->text(), "Les nouvelles");
+    FenetreDeTest u;
+    u.rep.Ecrire("Lettrova.ini", "[Parametres]\r\nDernierFichierCharg\xE9=" +
+                                     u.rep.Fichier("absent.html").toLatin1() + "\r\n");
+    EXPECT_EQ(u.Ouvrir().EditFichierACharger->text(), "");
+}
+
+} // namespace

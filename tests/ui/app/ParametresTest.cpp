@@ -1,0 +1,104 @@
+#include "app/CodageMotDePasse.h"
+#include "app/ui/TForm1.h"
+#include "tests/support/FenetreDeTest.h"
+#include "tests/support/LimiteTailleFichiers.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+void Saisir(QLineEdit* champ, const QString& texte) {
+    champ->selectAll();
+    QTest::keyClick(champ, Qt::Key_Delete);
+    QTest::keyClicks(champ, texte);
+}
+
+TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
+    FenetreDeTest t;
+    TForm1& f = t.Ouvrir(true);
+    Saisir(f.EditSMTPServeur, "smtp.exemple.fr");
+    Saisir(f.EditSMTPPort, "5x87");
+    Saisir(f.EditSMTPUser, "jean");
+    Saisir(f.EditSMTPPassword, "s3cr\"t =");
+    Saisir(f.EditMailEXP, "jean@exemple.fr");
+    QTest::mouseClick(f.CheckBoxTLS, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_TRUE(f.SpeedButEnrServeur->isEnabled());
+    EXPECT_TRUE(f.SpeedButAnnulerServeur->isEnabled());
+    EXPECT_EQ(f.ValSMTPServeur, "") << "the active values wait for Enregistrer";
+
+    QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
+    EXPECT_EQ(f.EditSMTPPort->text(), "587") << "digits only";
+    EXPECT_EQ(f.ValSMTPServeur, "smtp.exemple.fr");
+    EXPECT_EQ(f.ValSMTPPassword, "s3cr\"t =");
+    EXPECT_EQ(f.ValConnectTlS, "Oui");
+    EXPECT_EQ(f.ValChrgtHtmlAuto, "Non");
+    EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
+    EXPECT_EQ(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
+    const QByteArray motDePasse = CodageMotDePasse("s3cr\"t =", kCleMotDePasse).toLatin1();
+    EXPECT_EQ(t.rep.Lire("Lettrova.ini"),
+              "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
+              "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
+                  motDePasse +
+                  "\r\nMailEXP=jean@exemple.fr\r\nConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\n");
+
+    // The next start reads back exactly what was saved.
+    FenetreDeTest u;
+    u.rep.Ecrire("Lettrova.ini", t.rep.Lire("Lettrova.ini"));
+    TForm1& g = u.Ouvrir();
+    EXPECT_EQ(g.EditSMTPPassword->text(), "s3cr\"t =");
+    EXPECT_TRUE(g.CheckBoxTLS->isChecked());
+    EXPECT_FALSE(g.SpeedButEnrServeur->isEnabled());
+}
+
+TEST(Parametres, AnnulerRestaureToutSansRelireLeFichier) {
+    FenetreDeTest t;
+    t.rep.Ecrire("Lettrova.ini", "[Parametres]\r\nSMTPServeur=a.fr\r\nSMTPPort=25\r\nSMTPUser=u\r\n"
+                                 "SMTPPassword=\xF0\xF4\r\nMailEXP=e@a.fr\r\nConnectTlS=oui\r\n"
+                                 "ChrgtHtmlAuto=Oui\r\nVersionAppli=1.0.4.42\r\n");
+    TForm1& f = t.Ouvrir(true);
+    EXPECT_FALSE(f.CheckBoxTLS->isChecked()) << "only the exact word Oui counts";
+    EXPECT_EQ(f.ValConnectTlS, "oui");
+    for (QLineEdit* champ :
+         {f.EditSMTPServeur, f.EditSMTPPort, f.EditSMTPUser, f.EditSMTPPassword, f.EditMailEXP})
+        Saisir(champ, "9");
+    f.CheckBoxTLS->setChecked(true);
+    f.CheckBoxChargeHtmlAuto->setChecked(false);
+    t.rep.Ecrire("Lettrova.ini", "");
+    QTest::mouseClick(f.SpeedButAnnulerServeur, Qt::LeftButton);
+    EXPECT_EQ(f.EditSMTPServeur->text(), "a.fr");
+    EXPECT_EQ(f.EditSMTPPort->text(), "25");
+    EXPECT_EQ(f.EditSMTPUser->text(), "u");
+    EXPECT_EQ(f.EditSMTPPassword->text(), "ko");
+    EXPECT_EQ(f.EditMailEXP->text(), "e@a.fr");
+    EXPECT_FALSE(f.CheckBoxTLS->isChecked());
+    EXPECT_TRUE(f.CheckBoxChargeHtmlAuto->isChecked());
+    EXPECT_FALSE(f.SpeedButAnnulerServeur->isEnabled());
+    EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
+    EXPECT_EQ(f.LabStatusInfos->text(), "Paramètres Rechargés Avec Succes.");
+    EXPECT_EQ(f.LabStatusInfos->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+}
+
+TEST(Parametres, EchecDEnregistrementGardeLesValeursDejaPrises) {
+    FenetreDeTest t;
+    TForm1& f = t.Ouvrir(true);
+    const QByteArray avant = t.rep.Lire("Lettrova.ini");
+    Saisir(f.EditSMTPServeur, "smtp.exemple.fr");
+    {
+        LimiteTailleFichiers limite(0);
+        QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
+    }
+    EXPECT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur),
+              QStringList{QString::fromUtf8("Impossible d'écrire dans ") +
+                          t.rep.Fichier("Lettrova.ini")});
+    EXPECT_EQ(f.ValSMTPServeur, "smtp.exemple.fr");
+    EXPECT_EQ(f.ValSMTPPort, "25");
+    EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
+    EXPECT_NE(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
+    EXPECT_EQ(t.rep.Lire("Lettrova.ini"), avant) << "the file is whole";
+}
+
+} // namespace
