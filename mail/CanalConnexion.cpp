@@ -284,7 +284,16 @@ void CanalConnexion::Ecrire(const QByteArray& octets) {
     if (octets.isEmpty())
         return;
     VerifierDeconnexion(true, true);
-    EnvoyerTout(octets);
+    if (!regroupe_) {
+        EnvoyerTout(octets);
+        return;
+    }
+    sortie_ += octets;
+    if (sortie_.size() >= TailleRegroupement) {
+        QByteArray plein;
+        plein.swap(sortie_);
+        EnvoyerTout(plein);
+    }
 }
 
 void CanalConnexion::EnvoyerTout(const QByteArray& octets) {
@@ -321,6 +330,26 @@ void CanalConnexion::EnvoyerTout(const QByteArray& octets) {
         Travail(SensTravail::Ecriture, n);
         fait += n;
     }
+}
+
+void CanalConnexion::RegrouperEnvois(bool actif) {
+    if (actif) {
+        regroupe_ = true;
+        sortie_.clear();
+        return;
+    }
+    regroupe_ = false;
+    QByteArray reste;
+    reste.swap(sortie_);
+    if (!reste.isEmpty()) {
+        VerifierDeconnexion(true, true);
+        EnvoyerTout(reste);
+    }
+}
+
+void CanalConnexion::AbandonnerRegroupement() {
+    regroupe_ = false;
+    sortie_.clear();
 }
 
 bool CanalConnexion::EstConnecte() {

@@ -25,6 +25,7 @@ class CanalConnexion {
 public:
     static constexpr int TailleBloc = 32768;
     static constexpr int LongueurLigneMax = 16384;
+    static constexpr int TailleRegroupement = 262144;
 
     explicit CanalConnexion(ProprietaireCanal* proprietaire = nullptr, OptionsTLS options = {});
     ~CanalConnexion();
@@ -41,6 +42,12 @@ public:
     void Ecrire(const QByteArray& octets);
     // The lines, each followed by CR LF, leave in one write; nothing leaves on an error.
     void EcrireBlocLignes(const QList<QByteArray>& lignes);
+    // From on to off, writes are gathered and leave in sends of at least TailleRegroupement
+    // bytes, the rest when turned off: a message and its end-of-data line then leave
+    // together instead of waiting, write after write, for the peer's delayed
+    // acknowledgement (Nagle stays on). Turning off sends and may raise; Abandonner drops.
+    void RegrouperEnvois(bool actif);
+    void AbandonnerRegroupement();
     void VerifierDeconnexion(bool leverErreur, bool ignorerTampon);
     bool EstConnecte();
     void Fermer();
@@ -80,4 +87,6 @@ private:
     std::atomic<bool> fermeParPair_{false};
     bool passageDirect_ = true;
     QByteArray tamponEntree_;
+    bool regroupe_ = false;
+    QByteArray sortie_;
 };

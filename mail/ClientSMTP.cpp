@@ -4,6 +4,7 @@
 #include "mail/ErreursTransport.h"
 
 #include <QSysInfo>
+#include <algorithm>
 
 namespace {
 const QString texteSSLIndisponible = QStringLiteral("SSL n'est pas disponible sur ce serveur.");
@@ -16,6 +17,27 @@ void VerifierLigneCommande(const QString& ligne) {
                                     "chariot, un saut de ligne ou un caractère nul.")
                          .arg(ligne.section(QLatin1Char(' '), 0, 0)));
 }
+
+// The message and its end-of-data line leave together, inside one write-progress bracket
+// (the last block's count therefore holds the 3 bytes of the end-of-data line); on an error
+// nothing more leaves.
+class EnvoisRegroupes {
+public:
+    explicit EnvoisRegroupes(CanalConnexion& canal) : canal_(canal) {
+        canal_.DebutTravail(SensTravail::Ecriture, 0);
+        canal_.RegrouperEnvois(true);
+    }
+    void Terminer() { canal_.RegrouperEnvois(false); }
+    ~EnvoisRegroupes() {
+        canal_.AbandonnerRegroupement();
+        canal_.FinTravail(SensTravail::Ecriture);
+    }
+    EnvoisRegroupes(const EnvoisRegroupes&) = delete;
+    EnvoisRegroupes& operator=(const EnvoisRegroupes&) = delete;
+
+private:
+    CanalConnexion& canal_;
+};
 
 QString Base64(const QString& texte) {
     // One byte per character, "?" for those beyond U+00FF.
@@ -55,17 +77,17 @@ void ClientSMTP::Connecter() {
     }
 }
 
-const ReponseSMTP& ClientSMTP::EnvoyerCommande(const QString& ligne,
-                                               const QSet<int>& codesAcceptes) {
+const ReponseSMTP& ClientSMTP::EnvoyerCommande(const QString& ligne, Codes codesAcceptes) {
     VerifierLigneCommande(ligne);
     canal_.EcrireLigne(ligne);
     return LireReponse(codesAcceptes);
 }
 
-const ReponseSMTP& ClientSMTP::LireReponse(const QSet<int>& codesAcceptes) {
+const ReponseSMTP& ClientSMTP::LireReponse(Codes codesAcceptes) {
     derniereReponse_ = ReponseSMTP::Lire(canal_);
     const int code = derniereReponse_.CodeNumerique();
-    if (!codesAcceptes.isEmpty() && !codesAcceptes.contains(code)) {
+    if (codesAcceptes.size() != 0 &&
+        std::find(codesAcceptes.begin(), codesAcceptes.end(), code) == codesAcceptes.end()) {
         QString texte;
         for (const QString& l : std::as_const(derniereReponse_.Texte))
             texte += l + QStringLiteral("\r\n");
@@ -178,8 +200,13 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
         for (const AdresseCourriel& a : adresses)
             EnvoyerCommande(QStringLiteral("RCPT TO:<") + a.Adresse + QLatin1Char('>'), {250, 251});
         EnvoyerCommande(QStringLiteral("DATA"), {354});
-        EcrireMessage(message, canal_, Sources);
-        EnvoyerCommande(QStringLiteral("."), {250});
+        {
+            EnvoisRegroupes regroupes(canal_);
+            EcrireMessage(message, canal_, Sources);
+            canal_.EcrireLigne(QStringLiteral("."));
+            regroupes.Terminer();
+        }
+        LireReponse({250});
     } catch (const ErreurReponseSMTP&) {
         // The refusal is what the user must read, even if the RSET fails too.
         try {

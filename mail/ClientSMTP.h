@@ -11,8 +11,8 @@
 #include "mail/ReponseSMTP.h"
 #include "mail/SourcesMessage.h"
 
-#include <QSet>
 #include <functional>
+#include <initializer_list>
 
 enum class ModeTLS { SansTLS, TLSExplicite };
 
@@ -56,9 +56,10 @@ private:
         int niveau = 0;
     };
 
-    // An empty set accepts every code.
-    const ReponseSMTP& EnvoyerCommande(const QString& ligne, const QSet<int>& codesAcceptes);
-    const ReponseSMTP& LireReponse(const QSet<int>& codesAcceptes);
+    // An empty list accepts every code.
+    using Codes = std::initializer_list<int>;
+    const ReponseSMTP& EnvoyerCommande(const QString& ligne, Codes codesAcceptes);
+    const ReponseSMTP& LireReponse(Codes codesAcceptes);
     void Salutation();
     void Authentifier();
     void DemarrerTLS();

@@ -149,6 +149,8 @@ QString CoderMotsEntete(const QString& texte, const QString& speciaux, const Jeu
 
 QString PlierEntete(const QString& ligne) {
     constexpr qsizetype limite = 78;
+    if (ligne.size() <= limite && !ligne.contains(QLatin1Char('\r')))
+        return ligne;
     QStringList sorties;
     QString courante;
     qsizetype coupure = -1; // position in `courante` of the last break point

@@ -3,6 +3,8 @@
 #include "app/Erreur.h"
 #include "mail/CodageEntete.h"
 
+#include <cstdio>
+
 namespace {
 constexpr char alphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 // Used in the message identifier when the sender address gives no usable domain.
@@ -119,18 +121,15 @@ QString FormaterDate(const QDateTime& moment) {
     const QTime t = moment.time();
     const int decalage = moment.offsetFromUtc() / 60;
     const int absolu = qAbs(decalage);
-    return QStringLiteral("%1, %2 %3 %4 %5 %6%7%8")
-        .arg(QLatin1String(jours[d.dayOfWeek() - 1]))
-        .arg(d.day())
-        .arg(QLatin1String(mois[d.month() - 1]))
-        .arg(d.year(), 4, 10, QLatin1Char('0'))
-        .arg(t.toString(QStringLiteral("HH:mm:ss")))
-        .arg(decalage < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(absolu / 60, 2, 10, QLatin1Char('0'))
-        .arg(absolu % 60, 2, 10, QLatin1Char('0'));
+    char texte[48];
+    std::snprintf(texte, sizeof texte, "%s, %d %s %04d %02d:%02d:%02d %c%02d%02d",
+                  jours[d.dayOfWeek() - 1], d.day(), mois[d.month() - 1], d.year(), t.hour(),
+                  t.minute(), t.second(), decalage < 0 ? '-' : '+', absolu / 60, absolu % 60);
+    return QString::fromLatin1(texte);
 }
 
-QString GenererIdentifiantMessage(const MessageCourriel& message, const SourcesMessage& sources) {
+QString GenererIdentifiantMessage(const MessageCourriel& message, const QDateTime& moment,
+                                  const std::function<quint32()>& aleatoire) {
     QString expediteur = message.Expediteur.Adresse.trimmed();
     if (expediteur.isEmpty() && !message.De.isEmpty())
         expediteur = message.De.first().Adresse.trimmed();
@@ -143,24 +142,33 @@ QString GenererIdentifiantMessage(const MessageCourriel& message, const SourcesM
         domaine = QLatin1String(domaineParDefaut);
     QString hasard;
     for (int i = 0; i < 4; ++i)
-        hasard += QStringLiteral("%1").arg(sources.Aleatoire(), 8, 16, QLatin1Char('0'));
+        hasard += QStringLiteral("%1").arg(aleatoire(), 8, 16, QLatin1Char('0'));
     return QStringLiteral("<%1.%2@%3>")
-        .arg(hasard, QString::number(sources.Horloge().toMSecsSinceEpoch(), 36), domaine);
+        .arg(hasard, QString::number(moment.toMSecsSinceEpoch(), 36), domaine);
 }
 
 QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,
                            const SourcesMessage& sources) {
     FixerPremierTransfert(message);
+    MessageCourriel::EntetesFixes& fixes = message.entetesFixes_;
+    if (!fixes.Valides || fixes.De != message.De || fixes.Objet != message.Objet) {
+        fixes.ValeurDe = ValeurListe(message.De, true);
+        fixes.ValeurObjet = CoderMotsEntete(message.Objet, QString());
+        fixes.De = message.De;
+        fixes.Objet = message.Objet;
+        fixes.Valides = true;
+    }
+    const QDateTime maintenant = sources.Horloge();
     const std::pair<const char*, QString> entetes[] = {
-        {"From", ValeurListe(message.De, true)},
-        {"Subject", CoderMotsEntete(message.Objet, QString())},
+        {"From", fixes.ValeurDe},
+        {"Subject", fixes.ValeurObjet},
         {"To", ValeurListe(message.Destinataires, false)},
         {"Content-Type",
          message.TypeContenu + QStringLiteral("; boundary=\"") + frontiere + QLatin1Char('"')},
         {"MIME-Version", QStringLiteral("1.0")},
-        {"Date", FormaterDate(sources.Horloge())},
+        {"Date", FormaterDate(maintenant)},
         // Large receivers refuse a message without an identifier.
-        {"Message-ID", GenererIdentifiantMessage(message, sources)},
+        {"Message-ID", GenererIdentifiantMessage(message, maintenant, sources.Aleatoire)},
     };
     QStringList lignes;
     for (const auto& [nom, valeur] : entetes)
@@ -181,7 +189,12 @@ void EcrireMessage(MessageCourriel& message, CanalConnexion& canal, const Source
 
     CrochetEcriture crochetCorps(canal);
     const QByteArray separateur = "--" + frontiere.toLatin1();
-    QByteArray corps = "\r\n";
+    qsizetype taille = message.PreambuleCode().size() + 200 * (message.Parties.size() + 1);
+    for (const PartieTexte& p : message.Parties)
+        taille += p.CorpsCode().size();
+    QByteArray corps;
+    corps.reserve(taille);
+    corps += "\r\n";
     corps += message.PreambuleCode();
     corps += "\r\n";
     for (const PartieTexte& p : message.Parties) {

@@ -17,7 +17,8 @@ QString GenererFrontiere(const std::function<quint32()>& aleatoire);
 QString FormaterDate(const QDateTime& moment);
 
 // "<random.time@domain of the sender>", a fixed domain of ours when the sender has none.
-QString GenererIdentifiantMessage(const MessageCourriel& message, const SourcesMessage& sources);
+QString GenererIdentifiantMessage(const MessageCourriel& message, const QDateTime& moment,
+                                  const std::function<quint32()>& aleatoire);
 
 // The header lines of one transfer, folded; fixes TypeContenu at the first transfer.
 QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,

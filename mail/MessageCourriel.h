@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QPair>
 
+struct SourcesMessage;
+
 class MessageCourriel {
 public:
     ListeAdresses De;
@@ -27,6 +29,18 @@ public:
     const QByteArray& PreambuleCode() const;
 
 private:
+    friend QStringList GenererEntetes(MessageCourriel&, const QString&,
+                                      const struct SourcesMessage&);
+    // The "From" and "Subject" values, kept while De and Objet stay the same.
+    struct EntetesFixes {
+        ListeAdresses De;
+        QString Objet;
+        QString ValeurDe;
+        QString ValeurObjet;
+        bool Valides = false;
+    };
+    EntetesFixes entetesFixes_;
+
     mutable QStringList source_;
     mutable QByteArray code_;
     mutable bool calcule_ = false;

@@ -93,7 +93,8 @@ int SocketCanal::Connecter(quint32 adresse, quint16 port) {
 }
 
 bool SocketCanal::Lisible(bool attendre) {
-    if (tls_.EnAttente())
+    // A blocked read needs no wait of its own: Interrompre's shutdown ends it as well.
+    if (attendre || tls_.EnAttente())
         return true;
     pollfd attente[2] = {{descripteur_, POLLIN, 0}, {reveil_, POLLIN, 0}};
     for (;;) {

@@ -27,8 +27,8 @@ public:
     // system gives up or Interrompre. Returns 0 or an errno code.
     int Connecter(quint32 adresse, quint16 port);
 
-    // Waits until the socket is readable (attendre) or only looks (not attendre). True when
-    // something can be read, a close included.
+    // True when a read would not wait (something to read, a close included). With
+    // `attendre`, always true: the read itself waits.
     bool Lisible(bool attendre);
 
 private:

@@ -3,6 +3,10 @@
 #include <QRandomGenerator>
 
 SourcesMessage SourcesMessage::Systeme() {
+    // Seeded once per thread from the system's source: a draw then costs no system call.
     return {[] { return QDateTime::currentDateTime(); },
-            [] { return QRandomGenerator::system()->generate(); }};
+            [] {
+                thread_local QRandomGenerator generateur = QRandomGenerator::securelySeeded();
+                return generateur.generate();
+            }};
 }
