@@ -259,3 +259,28 @@ TEST(CanalConnexion, FermerSansOuvrir) {
     EXPECT_FALSE(canal.EstConnecte());
     EXPECT_THROW(canal.LireLigne(), ErreurConnexionFermee);
 }
+
+TEST(CanalConnexion, EnvoisRegroupes) {
+    PairScripte pair(
+        {QStringLiteral("C: un"), QStringLiteral("C: deux"), QStringLiteral("C: trois")});
+    Suivi suivi;
+    CanalConnexion canal(&suivi);
+    Connecter(canal, pair);
+    canal.RegrouperEnvois(true);
+    canal.EcrireLigne(QStringLiteral("perdu"));
+    canal.AbandonnerRegroupement();
+    canal.RegrouperEnvois(true);
+    canal.EcrireLigne(QStringLiteral("un"));
+    canal.EcrireBlocLignes({"deux", "trois"});
+    EXPECT_TRUE(suivi.travaux.isEmpty());
+    canal.RegrouperEnvois(false);
+    EXPECT_EQ(suivi.travaux, QList<qint64>{17});
+    // Closed while gathering: the end of the gathering fails, nothing leaves.
+    canal.RegrouperEnvois(true);
+    canal.EcrireLigne(QStringLiteral("quatre"));
+    canal.Fermer();
+    EXPECT_THROW(canal.RegrouperEnvois(false), ErreurConnexionFermee);
+    pair.Terminer();
+    EXPECT_EQ(pair.Recu(), QByteArray("un\r\ndeux\r\ntrois\r\n"));
+    EXPECT_TRUE(pair.Ecarts().isEmpty()) << pair.Ecarts().join(QLatin1Char('\n')).toStdString();
+}

@@ -195,3 +195,16 @@ TEST(EcritureMessage, CorpsCodesRefaitsQuandLeTexteChange) {
     m.Corps << QStringLiteral("b");
     EXPECT_EQ(m.PreambuleCode(), QByteArray("..a\r\nb\r\n"));
 }
+
+TEST(EcritureMessage, EntetesFixesRefaitesQuandObjetOuExpediteurChangent) {
+    SourcesFixes fixes;
+    MessageCourriel m = Campagne(QStringLiteral("Un"), QStringLiteral("a@exemple.org"), {});
+    EXPECT_EQ(GenererEntetes(m, QStringLiteral("B"), fixes.Sources()).mid(0, 2),
+              (QStringList{QStringLiteral("From: \"a@exemple.org\" <a@exemple.org>"),
+                           QStringLiteral("Subject: Un")}));
+    m.Objet = QStringLiteral("\u00c9t\u00e9");
+    m.De = {LireAdresse(QStringLiteral("Club <b@exemple.org>"))};
+    EXPECT_EQ(GenererEntetes(m, QStringLiteral("B"), fixes.Sources()).mid(0, 2),
+              (QStringList{QStringLiteral("From: \"Club\" <b@exemple.org>"),
+                           QStringLiteral("Subject: =?UTF-8?B?w4l0w6k=?=")}));
+}
