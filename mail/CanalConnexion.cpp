@@ -107,6 +107,7 @@ quint32 CanalConnexion::Resoudre() const {
 
 void CanalConnexion::Ouvrir() {
     Fermer();
+    const int fermetures = fermetures_;
     ouvert_ = false;
     fermeParPair_ = false;
     tamponEntree_.clear();
@@ -117,6 +118,9 @@ void CanalConnexion::Ouvrir() {
         auto s = std::make_shared<SocketCanal>();
         {
             std::lock_guard verrou(verrou_);
+            // Closed from another thread before the socket existed: that close is for us.
+            if (fermetures_ != fermetures)
+                throw ErreurConnexionFermee();
             socket_ = s;
             adresseLocale_.clear();
             adressePair_.clear();
@@ -139,8 +143,8 @@ void CanalConnexion::Ouvrir() {
         try {
             s->TLS().PreparerContexte(options_);
         } catch (const ErreurBibliothequeAbsente&) {
-            if (!passageDirect_)
-                throw;
+            // The channel is in clear text here: it goes on without TLS, and only a later
+            // STARTTLS fails.
         }
         if (SocketCourant() != s)
             throw ErreurConnexionFermee();
@@ -154,6 +158,7 @@ void CanalConnexion::Fermer() {
     std::shared_ptr<SocketCanal> s;
     {
         std::lock_guard verrou(verrou_);
+        ++fermetures_;
         s = std::move(socket_);
         socket_.reset();
     }

@@ -82,6 +82,8 @@ private:
     OptionsTLS options_;
     mutable std::mutex verrou_;
     std::shared_ptr<SocketCanal> socket_;
+    // Counts the calls to Fermer, so that Ouvrir notices one made while it starts.
+    std::atomic<int> fermetures_{0};
     QString adresseLocale_, adressePair_;
     std::atomic<bool> ouvert_{false};
     std::atomic<bool> fermeParPair_{false};
