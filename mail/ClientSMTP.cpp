@@ -166,7 +166,13 @@ void ClientSMTP::NegocierTLS(bool& avecQuit) {
     }
     try {
         canal_.DefinirPassageDirect(false);
+    } catch (const ErreurBibliothequeAbsente&) {
+        // No handshake byte left: the dialogue is still plain SMTP, QUIT ends it.
+        throw Erreur(texteSSLIndisponible);
     } catch (const Erreur&) {
+        // After a failed handshake the stream is neither clear SMTP nor TLS: a QUIT could
+        // wait forever, or read leftover bytes as its reply. Close at once.
+        avecQuit = false;
         throw Erreur(texteSSLIndisponible);
     }
     Salutation();

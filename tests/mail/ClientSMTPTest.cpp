@@ -174,7 +174,7 @@ TEST(ClientSMTP, Dialogues) {
          {"", sslAbsent, fermee}},
         {"poignée de main avec un pair qui répond n'importe quoi",
          accueil + Ehlo({QStringLiteral("STARTTLS"), QStringLiteral("AUTH LOGIN")}) +
-             "C: STARTTLS" + "S: 220 go" + "C~" + "S~NOTLS" + quitte,
+             "C: STARTTLS" + "S: 220 go" + "C~" + "S~NOTLS",
          ModeTLS::TLSExplicite,
          "jean",
          {"", sslAbsent, ""}},
