@@ -25,6 +25,8 @@ bool EntierNonVide(const QString& texte) {
 
 // "x.y.z" with x starting with 2, 4 or 5 and y, z whole numbers.
 bool FormeCodeEtendu(const QString& mot, CodeEtendu& code) {
+    if (mot.isEmpty() || !mot.contains(QLatin1Char('.')))
+        return false;
     const QStringList parties = mot.split(QLatin1Char('.'));
     if (parties.size() != 3 || parties[0].isEmpty())
         return false;
@@ -64,7 +66,7 @@ ReponseSMTP ReponseSMTP::Analyser(const QStringList& lignes) {
     reponse.Code = code;
     for (const QString& ligne : lignes) {
         QString texte = ligne.mid(4);
-        const QString premierMot = texte.section(QLatin1Char(' '), 0, 0);
+        const QString premierMot = texte.left(texte.indexOf(QLatin1Char(' ')));
         ::CodeEtendu etendu;
         if (texte.trimmed().isEmpty()) {
             reponse.CodeEtendu = ::CodeEtendu();

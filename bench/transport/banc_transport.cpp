@@ -95,7 +95,7 @@ double Processus(const QString& programme, const QStringList& arguments, bool li
 // The three senders take turns, in rounds, so that the load of the machine weighs on each
 // alike; every figure is the total count over the total time.
 void Mesurer(quint16 port, int compte, int taille) {
-    constexpr int tours = 5;
+    constexpr int tours = 10;
     const qint64 octets = TailleFil(Message(taille));
     const int parTour = compte / tours;
     double lettrova = 0, source = 0, python = 0;
