@@ -11,11 +11,11 @@ struct SourcesMessage;
 
 class MessageCourriel {
 public:
-    ListeAdresses De;
+    AdressesCourriel De;
     AdresseCourriel Expediteur;
-    ListeAdresses Destinataires;
-    ListeAdresses Copies;
-    ListeAdresses CopiesCachees;
+    AdressesCourriel Destinataires;
+    AdressesCourriel Copies;
+    AdressesCourriel CopiesCachees;
     QList<QPair<QString, QString>> EntetesSupplementaires;
     QString Objet;
     QStringList Corps;
@@ -33,7 +33,7 @@ private:
                                       const struct SourcesMessage&);
     // The "From" and "Subject" values, kept while De and Objet stay the same.
     struct EntetesFixes {
-        ListeAdresses De;
+        AdressesCourriel De;
         QString Objet;
         QString ValeurDe;
         QString ValeurObjet;
