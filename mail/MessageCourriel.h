@@ -1,0 +1,33 @@
+#pragma once
+// The message of a campaign: built once, written once per list item with only its
+// recipients changed in between.
+#include "mail/AdresseCourriel.h"
+#include "mail/PartieTexte.h"
+
+#include <QByteArray>
+#include <QPair>
+
+class MessageCourriel {
+public:
+    ListeAdresses De;
+    AdresseCourriel Expediteur;
+    ListeAdresses Destinataires;
+    ListeAdresses Copies;
+    ListeAdresses CopiesCachees;
+    QList<QPair<QString, QString>> EntetesSupplementaires;
+    QString Objet;
+    QStringList Corps;
+    QList<PartieTexte> Parties;
+    QString TypeContenu;
+    QString JeuCaracteres;
+    QString CodageTransfert;
+
+    // The preamble (the body in UTF-8, dot-stuffed, every line ended by CR LF), made once
+    // and kept while `Corps` stays the same list.
+    const QByteArray& PreambuleCode() const;
+
+private:
+    mutable QStringList source_;
+    mutable QByteArray code_;
+    mutable bool calcule_ = false;
+};
