@@ -1,7 +1,9 @@
 #pragma once
-// The behaviour of the import of addresses from another program's file.
+// The behaviour of the import of addresses from another program's file: the panel, the scan
+// of the file into a sorted preview, and the import of the preview into the loaded list.
+#include <QString>
 
-class QKeyEvent;
+class ModeleListe;
 class TForm1;
 
 class ImportAdresses {
@@ -13,6 +15,12 @@ public:
     void SpeedButImporterListeMailClick();
     void SpeedButFermerImportMailClick();
 
+    const ModeleListe& Apercu() const { return *apercu_; }
+
 private:
+    void AfficherCompte(int nombre);
+
     TForm1& f_;
+    ModeleListe* apercu_;
+    bool enCours_ = false;
 };

@@ -1,7 +1,12 @@
 #pragma once
-// The behaviour of the list catalogue and the list files of "Gestion d'adresses".
+// The behaviour of the list catalogue and the list files of "Gestion d'adresses": the two list
+// selectors, the load of a list into the list tree, the favourite mark, creating and deleting
+// list files. It owns the loaded list (the list tree's model).
+#include "lists/CollationListe.h"
 
 class QKeyEvent;
+class ListeAdresses;
+class ModeleListe;
 class TForm1;
 
 class PageListes {
@@ -17,6 +22,23 @@ public:
     void SpeedButCreerFichierClick();
     void SpeedButSupprimerListeClick();
 
+    // Loads the list that ComboBoxListe2 shows into the list tree.
+    void Charger();
+    // Sorts every level of the loaded list; the selection stays on its item.
+    void Trier();
+    // The loaded list, in display order (what the campaign sends to).
+    const ListeAdresses& Liste() const;
+    ModeleListe& Modele() { return *modele_; }
+    const CollationListe& Collation() const { return collation_; }
+
+    // Set while a command walks the list with events processed in between (the duplicate
+    // removal); the other list commands are then ignored.
+    bool TraitementEnCours = false;
+
 private:
+    void ViderArbre();
+
     TForm1& f_;
+    CollationListe collation_;
+    ModeleListe* modele_;
 };

@@ -1,0 +1,63 @@
+#include "lists/CollationListe.h"
+
+#include <QLocale>
+#include <QString>
+#include <algorithm>
+#include <vector>
+
+CollationListe::CollationListe() : collateur_(QLocale::system()) {
+    collateur_.setCaseSensitivity(Qt::CaseSensitive);
+    collateur_.setNumericMode(false);
+    collateur_.setIgnorePunctuation(false);
+
+    // Rank the printable characters with a collator that ignores case: characters it finds
+    // equal (a letter and its capital) share a weight.
+    QCollator sansCasse(collateur_);
+    sansCasse.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QString> caracteres;
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        caracteres.emplace_back(QChar(c));
+    std::stable_sort(caracteres.begin(), caracteres.end(), [&](const QString& a, const QString& b) {
+        return sansCasse.compare(a, b) < 0;
+    });
+    std::uint8_t rang = 1;
+    for (std::size_t i = 0; i < caracteres.size(); ++i) {
+        if (i > 0 && sansCasse.compare(caracteres[i - 1], caracteres[i]) != 0)
+            ++rang;
+        poids_[caracteres[i][0].unicode()] = rang;
+    }
+}
+
+bool CollationListe::Ascii(QStringView texte) {
+    for (QChar c : texte)
+        if (c.unicode() < 0x20 || c.unicode() >= 0x7F)
+            return false;
+    return true;
+}
+
+int CollationListe::ComparerAscii(QStringView a, QStringView b) const {
+    const qsizetype n = std::min(a.size(), b.size());
+    const char16_t* pa = a.utf16();
+    const char16_t* pb = b.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (pa[i] == pb[i])
+            continue;
+        const int wa = poids_[pa[i]];
+        const int wb = poids_[pb[i]];
+        if (wa != wb)
+            return wa < wb ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    // Same letters, case apart: the first difference decides, lower case first.
+    for (qsizetype i = 0; i < n; ++i)
+        if (pa[i] != pb[i])
+            return pa[i] > pb[i] ? -1 : 1;
+    return 0;
+}
+
+int CollationListe::Comparer(QStringView a, QStringView b) const {
+    if (Ascii(a) && Ascii(b))
+        return ComparerAscii(a, b);
+    return collateur_.compare(a, b);
+}

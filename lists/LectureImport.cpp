@@ -1,0 +1,16 @@
+#include "lists/LectureImport.h"
+
+#include "app/DecodageTexte.h"
+#include "app/Erreur.h"
+
+#include <QFile>
+
+QString LireFichierImport(const QString& chemin) {
+    QFile fichier(chemin);
+    QByteArray octets;
+    if (fichier.open(QIODevice::ReadOnly))
+        octets = fichier.readAll();
+    if (fichier.error() != QFileDevice::NoError)
+        throw Erreur(fichier.errorString());
+    return DecoderTexteFichier(octets);
+}
