@@ -10,4 +10,4 @@ struct AdresseCourriel {
     bool operator==(const AdresseCourriel&) const = default;
 };
 
-using ListeAdresses = QList<AdresseCourriel>;
+using AdressesCourriel = QList<AdresseCourriel>;

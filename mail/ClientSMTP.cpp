@@ -164,7 +164,7 @@ void ClientSMTP::Authentifier() {
 
 void ClientSMTP::Envoyer(MessageCourriel& message) {
     VerifierMessage(message);
-    const ListeAdresses adresses = message.Destinataires + message.Copies + message.CopiesCachees;
+    const AdressesCourriel adresses = message.Destinataires + message.Copies + message.CopiesCachees;
     QString expediteur = message.Expediteur.Adresse.trimmed();
     if (expediteur.isEmpty() && !message.De.isEmpty())
         expediteur = message.De.first().Adresse.trimmed();

@@ -20,7 +20,7 @@ void VerifierTexte(const QString& texte, const char* champ) {
                          .arg(QString::fromUtf8(champ)));
 }
 
-void VerifierAdresses(const ListeAdresses& liste, const char* champ) {
+void VerifierAdresses(const AdressesCourriel& liste, const char* champ) {
     for (const AdresseCourriel& a : liste) {
         VerifierTexte(a.Nom, champ);
         VerifierTexte(a.Adresse, champ);
@@ -42,7 +42,7 @@ QString ValeurAdresse(AdresseCourriel& a, bool regleNom) {
     return QLatin1Char('"') + nom + QStringLiteral("\" <") + a.Adresse + QLatin1Char('>');
 }
 
-QString ValeurListe(ListeAdresses& liste, bool regleNom) {
+QString ValeurListe(AdressesCourriel& liste, bool regleNom) {
     QStringList valeurs;
     for (AdresseCourriel& a : liste)
         valeurs << ValeurAdresse(a, regleNom);

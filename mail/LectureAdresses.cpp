@@ -93,7 +93,7 @@ AdresseCourriel LireAdresse(const QString& texte) {
     return a;
 }
 
-void LireListeAdresses(const QString& texte, ListeAdresses& liste) {
+void LireListeAdresses(const QString& texte, AdressesCourriel& liste) {
     liste.clear();
     QStringList morceaux;
     QString courant;

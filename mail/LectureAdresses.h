@@ -6,4 +6,4 @@
 
 AdresseCourriel LireAdresse(const QString& texte);
 // Empties `liste`, then appends every address of `texte` in order.
-void LireListeAdresses(const QString& texte, ListeAdresses& liste);
+void LireListeAdresses(const QString& texte, AdressesCourriel& liste);

@@ -9,11 +9,11 @@
 
 class MessageCourriel {
 public:
-    ListeAdresses De;
+    AdressesCourriel De;
     AdresseCourriel Expediteur;
-    ListeAdresses Destinataires;
-    ListeAdresses Copies;
-    ListeAdresses CopiesCachees;
+    AdressesCourriel Destinataires;
+    AdressesCourriel Copies;
+    AdressesCourriel CopiesCachees;
     QList<QPair<QString, QString>> EntetesSupplementaires;
     QString Objet;
     QStringList Corps;

@@ -24,7 +24,7 @@ TEST(LectureAdresses, UneAdresse) {
 }
 
 TEST(LectureAdresses, Listes) {
-    ListeAdresses liste{{QStringLiteral("ancien"), QStringLiteral("a@b.c")}};
+    AdressesCourriel liste{{QStringLiteral("ancien"), QStringLiteral("a@b.c")}};
     LireListeAdresses(QStringLiteral("a@exemple.org, \"Dupont; Jean\" <j@exemple.org>;"
                                      "  b@exemple.org (x, y) ,,  "),
                       liste);
