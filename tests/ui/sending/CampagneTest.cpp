@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabWidget>
+#include <ctime>
 
 namespace {
 
@@ -240,6 +241,38 @@ TEST_F(Campagne, RegleDu465SurDeuxCampagnes) {
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
     Envoyer();
     EXPECT_EQ(f->IdSMTP1->Port, 465) << "the mode is unchanged the second time";
+}
+
+} // namespace
+
+namespace {
+
+double CpuFilCourant() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+// While the server keeps the campaign waiting, the window's thread sleeps in its event loop.
+TEST_F(Campagne, LAttenteDuServeurNeConsommeRien) {
+    ServeurMuet muet;
+    Preparer(muet.Port(), {"a@exemple.fr"});
+    boites.reponses << true;
+    double debut = 0, fin = 0;
+    QTimer mesure;
+    mesure.setSingleShot(true);
+    QObject::connect(&mesure, &QTimer::timeout, [&] {
+        fin = CpuFilCourant();
+        QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton);
+    });
+    Envoyer({.pendant =
+                 [&] {
+                     debut = CpuFilCourant();
+                     mesure.start(1500);
+                 },
+             .quand = "Connection au serveur SMTP..."});
+    EXPECT_EQ(Statut(), "Connection Annulée Par L'Utilisateur.");
+    EXPECT_LT(fin - debut, 0.15) << "seconds of processor time in 1.5 s of waiting";
 }
 
 } // namespace

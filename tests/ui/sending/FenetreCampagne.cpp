@@ -42,12 +42,17 @@ void FenetreCampagne::Envoyer(Scenario s) {
             fait = true;
             s.pendant();
         }
+        // Done: the window's thread is left to sleep as it would without the test.
+        if (repondu && fait)
+            scenario.stop();
     });
     scenario.start(1);
     QTest::mouseClick(f->SpeedButEnvoyer, Qt::LeftButton);
 }
 
-void FenetreCampagne::Envoyer() { Envoyer(Scenario{}); }
+void FenetreCampagne::Envoyer() {
+    Envoyer(Scenario{});
+}
 
 void FenetreCampagne::Repondre(bool oui) {
     QTest::mouseClick(oui ? f->SpeedButOui : f->SpeedButNon, Qt::LeftButton);

@@ -5,12 +5,12 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QTreeView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
