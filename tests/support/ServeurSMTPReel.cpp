@@ -46,6 +46,8 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
         arguments << QStringLiteral("--certificat") << dossier_.Fichier(QStringLiteral("cert.pem"))
                   << QStringLiteral("--cle") << dossier_.Fichier(QStringLiteral("cle.pem"));
     }
+    for (const QString& adresse : options.refuser)
+        arguments << QStringLiteral("--refuser") << adresse;
     if (options.capture)
         arguments << QStringLiteral("--capture") << dossier_.Fichier(QStringLiteral("capture"));
     processus_.start(python, arguments);

@@ -16,6 +16,8 @@ public:
         // Another peer of tests/donnees/mail, with its "--mode" (pair_tls.py).
         const char* script = "serveur_smtp.py";
         const char* mode = nullptr;
+        // Recipients the server refuses with 550.
+        QStringList refuser = {};
     };
     explicit ServeurSMTPReel(Options options);
     ~ServeurSMTPReel();

@@ -3,7 +3,7 @@
 Listens on 127.0.0.1 and a free port, prints that port on its first line, stores every
 message received as <n>.eml in the given directory, and accepts AUTH LOGIN with one fixed
 user and password. With --certificat and --cle it offers STARTTLS and allows AUTH only over
-TLS. With --capture it also listens on a second port (printed on the second line) that relays
+TLS. With --refuser, that recipient is refused. With --capture it also listens on a second port (printed on the second line) that relays
 to the server and appends every byte the client sends to the capture file.
 """
 import argparse
@@ -17,9 +17,16 @@ from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
 
 class Depot:
-    def __init__(self, dossier):
+    def __init__(self, dossier, refuses):
         self.dossier = dossier
         self.compte = 0
+        self.refuses = refuses
+
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address in self.refuses:
+            return "550 5.1.1 Destinataire inconnu: " + address
+        envelope.rcpt_tos.append(address)
+        return "250 2.1.5 OK"
 
     async def handle_DATA(self, server, session, envelope):
         self.compte += 1
@@ -41,6 +48,8 @@ def main():
     p.add_argument("--certificat")
     p.add_argument("--cle")
     p.add_argument("--capture")
+    p.add_argument("--refuser", action="append", default=[],
+                   help="a recipient refused with 550 (may be repeated)")
     a = p.parse_args()
 
     def verifier(server, session, envelope, mechanism, donnees):
@@ -54,7 +63,7 @@ def main():
         contexte = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
         contexte.load_cert_chain(a.certificat, a.cle)
 
-    depot = Depot(a.dossier)
+    depot = Depot(a.dossier, set(a.refuser))
     boucle = asyncio.new_event_loop()
     asyncio.set_event_loop(boucle)
 
