@@ -1,5 +1,11 @@
 #include "app/ui/FiltreEvenements.h"
 
+#include <QKeyEvent>
+
+bool EstToucheEntree(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
 void FiltreEvenements::Installer(QObject* cible, QEvent::Type type,
                                  std::function<bool(QEvent*)> action) {
     cible->installEventFilter(new FiltreEvenements(cible, type, std::move(action)));

@@ -5,6 +5,11 @@
 #include <QObject>
 #include <functional>
 
+class QKeyEvent;
+
+// Return or the keypad's Enter.
+bool EstToucheEntree(const QKeyEvent* e);
+
 class FiltreEvenements : public QObject {
 public:
     static void Installer(QObject* cible, QEvent::Type type, std::function<bool(QEvent*)> action);

@@ -16,6 +16,7 @@
 #include "app/ui/Pictogrammes.h"
 #include "app/ui/TexteAide.h"
 #include "lists/ui/EditionListe.h"
+#include "mail/ClientSMTP.h"
 #include "lists/ui/ImportAdresses.h"
 #include "lists/ui/PageListes.h"
 #include "lists/ui/RechercheAdresse.h"
@@ -120,6 +121,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     Relier(PageControlPrinc, &QTabWidget::currentChanged, [this] { PageControlPrincChange(); });
     Relier(TimerResetStatusInfos, &QTimer::timeout, [this] { TimerResetStatusInfosTimer(); });
 
+    IdSMTP1 = std::make_unique<ClientSMTP>();
     pageParametres = std::make_unique<PageParametres>(*this);
     pageHistorique = std::make_unique<PageHistorique>(*this);
     pageAPropos = std::make_unique<PageAPropos>(*this);

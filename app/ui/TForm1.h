@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
+#include <atomic>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -27,6 +28,7 @@ class QTreeView;
 class QTreeWidget;
 class QWidget;
 
+class ClientSMTP;
 class Forme;
 class ImageAnimee;
 class ImageMarque;
@@ -98,7 +100,8 @@ public:
     bool RechargeApresSauvegarde = false;
     bool RechercheEnSuite = false;
     bool ArretRecherche = false;
-    int ArretEnvois = 0;
+    // Read by the send worker too.
+    std::atomic<int> ArretEnvois{0};
     bool DelaiConnexionDepasse = false;
     QString ValOuiNon;
     QString ValSMTPServeur, ValSMTPPort, ValSMTPUser, ValSMTPPassword, ValEditMailEXP;
@@ -233,6 +236,9 @@ public:
     QFrame* PanelApercuWeb = nullptr;
     QWidget* WebBrowserApercu = nullptr;
     QPushButton* SpeedButFermerApercuWeb = nullptr;
+
+    // The SMTP client of the whole run.
+    std::unique_ptr<ClientSMTP> IdSMTP1;
 
     // Behaviour of each page.
     std::unique_ptr<PageParametres> pageParametres;

@@ -102,7 +102,7 @@ bool EditionListe::TreeViewListingListeKeyDown(QKeyEvent* e) {
 }
 
 bool EditionListe::EditAjoutAdresseKeyPress(QKeyEvent* e) {
-    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
+    if (!EstToucheEntree(e))
         return false;
     SpeedButAjouterAdresseClick();
     return true;
@@ -174,11 +174,7 @@ void EditionListe::SpeedButSupDoublonClick() {
     PageListes& page = *f_.pageListes;
     if (page.TraitementEnCours || page.Liste().EstVide())
         return;
-    page.TraitementEnCours = true;
-    struct Fin {
-        PageListes& p;
-        ~Fin() { p.TraitementEnCours = false; }
-    } fin{page};
+    const auto occupe = page.Occuper();
 
     f_.AfficheStatutFixe(QStringLiteral("Vérification des adresses, Veuillez Patienter..."),
                          Couleur::Orange);

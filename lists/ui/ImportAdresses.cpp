@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QTreeView>
 
@@ -81,10 +82,7 @@ void ImportAdresses::ComboBoxTypeImportChange() {
     if (genre < 0 || enCours_)
         return;
     enCours_ = true;
-    struct Fin {
-        bool& b;
-        ~Fin() { b = false; }
-    } fin{enCours_};
+    const auto fin = qScopeGuard([this] { enCours_ = false; });
 
     f_.AfficheStatutFixe(QStringLiteral("Recherche D'Adresses En Cours..."), Couleur::Orange);
     QCoreApplication::processEvents();
@@ -140,11 +138,7 @@ void ImportAdresses::SpeedButImporterListeMailClick() {
     const ListeAdresses& apercu = apercu_->Liste();
     if (apercu.EstVide() || page.TraitementEnCours)
         return;
-    page.TraitementEnCours = true;
-    struct Fin {
-        PageListes& p;
-        ~Fin() { p.TraitementEnCours = false; }
-    } fin{page};
+    const auto occupe = page.Occuper();
 
     f_.SpeedButImporterListeMail->setEnabled(false);
     f_.AfficheStatut(apercu.Nombre() >= 2 ? QStringLiteral("Importation Des Adresses En Cours...")

@@ -1,5 +1,7 @@
 #include "lists/ui/ModeleListe.h"
 
+#include <QScopeGuard>
+
 #include <QHash>
 
 ModeleListe::ModeleListe(QIcon image0, QIcon image1, QObject* parent)
@@ -111,13 +113,10 @@ QVariant ModeleListe::data(const QModelIndex& index, int role) const {
 
 void ModeleListe::Remplacer(const std::function<void(ListeAdresses&)>& construire) {
     beginResetModel();
-    struct Fin {
-        ModeleListe& m;
-        ~Fin() {
-            m.Structurer();
-            m.endResetModel();
-        }
-    } fin{*this};
+    const auto fin = qScopeGuard([this] {
+        Structurer();
+        endResetModel();
+    });
     construire(liste_);
 }
 

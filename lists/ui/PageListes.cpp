@@ -1,6 +1,7 @@
 #include "lists/ui/PageListes.h"
 
 #include "app/Erreur.h"
+#include "app/ui/FiltreEvenements.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/ListeImages.h"
 #include "app/ui/TForm1.h"
@@ -168,7 +169,7 @@ void PageListes::EditNomNouvelleListeChange() {
 }
 
 bool PageListes::EditNomNouvelleListeKeyPress(QKeyEvent* e) {
-    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
+    if (!EstToucheEntree(e))
         return false;
     SpeedButCreerFichierClick();
     return true;

@@ -4,6 +4,8 @@
 // list files. It owns the loaded list (the list tree's model).
 #include "lists/CollationListe.h"
 
+#include <QScopeGuard>
+
 class QKeyEvent;
 class ListeAdresses;
 class ModeleListe;
@@ -34,6 +36,11 @@ public:
     // Set while a command walks the list with events processed in between (the duplicate
     // removal); the other list commands are then ignored.
     bool TraitementEnCours = false;
+    // Marks the list busy until the returned guard goes.
+    [[nodiscard]] auto Occuper() {
+        TraitementEnCours = true;
+        return qScopeGuard([this] { TraitementEnCours = false; });
+    }
 
 private:
     void ViderArbre();

@@ -1,5 +1,6 @@
 #include "lists/ui/RechercheAdresse.h"
 
+#include "app/ui/FiltreEvenements.h"
 #include "app/ui/TForm1.h"
 #include "lists/Jokers.h"
 #include "lists/ListeAdresses.h"
@@ -69,7 +70,7 @@ void RechercheAdresse::EditFindAdresseClick() {
 }
 
 bool RechercheAdresse::EditFindAdresseKeyPress(QKeyEvent* e) {
-    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
+    if (!EstToucheEntree(e))
         return false;
     SpeedButFindAdresseClick();
     return true;
@@ -81,11 +82,7 @@ void RechercheAdresse::SpeedButFindAdresseClick() {
     if (page.TraitementEnCours || liste.EstVide())
         return;
     // The walk keeps positions in the list: nothing may change it until the walk ends.
-    page.TraitementEnCours = true;
-    struct Fin {
-        PageListes& p;
-        ~Fin() { p.TraitementEnCours = false; }
-    } fin{page};
+    const auto occupe = page.Occuper();
 
     f_.ArretRecherche = false;
     f_.SpeedButFindAdresse->setEnabled(false);

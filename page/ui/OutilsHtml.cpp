@@ -17,12 +17,6 @@
 #include <QTabWidget>
 #include <QTextBlock>
 
-namespace {
-bool EstEntree(const QKeyEvent* e) {
-    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-}
-} // namespace
-
 OutilsHtml::OutilsHtml(TForm1& f)
     : f_(f), ongletsNormal_(f.PageControlPrinc->geometry()),
       panneauNormal_(f.PanelOutils->geometry()),
@@ -37,7 +31,7 @@ OutilsHtml::OutilsHtml(TForm1& f)
     f.Relier(f.SpeedButtonPleinEcran, &QPushButton::clicked,
              [this] { SpeedButtonPleinEcranClick(); });
     // The page is one piece of HTML text: Enter never breaks a line in it.
-    f.RelierTouche(f.MemoHtmlBrut, [](QKeyEvent* e) { return EstEntree(e); });
+    f.RelierTouche(f.MemoHtmlBrut, [](QKeyEvent* e) { return EstToucheEntree(e); });
     // In full screen the window's size comes from the system, later: follow it.
     for (QWidget* w : {f.PageControlPrinc->parentWidget(), f.TabSheet3})
         FiltreEvenements::Installer(w, QEvent::Resize, [this](QEvent*) {
@@ -74,7 +68,7 @@ void OutilsHtml::chercheMots() {
 }
 
 bool OutilsHtml::EditChercherInHtmBrutKeyPress(QKeyEvent* e) {
-    if (!EstEntree(e))
+    if (!EstToucheEntree(e))
         return false;
     SpeedButFindInHtmlBrutClick();
     return true;

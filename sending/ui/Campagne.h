@@ -1,19 +1,56 @@
 #pragma once
-// The behaviour of the send campaign.
+// The send campaign: from the confirmation to the last message, inside the click on
+// "Envoyer". The network calls run on a worker while the window keeps handling its events.
+#include "mail/SensTravail.h"
+#include "sending/RegistreErreurs.h"
+#include "sending/Travailleur.h"
 
-class QKeyEvent;
+#include <QStringList>
+#include <atomic>
+#include <memory>
+
+class ClientSMTP;
+class MessageCourriel;
 class TForm1;
 
 class Campagne {
 public:
     explicit Campagne(TForm1& f);
+    ~Campagne();
+
     void SpeedButEnvoyerClick();
     void SpeedButOuiClick();
     void SpeedButNonClick();
     void SpeedButFermerVisuEnvoisMailClick();
     void SpeedButStopperEnvoisClick();
     void TimerTpsConnectMaxTimer();
+    // The client's progress, on the send worker: a confirmed stop closes the connection.
+    void IdSMTP1Work(ClientSMTP& emetteur, SensTravail sens, qint64 total);
+
+    // True from the press of "Envoyer" until the campaign has ended or was cancelled.
+    bool EnCours() const { return enCours_; }
 
 private:
+    enum class Resultat { Good, Bad };
+
+    // Processes the window's events, sleeping while none comes, until `fini` holds.
+    template <class Condition> void Attendre(Condition fini);
+    bool Confirmer();
+    bool Preparer();
+    bool Connecter();
+    void Envoyer();
+    void Terminer();
+    // After a stop or a close: the send under way may end by itself for a moment, then its
+    // connection is closed, so that nothing of the campaign is released while in use.
+    void LaisserFinirEnvoi(int delaiMs);
+
     TForm1& f_;
+    ClientSMTP& client_;
+    bool enCours_ = false;
+    Travailleur travailleur_;
+    std::atomic<Resultat> ResultatConnexion{Resultat::Good};
+    RegistreErreurs registre_;
+    std::unique_ptr<MessageCourriel> MessageEnvoi;
+    QStringList page_;
+    QString AdresseEnCours;
 };

@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
 
 PageErreurs::PageErreurs(TForm1& f) : f_(f) {
     f.Relier(f.ListBoxErrAdresse, &QListWidget::itemClicked, [this] { ListBoxErrAdresseClick(); });
@@ -37,7 +39,10 @@ void PageErreurs::Reinitialiser() {
 void PageErreurs::Reporter(const QList<RegistreErreurs::Echec>& echecs) {
     for (const RegistreErreurs::Echec& e : echecs) {
         rapport_ += e.EntreeRapport();
-        f_.MemoErreurEnvois->setPlainText(rapport_);
+        // Appended at the end: a campaign whose every address fails stays linear.
+        QTextCursor fin(f_.MemoErreurEnvois->document());
+        fin.movePosition(QTextCursor::End);
+        fin.insertText(e.EntreeRapport());
         f_.ListBoxErrAdresse->addItem(e.adresse);
         f_.ListBoxErrDescription->addItem(e.Description());
     }

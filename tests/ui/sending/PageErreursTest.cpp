@@ -3,12 +3,14 @@
 #include "app/ui/TForm1.h"
 #include "tests/support/FenetreDeTest.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,6 +75,29 @@ TEST(PageErreurs, SujetAvecBarreObliqueRefuseSansRienEcrire) {
                                           .arg(f.pageErreurs->FichierErreurs())));
     EXPECT_TRUE(QDir(t.rep.Fichier("Lettre")).isEmpty());
     EXPECT_TRUE(f.LMDLImageEnregistrementErrOk->isHidden());
+}
+
+} // namespace
+
+namespace {
+
+TEST(PageErreurs, DoubleClicChercheLAdresseDansLaListe) {
+    FenetreDeTest t;
+    t.rep.Ecrire("amis.list", "a@b.fr\r\nmauvaise@adresse\r\nz@y.fr\r\n");
+    t.rep.Ecrire("Lettrova.ini", "[Parametres]\r\nListeFav=amis.list\r\n");
+    TForm1& f = t.Ouvrir(true);
+    ASSERT_EQ(f.ComboBoxListe2->currentText(), "amis.list") << "the favourite is loaded";
+    f.pageErreurs->Reinitialiser();
+    f.pageErreurs->Reporter({{"mauvaise@adresse", "Refus"}});
+    f.pageErreurs->Reveler();
+    f.SelectionnerPage(f.TabSheetErreur);
+    const QRect item = f.ListBoxErrAdresse->visualItemRect(f.ListBoxErrAdresse->item(0));
+    QTest::mouseClick(f.ListBoxErrAdresse->viewport(), Qt::LeftButton, {}, item.center());
+    QTest::mouseDClick(f.ListBoxErrAdresse->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(f.PageControlPrinc->currentWidget(), f.TabSheetAdresseMail);
+    EXPECT_EQ(f.EditFindAdresse->text(), "mauvaise@adresse");
+    EXPECT_EQ(f.TreeViewListingListe->currentIndex().data().toString(), "mauvaise@adresse");
+    EXPECT_EQ(f.LabStatusInfos->text(), "Adresse Trouvée.");
 }
 
 } // namespace

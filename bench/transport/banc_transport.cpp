@@ -1,0 +1,164 @@
+// Messages per second of ClientSMTP over one connection to Postfix's smtp-sink, measured in the
+// same run as smtp-source and Python's smtplib sending the same count and size to the same
+// sink. Usage: bench_transport [count of 100 KB pages] [count of 1 KB pages]
+#include "mail/ClientSMTP.h"
+#include "mail/EcritureMessage.h"
+#include "mail/LectureAdresses.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+#include <arpa/inet.h>
+#include <cstdio>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+quint16 PortLibre() {
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t l = sizeof a;
+    ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &l);
+    ::close(s);
+    return ntohs(a.sin_port);
+}
+
+// A page of about `taille` bytes: the fixed head, then lines of French text.
+QStringList Page(int taille) {
+    QStringList page = {QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html>"),
+                        QStringLiteral("<head>"), QStringLiteral("<meta charset=\"utf-8\" /> ")};
+    const QString ligne = QStringLiteral("<p>R\u00e9union du club \u00e0 20 h : l\u2019entr\u00e9e "
+                                         "co\u00fbte 5 \u20ac, venez nombreux !</p>");
+    int total = 60;
+    while (total < taille) {
+        page << ligne;
+        total += ligne.toUtf8().size() + 2;
+    }
+    return page;
+}
+
+MessageCourriel Message(int taille) {
+    MessageCourriel m;
+    m.De = {LireAdresse(QStringLiteral("club@exemple.org"))};
+    m.Objet = QStringLiteral("Lettre d'\u00e9t\u00e9");
+    m.Corps = Page(taille);
+    m.Parties << PartieTexte(QStringLiteral("text/plain"), {QStringLiteral("Newsletter")})
+              << PartieTexte(QStringLiteral("text/html"), m.Corps);
+    return m;
+}
+
+// Bytes of the whole message text, as written after DATA.
+qint64 TailleFil(MessageCourriel m) {
+    QStringList entetes =
+        GenererEntetes(m, QString(34, QLatin1Char('B')), SourcesMessage::Systeme());
+    qint64 taille = 0;
+    for (const QString& l : entetes)
+        taille += l.size() + 2;
+    return taille + 2 + m.PreambuleCode().size() + 2 + m.Parties[0].CorpsCode().size() +
+           m.Parties[1].CorpsCode().size() + 4 * 40 + 3 * 100;
+}
+
+double Lettrova(quint16 port, int compte, int taille) {
+    MessageCourriel m = Message(taille);
+    ClientSMTP client;
+    client.Hote = QStringLiteral("127.0.0.1");
+    client.Port = port;
+    client.NomHelo = QStringLiteral("banc");
+    QElapsedTimer chrono;
+    chrono.start();
+    client.Connecter();
+    for (int i = 0; i < compte; ++i) {
+        LireListeAdresses(QStringLiteral("dest%1@exemple.net").arg(i), m.Destinataires);
+        client.Envoyer(m);
+    }
+    client.Deconnecter(true);
+    return chrono.nsecsElapsed() / 1e9;
+}
+
+double Processus(const QString& programme, const QStringList& arguments, bool lireDuree) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer chrono;
+    chrono.start();
+    p.start(programme, arguments);
+    if (!p.waitForFinished(-1) || p.exitCode() != 0)
+        qFatal("%s failed", qPrintable(programme));
+    const double duree = chrono.nsecsElapsed() / 1e9;
+    return lireDuree ? p.readAllStandardOutput().trimmed().toDouble() : duree;
+}
+
+// The three senders take turns, in rounds, so that the load of the machine weighs on each
+// alike; every figure is the total count over the total time.
+void Mesurer(quint16 port, int compte, int taille) {
+    constexpr int tours = 10;
+    const qint64 octets = TailleFil(Message(taille));
+    const int parTour = compte / tours;
+    double lettrova = 0, source = 0, python = 0;
+    for (int tour = 0; tour < tours; ++tour) {
+        lettrova += Lettrova(port, parTour, taille);
+        source += Processus(
+            QStringLiteral("/usr/sbin/smtp-source"),
+            {QStringLiteral("-d"), QStringLiteral("-s"), QStringLiteral("1"), QStringLiteral("-m"),
+             QString::number(parTour), QStringLiteral("-l"), QString::number(octets),
+             QStringLiteral("-f"), QStringLiteral("club@exemple.org"), QStringLiteral("-t"),
+             QStringLiteral("dest@exemple.net"), QStringLiteral("127.0.0.1:%1").arg(port)},
+            false);
+        python +=
+            Processus(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(LETTROVA_ENVOI_SMTPLIB), QStringLiteral("127.0.0.1"),
+                       QString::number(port), QString::number(parTour), QString::number(octets)},
+                      true);
+    }
+    const int total = parTour * tours;
+    std::printf("page %6d bytes, message %7lld bytes, %d messages:\n", taille,
+                static_cast<long long>(octets), total);
+    std::printf("  ClientSMTP   %9.1f msg/s\n", total / lettrova);
+    std::printf("  smtp-source  %9.1f msg/s   ClientSMTP / smtp-source = %.2f\n", total / source,
+                source / lettrova);
+    std::printf("  smtplib      %9.1f msg/s   ClientSMTP / smtplib     = %.2f\n", total / python,
+                python / lettrova);
+    std::fflush(stdout);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int grands = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int petits = argc > 2 ? std::atoi(argv[2]) : 20000;
+    const quint16 port = PortLibre();
+    QProcess puits;
+    QStringList arguments;
+    if (::geteuid() == 0)
+        arguments << QStringLiteral("-u") << QStringLiteral("nobody");
+    arguments << QStringLiteral("127.0.0.1:%1").arg(port) << QStringLiteral("64");
+    puits.start(QStringLiteral("/usr/sbin/smtp-sink"), arguments);
+    if (!puits.waitForStarted())
+        qFatal("cannot start smtp-sink");
+    for (int essai = 0;; ++essai) {
+        CanalConnexion sonde;
+        sonde.Hote = QStringLiteral("127.0.0.1");
+        sonde.Port = port;
+        try {
+            sonde.Ouvrir();
+            break;
+        } catch (const Erreur&) {
+            if (essai > 100)
+                qFatal("smtp-sink does not answer");
+            QThread::msleep(20);
+        }
+    }
+    try {
+        Mesurer(port, grands, 100 * 1024);
+        Mesurer(port, petits, 1024);
+    } catch (const Erreur& e) {
+        qFatal("send failed: %s", qPrintable(e.Message()));
+    }
+    puits.terminate();
+    puits.waitForFinished();
+    return 0;
+}

@@ -1,0 +1,259 @@
+#include "mail/ClientSMTP.h"
+
+#include "mail/EcritureMessage.h"
+#include "mail/ErreursTransport.h"
+
+#include <QSysInfo>
+#include <algorithm>
+
+namespace {
+const QString texteSSLIndisponible = QStringLiteral("SSL n'est pas disponible sur ce serveur.");
+
+// No CR, LF or NUL may reach a command line: the server would read a second command.
+void VerifierLigneCommande(const QString& ligne) {
+    if (ligne.contains(QLatin1Char('\r')) || ligne.contains(QLatin1Char('\n')) ||
+        ligne.contains(QChar(0)))
+        throw Erreur(QStringLiteral("Envoi impossible : la commande %1 contient un retour "
+                                    "chariot, un saut de ligne ou un caractère nul.")
+                         .arg(ligne.section(QLatin1Char(' '), 0, 0)));
+}
+
+// The message and its end-of-data line leave together, inside one write-progress bracket
+// (the last block's count therefore holds the 3 bytes of the end-of-data line); on an error
+// nothing more leaves.
+class EnvoisRegroupes {
+public:
+    explicit EnvoisRegroupes(CanalConnexion& canal) : canal_(canal) {
+        canal_.DebutTravail(SensTravail::Ecriture, 0);
+        canal_.RegrouperEnvois(true);
+    }
+    void Terminer() { canal_.RegrouperEnvois(false); }
+    ~EnvoisRegroupes() {
+        canal_.AbandonnerRegroupement();
+        canal_.FinTravail(SensTravail::Ecriture);
+    }
+    EnvoisRegroupes(const EnvoisRegroupes&) = delete;
+    EnvoisRegroupes& operator=(const EnvoisRegroupes&) = delete;
+
+private:
+    CanalConnexion& canal_;
+};
+
+QString Base64(const QString& texte) {
+    // One byte per character, "?" for those beyond U+00FF.
+    return QString::fromLatin1(texte.toLatin1().toBase64());
+}
+} // namespace
+
+ClientSMTP::ClientSMTP(OptionsTLS options) : canal_(this, std::move(options)) {}
+
+void ClientSMTP::DefinirModeTLS(::ModeTLS mode) {
+    if (canal_.EstConnecte())
+        throw Erreur(
+            QStringLiteral("Cette valeur ne peut pas être définie quand le client est connecté."));
+    if (mode != modeTLS_ && Port == PortTLSImplicite)
+        Port = PortNormal;
+    modeTLS_ = mode;
+    if (mode == ::ModeTLS::TLSExplicite)
+        utiliserEhlo_ = true;
+}
+
+void ClientSMTP::Connecter() {
+    authentifie_ = false;
+    canal_.DefinirPassageDirect(true);
+    if (canal_.EstConnecte())
+        throw Erreur(QStringLiteral("Déjà connecté."));
+    if (Hote.isEmpty() || Port == 0)
+        throw Erreur(QString());
+    canal_.Hote = Hote;
+    canal_.Port = Port;
+    canal_.Ouvrir();
+    try {
+        LireReponse({220});
+        Salutation();
+    } catch (...) {
+        Deconnecter(false);
+        throw;
+    }
+}
+
+const ReponseSMTP& ClientSMTP::EnvoyerCommande(const QString& ligne, Codes codesAcceptes) {
+    VerifierLigneCommande(ligne);
+    canal_.EcrireLigne(ligne);
+    return LireReponse(codesAcceptes);
+}
+
+const ReponseSMTP& ClientSMTP::LireReponse(Codes codesAcceptes) {
+    derniereReponse_ = ReponseSMTP::Lire(canal_);
+    const int code = derniereReponse_.CodeNumerique();
+    if (codesAcceptes.size() != 0 &&
+        std::find(codesAcceptes.begin(), codesAcceptes.end(), code) == codesAcceptes.end()) {
+        QString texte;
+        for (const QString& l : std::as_const(derniereReponse_.Texte))
+            texte += l + QStringLiteral("\r\n");
+        throw ErreurReponseSMTP(code, derniereReponse_.CodeEtendu, texte);
+    }
+    return derniereReponse_;
+}
+
+void ClientSMTP::Salutation() {
+    capacites_.clear();
+    QString nom = NomHelo;
+    if (nom.isEmpty())
+        nom = QSysInfo::machineHostName();
+    if (nom.isEmpty())
+        nom = QStringLiteral("localhost");
+    if (utiliserEhlo_) {
+        const ReponseSMTP& r = EnvoyerCommande(QStringLiteral("EHLO ") + nom, {});
+        if (r.CodeNumerique() == 250) {
+            capacites_ = r.Texte.mid(1);
+            return;
+        }
+    }
+    EnvoyerCommande(QStringLiteral("HELO ") + nom, {250});
+}
+
+bool ClientSMTP::Capacite(const QString& ligne) const {
+    for (const QString& c : capacites_)
+        if (c.compare(ligne, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QStringList ClientSMTP::MecanismesAuth() const {
+    QStringList mecanismes;
+    for (const QString& c : capacites_) {
+        if (c.size() < 5 || !c.startsWith(QLatin1String("AUTH"), Qt::CaseInsensitive) ||
+            (c[4] != QLatin1Char(' ') && c[4] != QLatin1Char('=')))
+            continue;
+        const QStringList mots = c.mid(4)
+                                     .toUpper()
+                                     .replace(QLatin1Char('='), QLatin1Char(' '))
+                                     .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& m : mots)
+            if (!mecanismes.contains(m))
+                mecanismes << m;
+    }
+    return mecanismes;
+}
+
+void ClientSMTP::DemarrerTLS() {
+    if (modeTLS_ == ::ModeTLS::SansTLS || !canal_.PassageDirect())
+        return;
+    bool avecQuit = true;
+    try {
+        NegocierTLS(avecQuit);
+    } catch (...) {
+        // An error of this QUIT surfaces in place of the first one.
+        Deconnecter(avecQuit && canal_.EstConnecte());
+        throw;
+    }
+}
+
+void ClientSMTP::NegocierTLS(bool& avecQuit) {
+    // Once closed, every later message fails as closed, whatever the server offered.
+    canal_.VerifierDeconnexion(true, true);
+    // TLS was asked for: never go on in clear text, where the password would travel.
+    if (!Capacite(QStringLiteral("STARTTLS")))
+        throw Erreur(texteSSLIndisponible);
+    if (EnvoyerCommande(QStringLiteral("STARTTLS"), {}).CodeNumerique() != 220)
+        throw Erreur(QStringLiteral("La commande de démarrage de la négociation SSL a échoué."));
+    // Bytes that came with the 220 were sent in clear text before the handshake, by the
+    // server or by someone on the path: none of them may ever be read as a reply.
+    if (!canal_.TamponEntree().isEmpty()) {
+        avecQuit = false;
+        throw Erreur(texteSSLIndisponible);
+    }
+    try {
+        canal_.DefinirPassageDirect(false);
+    } catch (const ErreurBibliothequeAbsente&) {
+        // No handshake byte left: the dialogue is still plain SMTP, QUIT ends it.
+        throw Erreur(texteSSLIndisponible);
+    } catch (const Erreur&) {
+        // After a failed handshake the stream is neither clear SMTP nor TLS: a QUIT could
+        // wait forever, or read leftover bytes as its reply. Close at once.
+        avecQuit = false;
+        throw Erreur(texteSSLIndisponible);
+    }
+    Salutation();
+}
+
+void ClientSMTP::Authentifier() {
+    if (authentifie_)
+        return;
+    DemarrerTLS();
+    if (Utilisateur.isEmpty() || !MecanismesAuth().contains(QLatin1String("LOGIN")))
+        return;
+    EnvoyerCommande(QStringLiteral("AUTH LOGIN"), {334});
+    if (EnvoyerCommande(Base64(Utilisateur), {235, 334}).CodeNumerique() == 334)
+        EnvoyerCommande(Base64(MotDePasse), {235});
+    authentifie_ = true;
+}
+
+void ClientSMTP::Envoyer(MessageCourriel& message) {
+    VerifierMessage(message);
+    const AdressesCourriel adresses = message.Destinataires + message.Copies + message.CopiesCachees;
+    QString expediteur = message.Expediteur.Adresse.trimmed();
+    if (expediteur.isEmpty() && !message.De.isEmpty())
+        expediteur = message.De.first().Adresse.trimmed();
+    Authentifier();
+    message.EntetesSupplementaires.removeIf([](const auto& e) {
+        return e.first.compare(QLatin1String("X-Mailer"), Qt::CaseInsensitive) == 0;
+    });
+    EnvoyerCommande(QStringLiteral("RSET"), {});
+    EnvoyerCommande(QStringLiteral("MAIL FROM: <") + expediteur + QLatin1Char('>'), {250});
+    try {
+        for (const AdresseCourriel& a : adresses)
+            EnvoyerCommande(QStringLiteral("RCPT TO:<") + a.Adresse + QLatin1Char('>'), {250, 251});
+        EnvoyerCommande(QStringLiteral("DATA"), {354});
+        {
+            EnvoisRegroupes regroupes(canal_);
+            EcrireMessage(message, canal_, Sources);
+            canal_.EcrireLigne(QStringLiteral("."));
+            regroupes.Terminer();
+        }
+        LireReponse({250});
+    } catch (const ErreurReponseSMTP&) {
+        // The refusal is what the user must read, even if the RSET fails too.
+        try {
+            EnvoyerCommande(QStringLiteral("RSET"), {});
+        } catch (const Erreur&) {
+        }
+        throw;
+    }
+}
+
+void ClientSMTP::Deconnecter(bool avecQuit) {
+    std::exception_ptr erreur;
+    try {
+        if (avecQuit && canal_.EstConnecte())
+            EnvoyerCommande(QStringLiteral("QUIT"), {221});
+    } catch (...) {
+        erreur = std::current_exception();
+    }
+    canal_.Fermer();
+    authentifie_ = false;
+    if (erreur)
+        std::rethrow_exception(erreur);
+}
+
+void ClientSMTP::DebutTravail(SensTravail sens, qint64 taille) {
+    Compteurs& c = compteurs_[static_cast<int>(sens)];
+    if (++c.niveau == 1) {
+        c.taille = taille;
+        c.compte = 0;
+    }
+}
+
+void ClientSMTP::Travail(SensTravail sens, qint64 n) {
+    Compteurs& c = compteurs_[static_cast<int>(sens)];
+    if (c.niveau < 1)
+        return;
+    c.compte += n;
+    if (SurProgression)
+        SurProgression(*this, sens, c.compte);
+}
+
+void ClientSMTP::FinTravail(SensTravail sens) {
+    --compteurs_[static_cast<int>(sens)].niveau;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The blocking SMTP client of a campaign: connects once, then sends one message per list
+// item on the same connection (STARTTLS and AUTH LOGIN at the first one), then disconnects.
+// One thread uses it at a time; only Canal().Fermer() and Canal().VerifierDeconnexion(false,
+// false) may come from another thread, to end a blocked call.
+//
+// Raises ErreurReponseSMTP (a refused step, with the server's text), Erreur (texts below),
+// and the errors of the channel, the TLS side and the message writer unchanged.
+#include "mail/CanalConnexion.h"
+#include "mail/MessageCourriel.h"
+#include "mail/ReponseSMTP.h"
+#include "mail/SourcesMessage.h"
+
+#include <functional>
+#include <initializer_list>
+
+enum class ModeTLS { SansTLS, TLSExplicite };
+
+class ClientSMTP : private ProprietaireCanal {
+public:
+    static constexpr quint16 PortNormal = 25;
+    static constexpr quint16 PortTLSImplicite = 465;
+
+    explicit ClientSMTP(OptionsTLS options = {});
+
+    QString Hote;
+    quint16 Port = PortNormal;
+    QString NomHelo;
+    QString Utilisateur;
+    QString MotDePasse;
+    // The clock and random draws of the messages written; fixed ones in tests.
+    SourcesMessage Sources = SourcesMessage::Systeme();
+
+    ::ModeTLS ModeTLS() const { return modeTLS_; }
+    // Raises "Cette valeur ne peut pas être définie quand le client est connecté.".
+    void DefinirModeTLS(::ModeTLS mode);
+
+    // Raises "Déjà connecté." and an empty text for an empty host or port 0.
+    void Connecter();
+    void Envoyer(MessageCourriel& message);
+    void Deconnecter(bool avecQuit);
+
+    CanalConnexion& Canal() { return canal_; }
+    const QStringList& Capacites() const { return capacites_; }
+    bool Authentifie() const { return authentifie_; }
+    const ReponseSMTP& DerniereReponse() const { return derniereReponse_; }
+
+    // Raised on the sending thread for every block of a message's text written, with the
+    // count of bytes written since the message began.
+    std::function<void(ClientSMTP& emetteur, SensTravail sens, qint64 total)> SurProgression;
+
+private:
+    struct Compteurs {
+        qint64 compte = 0;
+        qint64 taille = 0;
+        int niveau = 0;
+    };
+
+    // An empty list accepts every code.
+    using Codes = std::initializer_list<int>;
+    const ReponseSMTP& EnvoyerCommande(const QString& ligne, Codes codesAcceptes);
+    const ReponseSMTP& LireReponse(Codes codesAcceptes);
+    void Salutation();
+    void Authentifier();
+    void DemarrerTLS();
+    void NegocierTLS(bool& avecQuit);
+    bool Capacite(const QString& ligne) const;
+    QStringList MecanismesAuth() const;
+
+    void DebutTravail(SensTravail sens, qint64 taille) override;
+    void Travail(SensTravail sens, qint64 n) override;
+    void FinTravail(SensTravail sens) override;
+
+    CanalConnexion canal_;
+    ::ModeTLS modeTLS_ = ::ModeTLS::SansTLS;
+    bool utiliserEhlo_ = true;
+    QStringList capacites_;
+    bool authentifie_ = false;
+    ReponseSMTP derniereReponse_;
+    Compteurs compteurs_[2];
+};

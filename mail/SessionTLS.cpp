@@ -1,0 +1,146 @@
+#include "mail/SessionTLS.h"
+
+#include "mail/ErreursTransport.h"
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+
+namespace {
+constexpr int ctrlMode = 33;    // SSL_CTRL_MODE
+constexpr long modeRelance = 4; // SSL_MODE_AUTO_RETRY: a read never stops on a renegotiation
+constexpr int erreurSsl = 1, veutLire = 2, veutEcrire = 3, erreurSysteme = 5, finTls = 6;
+
+// Key files would ask for their password here; none are ever loaded.
+int SansMotDePasse(char*, int, int, void*) {
+    return 0;
+}
+
+int Morceau(qint64 taille) {
+    return static_cast<int>(qMin<qint64>(taille, INT_MAX));
+}
+} // namespace
+
+void SessionTLS::PreparerContexte(const OptionsTLS& options) {
+    f_ = BibliothequeTLS::Charger();
+    if (!f_)
+        throw ErreurBibliothequeAbsente();
+    contexte_ = f_->SSL_CTX_new(f_->TLS_client_method());
+    if (!contexte_)
+        throw ErreurBibliothequeTLS(QStringLiteral("Erreur de création du contexte SSL."));
+    f_->SSL_CTX_ctrl(contexte_, ctrlMode, modeRelance, nullptr);
+    f_->SSL_CTX_set_default_passwd_cb(contexte_, SansMotDePasse);
+    f_->SSL_CTX_set_default_passwd_cb_userdata(contexte_, nullptr);
+    f_->SSL_CTX_set_default_verify_paths(contexte_);
+    // Peer verification stays off (OpenSSL's default): self-signed, expired and
+    // wrong-name certificates are accepted.
+    if (f_->SSL_CTX_set_cipher_list(contexte_, options.ListeEffective().constData()) <= 0) {
+        Liberer(false);
+        throw ErreurBibliothequeTLS(QStringLiteral("Echec de SetCipher."));
+    }
+}
+
+void SessionTLS::Negocier(int descripteur) {
+    if (!contexte_)
+        throw ErreurBibliothequeAbsente();
+    const auto echec = [this](const char* texte) {
+        f_->SSL_free(liaison_);
+        liaison_ = nullptr;
+        return ErreurBibliothequeTLS(QString::fromUtf8(texte));
+    };
+    liaison_ = f_->SSL_new(contexte_);
+    if (!liaison_)
+        throw ErreurBibliothequeTLS(QStringLiteral("Erreur de création de la session SSL."));
+    if (f_->SSL_set_ex_data(liaison_, 0, this) < 1)
+        throw echec("Erreur lors de la liaison des données au socket SSL.");
+    if (f_->SSL_set_fd(liaison_, descripteur) < 1)
+        throw echec("Erreur de définition du descripteur de fichier pour SSL");
+    f_->ERR_clear_error();
+    if (f_->SSL_connect(liaison_) < 1)
+        throw echec("Erreur lors de la connexion avec SSL.");
+    active_ = true;
+}
+
+QString SessionTLS::TexteErreur() const {
+    char texte[256] = {};
+    f_->ERR_error_string_n(f_->ERR_get_error(), texte, sizeof texte);
+    return QString::fromLatin1(texte);
+}
+
+qint64 SessionTLS::Lire(int descripteur, char* tampon, qint64 taille, bool attendre,
+                        int& codeErrno) {
+    const int drapeaux = ::fcntl(descripteur, F_GETFL);
+    if (!attendre)
+        ::fcntl(descripteur, F_SETFL, drapeaux | O_NONBLOCK);
+    const qint64 n = LireBloc(tampon, taille, attendre, codeErrno);
+    if (!attendre)
+        ::fcntl(descripteur, F_SETFL, drapeaux);
+    return n;
+}
+
+qint64 SessionTLS::LireBloc(char* tampon, qint64 taille, bool attendre, int& codeErrno) {
+    for (;;) {
+        f_->ERR_clear_error();
+        errno = 0;
+        const int n = f_->SSL_read(liaison_, tampon, Morceau(taille));
+        const int code = errno;
+        if (n > 0)
+            return n;
+        const int erreur = f_->SSL_get_error(liaison_, n);
+        if ((erreur == veutLire || erreur == veutEcrire) && !attendre) {
+            codeErrno = EAGAIN;
+            return -1;
+        }
+        if (erreur == veutLire || erreur == veutEcrire)
+            continue;
+        if (erreur == finTls || n == 0)
+            return 0;
+        if (erreur == erreurSysteme) {
+            codeErrno = code != 0 ? code : ECONNABORTED;
+            return -1;
+        }
+        throw Erreur(erreur == erreurSsl ? TexteErreur()
+                                         : QStringLiteral("Erreur SSL %1").arg(erreur));
+    }
+}
+
+qint64 SessionTLS::Ecrire(const char* octets, qint64 taille, int& codeErrno) {
+    qint64 fait = 0;
+    while (fait < taille) {
+        f_->ERR_clear_error();
+        errno = 0;
+        const int n = f_->SSL_write(liaison_, octets + fait, Morceau(taille - fait));
+        const int code = errno;
+        if (n > 0) {
+            fait += n;
+            continue;
+        }
+        const int erreur = f_->SSL_get_error(liaison_, n);
+        if (erreur == veutLire || erreur == veutEcrire)
+            continue;
+        if (erreur == finTls)
+            return fait;
+        // Reported as the system's last socket error; a pure TLS failure counts as aborted.
+        codeErrno = code != 0 ? code : ECONNABORTED;
+        return -1;
+    }
+    return fait;
+}
+
+bool SessionTLS::EnAttente() const {
+    return active_ && f_->SSL_pending(liaison_) > 0;
+}
+
+void SessionTLS::Liberer(bool notifier) {
+    if (liaison_) {
+        if (notifier && active_)
+            f_->SSL_shutdown(liaison_);
+        f_->SSL_free(liaison_);
+        liaison_ = nullptr;
+    }
+    active_ = false;
+    if (contexte_) {
+        f_->SSL_CTX_free(contexte_);
+        contexte_ = nullptr;
+    }
+}

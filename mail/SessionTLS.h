@@ -1,0 +1,44 @@
+#pragma once
+// The TLS side of one connection: its context and its connection object. It lives inside
+// the socket it is bound to (SocketCanal), so it never outlives that socket.
+#include "mail/BibliothequeTLS.h"
+#include "mail/OptionsTLS.h"
+
+class SessionTLS {
+public:
+    SessionTLS() = default;
+    SessionTLS(const SessionTLS&) = delete;
+    SessionTLS& operator=(const SessionTLS&) = delete;
+    ~SessionTLS() { Liberer(false); }
+
+    // Makes the context. Raises ErreurBibliothequeTLS: "Impossible de charger la bibliothèque
+    // SSL." (library missing), "Erreur de création du contexte SSL.", "Echec de SetCipher.".
+    void PreparerContexte(const OptionsTLS& options);
+    bool AContexte() const { return contexte_ != nullptr; }
+
+    // The client handshake on `descripteur`; raises ErreurBibliothequeTLS with the step's text.
+    // No server name is sent and no certificate is examined.
+    void Negocier(int descripteur);
+
+    // > 0: bytes moved; 0: the peer closed; < 0: a socket failure whose errno is in
+    // `codeErrno`. A TLS protocol failure of a read raises Erreur with the library's text.
+    // Without `attendre`, a read that would wait gives -1 and EAGAIN: records other than
+    // data (session tickets) can make a readable socket hold nothing to read.
+    qint64 Lire(int descripteur, char* tampon, qint64 taille, bool attendre, int& codeErrno);
+    qint64 Ecrire(const char* octets, qint64 taille, int& codeErrno);
+
+    // Bytes already decrypted and waiting in the library.
+    bool EnAttente() const;
+
+    // Sends the close notification first when `notifier`, then frees both objects.
+    void Liberer(bool notifier);
+
+private:
+    QString TexteErreur() const;
+    qint64 LireBloc(char* tampon, qint64 taille, bool attendre, int& codeErrno);
+
+    const FonctionsTLS* f_ = nullptr;
+    SSL_CTX* contexte_ = nullptr;
+    SSL* liaison_ = nullptr;
+    bool active_ = false;
+};

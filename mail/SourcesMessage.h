@@ -1,0 +1,14 @@
+#pragma once
+// What makes two transfers of one message differ: the clock, and the random draws of the
+// boundary and the message identifier. Tests give fixed ones to compare whole messages.
+#include <QDateTime>
+#include <functional>
+
+struct SourcesMessage {
+    // The current local time, with its offset from UTC.
+    std::function<QDateTime()> Horloge;
+    // Uniform 32-bit draws.
+    std::function<quint32()> Aleatoire;
+
+    static SourcesMessage Systeme();
+};

@@ -1,0 +1,110 @@
+"""SMTP server for the transport tests (Debian's python3-aiosmtpd).
+
+Listens on 127.0.0.1 and a free port, prints that port on its first line, stores every
+message received as <n>.eml in the given directory, and accepts AUTH LOGIN with one fixed
+user and password. With --certificat and --cle it offers STARTTLS and allows AUTH only over
+TLS. With --refuser, that recipient is refused. With --capture it also listens on a second port (printed on the second line) that relays
+to the server and appends every byte the client sends to the capture file.
+"""
+import argparse
+import asyncio
+import json
+import os
+import ssl
+import sys
+
+from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
+
+
+class Depot:
+    def __init__(self, dossier, refuses):
+        self.dossier = dossier
+        self.compte = 0
+        self.refuses = refuses
+
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address in self.refuses:
+            return "550 5.1.1 Destinataire inconnu: " + address
+        envelope.rcpt_tos.append(address)
+        return "250 2.1.5 OK"
+
+    async def handle_DATA(self, server, session, envelope):
+        self.compte += 1
+        base = os.path.join(self.dossier, str(self.compte))
+        with open(base + ".eml", "wb") as f:
+            f.write(envelope.original_content or envelope.content)
+        with open(base + ".json", "w") as f:
+            json.dump({"mail_from": envelope.mail_from, "rcpt_tos": envelope.rcpt_tos,
+                       "tls": session.ssl is not None,
+                       "authentifie": bool(session.authenticated)}, f)
+        return "250 2.0.0 Message accepte"
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument("--dossier", required=True)
+    p.add_argument("--utilisateur", default="jean")
+    p.add_argument("--motdepasse", default="secret")
+    p.add_argument("--certificat")
+    p.add_argument("--cle")
+    p.add_argument("--capture")
+    p.add_argument("--refuser", action="append", default=[],
+                   help="a recipient refused with 550 (may be repeated)")
+    a = p.parse_args()
+
+    def verifier(server, session, envelope, mechanism, donnees):
+        ok = (isinstance(donnees, LoginPassword) and mechanism == "LOGIN"
+              and donnees.login == a.utilisateur.encode()
+              and donnees.password == a.motdepasse.encode())
+        return AuthResult(success=ok)
+
+    contexte = None
+    if a.certificat:
+        contexte = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+        contexte.load_cert_chain(a.certificat, a.cle)
+
+    depot = Depot(a.dossier, set(a.refuser))
+    boucle = asyncio.new_event_loop()
+    asyncio.set_event_loop(boucle)
+
+    def fabrique():
+        return SMTP(depot, hostname="serveur.test", tls_context=contexte,
+                    require_starttls=False, authenticator=verifier,
+                    auth_require_tls=contexte is not None, auth_required=False)
+
+    serveur = boucle.run_until_complete(boucle.create_server(fabrique, "127.0.0.1", 0))
+    port = serveur.sockets[0].getsockname()[1]
+    print(port, flush=True)
+
+    if a.capture:
+        async def relayer(lecteur, ecrivain, journal):
+            try:
+                while True:
+                    bloc = await lecteur.read(65536)
+                    if not bloc:
+                        break
+                    if journal:
+                        with open(a.capture, "ab") as f:
+                            f.write(bloc)
+                    ecrivain.write(bloc)
+                    await ecrivain.drain()
+            except ConnectionError:
+                pass
+            finally:
+                ecrivain.close()
+
+        async def client(lecteur, ecrivain):
+            l2, e2 = await asyncio.open_connection("127.0.0.1", port)
+            await asyncio.gather(relayer(lecteur, e2, True), relayer(l2, ecrivain, False))
+
+        relais = boucle.run_until_complete(asyncio.start_server(client, "127.0.0.1", 0))
+        print(relais.sockets[0].getsockname()[1], flush=True)
+
+    try:
+        boucle.run_forever()
+    except KeyboardInterrupt:
+        pass
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,144 @@
+#include "tests/support/PairScripte.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+// A peer never waits longer than this for its client, so a faulty test cannot hang.
+constexpr int AttenteMaxMs = 20000;
+} // namespace
+
+PairScripte::PairScripte(QStringList script) : script_(std::move(script)) {
+    ecoute_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t longueur = sizeof a;
+    if (ecoute_ < 0 || ::bind(ecoute_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        ::listen(ecoute_, 1) != 0 ||
+        ::getsockname(ecoute_, reinterpret_cast<sockaddr*>(&a), &longueur) != 0)
+        throw std::runtime_error("scripted peer: cannot listen");
+    port_ = ntohs(a.sin_port);
+    fil_ = std::thread([this] { Jouer(); });
+}
+
+PairScripte::~PairScripte() {
+    Terminer();
+    ::close(ecoute_);
+}
+
+void PairScripte::Terminer() {
+    if (fil_.joinable())
+        fil_.join();
+}
+
+QByteArray PairScripte::Recu() {
+    std::lock_guard v(verrou_);
+    return recu_;
+}
+
+QStringList PairScripte::Ecarts() {
+    std::lock_guard v(verrou_);
+    return ecarts_;
+}
+
+QList<QByteArray> PairScripte::Donnees() {
+    std::lock_guard v(verrou_);
+    return donnees_;
+}
+
+void PairScripte::Ecart(const QString& texte) {
+    std::lock_guard v(verrou_);
+    ecarts_ << texte;
+}
+
+bool PairScripte::LireLigne(QByteArray& ligne) {
+    for (;;) {
+        const qsizetype fin = tampon_.indexOf("\r\n");
+        if (fin >= 0) {
+            ligne = tampon_.left(fin);
+            tampon_.remove(0, fin + 2);
+            return true;
+        }
+        if (!LireOctets())
+            return false;
+    }
+}
+
+bool PairScripte::LireOctets() {
+    pollfd p{client_, POLLIN, 0};
+    if (::poll(&p, 1, AttenteMaxMs) <= 0)
+        return false;
+    char bloc[65536];
+    const auto n = ::recv(client_, bloc, sizeof bloc, 0);
+    if (n <= 0)
+        return false;
+    tampon_.append(bloc, n);
+    std::lock_guard v(verrou_);
+    recu_.append(bloc, n);
+    return true;
+}
+
+void PairScripte::Envoyer(const QByteArray& octets) {
+    ::send(client_, octets.constData(), octets.size(), MSG_NOSIGNAL);
+}
+
+void PairScripte::Jouer() {
+    pollfd p{ecoute_, POLLIN, 0};
+    if (::poll(&p, 1, AttenteMaxMs) <= 0) {
+        Ecart(QStringLiteral("no client"));
+        return;
+    }
+    client_ = ::accept4(ecoute_, nullptr, nullptr, SOCK_CLOEXEC);
+    bool coupe = false;
+    for (const QString& etape : script_) {
+        QByteArray ligne;
+        if (etape.startsWith(QLatin1String("C: "))) {
+            if (!LireLigne(ligne)) {
+                Ecart(QStringLiteral("expected \"%1\", got a close").arg(etape.mid(3)));
+                break;
+            }
+            if (ligne != etape.mid(3).toUtf8()) {
+                Ecart(QStringLiteral("expected \"%1\", got \"%2\"")
+                          .arg(etape.mid(3), QString::fromUtf8(ligne)));
+                break;
+            }
+        } else if (etape == QLatin1String("C*")) {
+            QByteArray donnees;
+            while (LireLigne(ligne) && ligne != ".")
+                donnees += ligne + "\r\n";
+            std::lock_guard v(verrou_);
+            donnees_ << donnees;
+        } else if (etape == QLatin1String("C~")) {
+            if (tampon_.isEmpty() && !LireOctets()) {
+                Ecart(QStringLiteral("expected bytes, got a close"));
+                break;
+            }
+            tampon_.clear();
+        } else if (etape.startsWith(QLatin1String("S: "))) {
+            Envoyer(etape.mid(3).toUtf8() + "\r\n");
+        } else if (etape.startsWith(QLatin1String("S~"))) {
+            Envoyer(etape.mid(2).toUtf8());
+        } else if (etape == QLatin1String("FIN")) {
+            ::shutdown(client_, SHUT_WR);
+        } else if (etape == QLatin1String("COUPE")) {
+            coupe = true;
+            break;
+        } else {
+            Ecart(QStringLiteral("unknown step ") + etape);
+        }
+    }
+    if (!coupe) {
+        // The script lists everything the client may send: more is a difference.
+        QByteArray reste;
+        while (LireLigne(reste))
+            Ecart(QStringLiteral("unexpected \"%1\"").arg(QString::fromUtf8(reste)));
+        if (!tampon_.isEmpty())
+            Ecart(QStringLiteral("unexpected \"%1\"").arg(QString::fromUtf8(tampon_)));
+    }
+    ::close(client_);
+}

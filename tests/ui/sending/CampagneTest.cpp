@@ -1,0 +1,278 @@
+#include "app/FichierParametres.h"
+#include "app/Windows1252.h"
+#include "app/ui/ImageAnimee.h"
+#include "mail/ClientSMTP.h"
+#include "tests/support/ServeurSMTPReel.h"
+#include "tests/ui/sending/FenetreCampagne.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFrame>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <ctime>
+
+namespace {
+
+const QColor kVert(0, 128, 0), kRouge(255, 0, 0);
+const QString kInjoignable =
+    QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
+
+using Campagne = FenetreCampagne;
+
+bool OngletErreurs(TForm1& f) {
+    return f.PageControlPrinc->isTabVisible(f.PageControlPrinc->indexOf(f.TabSheetErreur));
+}
+
+QString PageAttendue() {
+    return QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\" /> \n") +
+           QString::fromUtf8(FenetreCampagne::kPage).replace("\r\n", "\n");
+}
+
+TEST_F(Campagne, TroisAdressesDontUneRefuseeAvecTlsEtAuthentification) {
+    ServeurSMTPReel serveur({.starttls = true, .refuser = {"refuse@exemple.fr"}});
+    Preparer(serveur.Port(), {"a@exemple.fr", "refuse@exemple.fr", "c@exemple.fr"}, true);
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(CouleurStatut(), kVert);
+    EXPECT_EQ(f->LabNbEnvois->text(), "3 / 3");
+    EXPECT_EQ(f->ProgressBarEnvoisMail->value(), 3);
+    EXPECT_TRUE(f->SpeedButFermerVisuEnvoisMail->isEnabled());
+    EXPECT_FALSE(f->SpeedButStopperEnvois->isEnabled());
+    EXPECT_EQ(Erreurs(), QStringList{"refuse@exemple.fr"});
+    EXPECT_TRUE(OngletErreurs(*f));
+    EXPECT_EQ(f->LabTotalErr->text(), "1");
+
+    ASSERT_EQ(serveur.NombreMessages(), 2);
+    for (int n = 1; n <= 2; ++n) {
+        const QJsonObject m = serveur.Message(n);
+        EXPECT_EQ(m["subject"].toString(), "Nouvelles de l'été");
+        EXPECT_EQ(m["from"].toString(), "Lettrova <lettre@exemple.fr>");
+        EXPECT_TRUE(m["defauts"].toArray().isEmpty());
+        const QJsonArray parties = m["parties"].toArray();
+        ASSERT_EQ(parties.size(), 2);
+        EXPECT_EQ(parties[0].toObject()["texte"].toString().trimmed(), "Newsletter");
+        EXPECT_EQ(parties[1].toObject()["type"].toString(), "text/html");
+        EXPECT_EQ(parties[1].toObject()["texte"].toString().replace("\r\n", "\n"), PageAttendue());
+        EXPECT_TRUE(serveur.Enveloppe(n)["tls"].toBool());
+        EXPECT_TRUE(serveur.Enveloppe(n)["authentifie"].toBool());
+    }
+    EXPECT_EQ(serveur.Enveloppe(2)["rcpt_tos"].toArray().first().toString(), "c@exemple.fr");
+
+    // The error file, byte for byte.
+    QTest::mouseClick(f->SpeedButton1, Qt::LeftButton);
+    QFile err(f->LabFichierErrEnvois->text());
+    ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+    EXPECT_EQ(err.readAll(), "refuse@exemple.fr -> Erreur suivante: Destinataire inconnu: "
+                             "refuse@exemple.fr\r\n\r\n");
+    EXPECT_TRUE(f->LabFichierErrEnvois->text().startsWith(rep.Fichier("Nouvelles de l'été")));
+}
+
+TEST_F(Campagne, DeuxAdressesDansUnElementFontUnMessage) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"un@exemple.fr, deux@exemple.fr"});
+    Envoyer();
+    ASSERT_EQ(serveur.NombreMessages(), 1);
+    EXPECT_EQ(serveur.Enveloppe(1)["rcpt_tos"].toArray().size(), 2);
+    EXPECT_EQ(serveur.Message(1)["to"].toString(), "un@exemple.fr, deux@exemple.fr");
+    EXPECT_EQ(f->LabNbEnvois->text(), "1 / 1");
+}
+
+TEST_F(Campagne, ListeVideEtPageVideeApresChargement) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {});
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(f->LabNbEnvois->text(), "0");
+    EXPECT_EQ(f->ProgressBarEnvoisMail->maximum(), 0);
+    EXPECT_EQ(serveur.NombreMessages(), 0);
+}
+
+TEST_F(Campagne, EditeurVideApresUnBonChargement) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr"});
+    f->MemoHtmlBrut->clear();
+    Envoyer();
+    ASSERT_EQ(serveur.NombreMessages(), 1);
+    const QString quatre = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\" /> \n";
+    EXPECT_EQ(serveur.Message(1)["parties"].toArray()[1].toObject()["texte"].toString().replace(
+                  "\r\n", "\n"),
+              quatre);
+}
+
+TEST_F(Campagne, PortRefuseEchoueSansAttendre) {
+    Preparer(PortFerme(), {"a@exemple.fr"});
+    QElapsedTimer duree;
+    duree.start();
+    Envoyer();
+    EXPECT_LT(duree.elapsed(), 20000) << "well before the 25 s limit";
+    EXPECT_EQ(Statut(), kInjoignable);
+    EXPECT_EQ(CouleurStatut(), kRouge);
+    EXPECT_TRUE(f->SpeedButFermerVisuEnvoisMail->isEnabled());
+    EXPECT_FALSE(f->SpeedButStopperEnvois->isEnabled());
+    EXPECT_FALSE(OngletErreurs(*f));
+    EXPECT_EQ(f->LabNbEnvois->text(), "");
+}
+
+TEST_F(Campagne, ServeurQuiNeSalueJamaisEchoueApres25Secondes) {
+    ServeurMuet muet;
+    Preparer(muet.Port(), {"a@exemple.fr"});
+    QElapsedTimer duree;
+    duree.start();
+    Envoyer();
+    EXPECT_GE(duree.elapsed(), 24500);
+    EXPECT_EQ(Statut(), kInjoignable);
+}
+
+TEST_F(Campagne, StopperPendantLaConnexion) {
+    ServeurMuet muet;
+    Preparer(muet.Port(), {"a@exemple.fr"});
+    boites.reponses << true;
+    Envoyer({.pendant = [&] { QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton); },
+             .quand = "Connection au serveur SMTP..."});
+    EXPECT_EQ(Statut(), "Connection Annulée Par L'Utilisateur.");
+    EXPECT_EQ(CouleurStatut(), kRouge);
+    EXPECT_EQ(boites.Textes(DialoguesScriptes::Boite::Question),
+              QStringList{"Voulez-vous réellement Stopper les envois en cours, le travail n'est "
+                          "pas terminé ?"});
+}
+
+TEST_F(Campagne, StopperPendantUnEnvoiArreteApresCetElement) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr"});
+    // A large page, so that the stop meets the first transfer under way.
+    QString grande = QString::fromUtf8(kPage);
+    grande.insert(grande.indexOf("</body>"),
+                  QString("<p>%1</p>\n").arg(QString(200, 'x')).repeated(40000));
+    f->MemoHtmlBrut->setPlainText(grande);
+    boites.reponses << true;
+    Envoyer({.pendant = [&] { QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton); }});
+    EXPECT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
+    EXPECT_EQ(f->LabNbEnvois->text(), "1 / 3");
+    EXPECT_TRUE(f->ImageProcessEnvois->isHidden());
+    EXPECT_EQ(serveur.NombreMessages() + f->ListBoxErrAdresse->count(), 1)
+        << "the item under way is delivered or recorded, and nothing after it is sent";
+}
+
+TEST_F(Campagne, StopperReponduNonLaisseContinuer) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr"});
+    boites.reponses << false;
+    Envoyer({.pendant = [&] { QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton); }});
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(serveur.NombreMessages(), 2);
+}
+
+TEST_F(Campagne, NonAnnuleEtQuitterPendantLaQuestionAussi) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr"});
+    Envoyer({.question = [&] { Repondre(false); }});
+    EXPECT_EQ(Statut(), "Envois Annulé Par L'Utilisateur..");
+    EXPECT_EQ(CouleurStatut(), kRouge);
+    EXPECT_TRUE(f->PanelVisuEnvoisMail->isHidden());
+
+    Envoyer({.question = [&] { QTest::mouseClick(f->SpeedButQuitter, Qt::LeftButton); }});
+    EXPECT_EQ(Statut(), "Envois Annulé Par L'Utilisateur..");
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(serveur.NombreMessages(), 0);
+}
+
+TEST_F(Campagne, FermetureDuranteLaQuestionEchoueCommeUneConnexionRatee) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr"});
+    Envoyer({.question = [&] {
+        f->EditSujetMessage->setText("Sujet au moment de fermer");
+        f->close();
+        EXPECT_TRUE(f->PanelConfirmeEnvois->isVisibleTo(f.get())) << "the question still waits";
+        QTest::mouseClick(f->SpeedButOui, Qt::LeftButton);
+    }});
+    EXPECT_TRUE(f->FermetureEnCours);
+    EXPECT_EQ(Statut(), kInjoignable);
+    EXPECT_EQ(serveur.NombreMessages(), 0);
+    EXPECT_EQ(FichierParametres(rep.Fichier("Lettrova.ini")).Lire("Parametres", "ValSujet", ""),
+              "Sujet au moment de fermer");
+}
+
+TEST_F(Campagne, DeuxCampagnesLaPremiereSansServeur) {
+    ServeurSMTPReel serveur({});
+    Preparer(PortFerme(), {"a@exemple.fr"});
+    Envoyer();
+    EXPECT_EQ(Statut(), kInjoignable);
+    QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+    EXPECT_TRUE(f->PanelVisuEnvoisMail->isHidden());
+    EXPECT_EQ(Statut(), "");
+
+    f->ValSMTPPort = QString::number(serveur.Port());
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(serveur.NombreMessages(), 1);
+}
+
+TEST_F(Campagne, LeSujetEstLuAuDepartEtLesReglagesEnregistresServent) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr"});
+    f->EditSMTPPort->setText("1");
+    Envoyer({.pendant = [&] { f->EditSujetMessage->setText("Autre sujet"); }});
+    ASSERT_EQ(serveur.NombreMessages(), 2);
+    EXPECT_EQ(serveur.Message(2)["subject"].toString(), "Nouvelles de l'été");
+}
+
+TEST_F(Campagne, PortNonNumeriqueAtteintQuandMemeLaFin) {
+    Preparer(25, {"a@exemple.fr"});
+    f->ValSMTPPort = "vingt-cinq";
+    Envoyer();
+    EXPECT_EQ(boites.Textes(DialoguesScriptes::Boite::Erreur),
+              QStringList{"'vingt-cinq' n'est pas une valeur entière correcte"});
+    EXPECT_TRUE(f->SpeedButFermerVisuEnvoisMail->isEnabled());
+    EXPECT_FALSE(f->SpeedButStopperEnvois->isEnabled());
+}
+
+TEST_F(Campagne, RegleDu465SurDeuxCampagnes) {
+    Preparer(PortFerme(), {});
+    f->ValSMTPPort = "465";
+    f->ValConnectTlS = "Oui";
+    Envoyer();
+    EXPECT_EQ(f->IdSMTP1->Port, 25) << "the TLS mode set after the port replaces 465";
+    QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+    Envoyer();
+    EXPECT_EQ(f->IdSMTP1->Port, 465) << "the mode is unchanged the second time";
+}
+
+} // namespace
+
+namespace {
+
+double CpuFilCourant() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+// While the server keeps the campaign waiting, the window's thread sleeps in its event loop.
+TEST_F(Campagne, LAttenteDuServeurNeConsommeRien) {
+    ServeurMuet muet;
+    Preparer(muet.Port(), {"a@exemple.fr"});
+    boites.reponses << true;
+    double debut = 0, fin = 0;
+    QTimer mesure;
+    mesure.setSingleShot(true);
+    QObject::connect(&mesure, &QTimer::timeout, [&] {
+        fin = CpuFilCourant();
+        QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton);
+    });
+    Envoyer({.pendant =
+                 [&] {
+                     debut = CpuFilCourant();
+                     mesure.start(1500);
+                 },
+             .quand = "Connection au serveur SMTP..."});
+    EXPECT_EQ(Statut(), "Connection Annulée Par L'Utilisateur.");
+    EXPECT_LT(fin - debut, 0.15) << "seconds of processor time in 1.5 s of waiting";
+}
+
+} // namespace
