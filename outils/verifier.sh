@@ -54,7 +54,8 @@ declare -A filtres=(
 cmake --build build-tsan -j2 --target "${!filtres[@]}"
 
 section "ThreadSanitizer : transport, TLS, envois et campagne"
-export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+# die_after_fork=0: the tests start their servers through QProcess, whose child execs at once.
+export TSAN_OPTIONS="halt_on_error=1:die_after_fork=0:second_deadlock_stack=1:suppressions=$racine/outils/verification/tsan.supp"
 (
   cd build-tsan
   for programme in tests_mail tests_mail_sans_ssl tests_sending tests_ui; do
