@@ -60,7 +60,7 @@ export TSAN_OPTIONS="halt_on_error=1:die_after_fork=0:second_deadlock_stack=1:su
   cd build-tsan
   for programme in tests_mail tests_mail_sans_ssl tests_sending tests_ui; do
     echo "--- $programme (${filtres[$programme]})"
-    env "${environnement[@]}" "./$programme" --gtest_filter="${filtres[$programme]}" --gtest_brief=1
+    env -u LC_ALL -u LANGUAGE "${environnement[@]}" "./$programme" --gtest_filter="${filtres[$programme]}" --gtest_brief=1
   done
 )
 
