@@ -20,6 +20,10 @@ struct CasCampagne {
     QStringList raisons;
 };
 
+void PrintTo(const CasCampagne& c, std::ostream* os) {
+    *os << c.nom;
+}
+
 class CampagneDefaillante : public FenetreCampagne,
                             public testing::WithParamInterface<CasCampagne> {
 protected:
