@@ -31,10 +31,10 @@ asan=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:strict_strin
 export LSAN_OPTIONS="suppressions=$racine/outils/verification/lsan.supp:print_suppressions=0"
 (
   cd build-asan
-  ASAN_OPTIONS=$asan ctest --output-on-failure -j2 --timeout 600 -E '^ApercuWebTest\.'
+  ASAN_OPTIONS=$asan ctest --output-on-failure -j2 --timeout 300 -E '^ApercuWebTest\.'
   # The browser engine, built without the checker, frees some of its objects through a base
   # class of another size: the checker of new/delete sizes is off for the preview tests only.
-  ASAN_OPTIONS=$asan:new_delete_type_mismatch=0 ctest --output-on-failure -j2 --timeout 600 \
+  ASAN_OPTIONS=$asan:new_delete_type_mismatch=0 ctest --output-on-failure -j2 --timeout 300 \
     -R '^ApercuWebTest\.'
 )
 
