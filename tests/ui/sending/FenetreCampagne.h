@@ -22,9 +22,9 @@ protected:
                   const QString& sujet = QStringLiteral("Nouvelles de l'été"));
     struct Scenario {
         // How the question is answered; by default a click on "Oui".
-        std::function<void()> question;
+        std::function<void()> question = {};
         // Runs once, when the status line first shows `quand`.
-        std::function<void()> pendant;
+        std::function<void()> pendant = {};
         QString quand = QStringLiteral("Envois en cours...");
     };
     // Presses "Envoyer" once the readiness indicator allows it, then plays the scenario from
