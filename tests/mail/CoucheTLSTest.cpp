@@ -139,8 +139,9 @@ TEST(CoucheTLS, FermerPendantLaPoigneeDeMain) {
 }
 
 TEST(CoucheTLS, FermerPendantLaPreparationDuContexte) {
-    // A listening socket: the system completes every connect, nobody ever answers.
-    const int ecoute = ::socket(AF_INET, SOCK_STREAM, 0);
+    // A listening socket: the system completes every connect, nobody ever answers. It does not
+    // block, so that draining finds nothing when a close came before the connect.
+    const int ecoute = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -164,7 +165,7 @@ TEST(CoucheTLS, FermerPendantLaPreparationDuContexte) {
         }
         canal.Fermer();
         // Drain the accept queue.
-        const int s = ::accept4(ecoute, nullptr, nullptr, SOCK_NONBLOCK);
+        const int s = ::accept4(ecoute, nullptr, nullptr, 0);
         if (s >= 0)
             ::close(s);
     }
