@@ -16,7 +16,6 @@ public:
         ".point en début de ligne\r\n</body></html>\r\n";
 
 protected:
-
     // `adresses`: the list file's lines; `tls`: the saved option.
     void Preparer(quint16 port, const QStringList& adresses, bool tls = false,
                   const QString& sujet = QStringLiteral("Nouvelles de l'été"));
@@ -36,9 +35,6 @@ protected:
     QColor CouleurStatut() const;
     QStringList Erreurs() const;
 };
-
-// A port with nothing behind it: connecting is refused at once.
-quint16 PortFerme();
 
 // Accepts connections (the system does it for the listening socket) and never says a word.
 class ServeurMuet {
