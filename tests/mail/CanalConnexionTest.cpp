@@ -158,6 +158,10 @@ TEST(CanalConnexion, LongueurDeLigne) {
     } catch (const Erreur& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("Longueur de ligne maximale dépassée."));
     }
+    // The rest of that line must never be read as a reply: the connection is dropped.
+    EXPECT_FALSE(canal.EstConnecte());
+    EXPECT_TRUE(canal.TamponEntree().isEmpty());
+    EXPECT_THROW(canal.LireLigne(), ErreurConnexionFermee);
     canal.Fermer();
 }
 
