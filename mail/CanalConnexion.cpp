@@ -248,10 +248,14 @@ QString CanalConnexion::LireLigne() {
     qsizetype depart = 0;
     for (;;) {
         const qsizetype fin = tamponEntree_.indexOf('\n', depart);
-        if (fin > LongueurLigneMax || (fin < 0 && tamponEntree_.size() > LongueurLigneMax))
+        if (fin > LongueurLigneMax || (fin < 0 && tamponEntree_.size() > LongueurLigneMax)) {
             // Without a line end, more than the limit can only end in a line too long:
-            // failing now keeps a peer from filling the memory.
+            // failing now keeps a peer from filling the memory. The rest of that line would
+            // be read as the next replies, so the connection is dropped with it.
+            tamponEntree_.clear();
+            Fermer();
             throw Erreur(QStringLiteral("Longueur de ligne maximale dépassée."));
+        }
         if (fin >= 0) {
             qsizetype longueur = fin;
             if (longueur > 0 && tamponEntree_[longueur - 1] == '\r')

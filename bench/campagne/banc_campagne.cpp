@@ -9,6 +9,7 @@
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
 #include "sending/PreparationCampagne.h"
+#include "tests/support/SocketLocale.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,18 +39,6 @@ public:
     bool Question(const QString&) override { return true; }
     QString OuvrirFichier(const QString&) override { return {}; }
 };
-
-quint16 PortLibre() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t n = sizeof a;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &n);
-    ::close(fd);
-    return ntohs(a.sin_port);
-}
 
 double CpuFil() {
     timespec t{};

@@ -4,6 +4,7 @@
 #include "mail/ClientSMTP.h"
 #include "mail/EcritureMessage.h"
 #include "mail/LectureAdresses.h"
+#include "tests/support/SocketLocale.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,18 +17,6 @@
 #include <unistd.h>
 
 namespace {
-quint16 PortLibre() {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t l = sizeof a;
-    ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &l);
-    ::close(s);
-    return ntohs(a.sin_port);
-}
-
 // A page of about `taille` bytes: the fixed head, then lines of French text.
 QStringList Page(int taille) {
     QStringList page = {QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html>"),

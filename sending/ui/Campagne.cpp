@@ -45,9 +45,11 @@ Campagne::Campagne(TForm1& f) : f_(f), client_(*f.IdSMTP1) {
 }
 
 Campagne::~Campagne() {
-    // A worker still blocked on the network is woken, and ends before the client goes.
+    // A worker still blocked on the network is woken, and ends before the message, the
+    // record and the client it uses go.
     if (travailleur_.EnCours())
         client_.Canal().Fermer();
+    travailleur_.Arreter();
 }
 
 template <class Condition> void Campagne::Attendre(Condition fini) {

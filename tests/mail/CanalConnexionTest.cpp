@@ -4,6 +4,7 @@
 #include "tests/support/PairScripte.h"
 
 #include "tests/support/ImpressionQt.h"
+#include "tests/support/SocketLocale.h"
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
@@ -25,33 +26,14 @@ void Connecter(CanalConnexion& canal, const PairScripte& pair, const char* hote 
     canal.Ouvrir();
 }
 
-// A port on which nothing listens.
-quint16 PortFerme() {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t l = sizeof a;
-    ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &l);
-    ::close(s);
-    return ntohs(a.sin_port);
-}
-
 // A listening socket whose accept queue is full: a further connect waits for an answer that
 // never comes.
 class PairMuet {
 public:
     PairMuet() {
-        ecoute_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t l = sizeof a;
-        ::bind(ecoute_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ecoute_ = SocketLocale(port_);
         ::listen(ecoute_, 0);
-        ::getsockname(ecoute_, reinterpret_cast<sockaddr*>(&a), &l);
-        port_ = ntohs(a.sin_port);
+        sockaddr_in a = AdresseLocale(port_);
         for (int i = 0; i < 4; ++i) {
             const int s = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
             ::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
@@ -150,7 +132,7 @@ TEST(CanalConnexion, LocalhostEnMinusculesVaSurLeBouclage) {
 TEST(CanalConnexion, ConnexionRefusee) {
     CanalConnexion canal;
     canal.Hote = QStringLiteral("127.0.0.1");
-    canal.Port = PortFerme();
+    canal.Port = PortLibre();
     try {
         canal.Ouvrir();
         FAIL() << "connected";
@@ -176,6 +158,10 @@ TEST(CanalConnexion, LongueurDeLigne) {
     } catch (const Erreur& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("Longueur de ligne maximale dépassée."));
     }
+    // The rest of that line must never be read as a reply: the connection is dropped.
+    EXPECT_FALSE(canal.EstConnecte());
+    EXPECT_TRUE(canal.TamponEntree().isEmpty());
+    EXPECT_THROW(canal.LireLigne(), ErreurConnexionFermee);
     canal.Fermer();
 }
 

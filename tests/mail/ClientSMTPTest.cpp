@@ -1,6 +1,7 @@
 #include "mail/ClientSMTP.h"
 #include "mail/ErreursTransport.h"
 #include "mail/LectureAdresses.h"
+#include "tests/support/CourrielDeTest.h"
 #include "tests/support/PairScripte.h"
 
 #include "tests/support/ImpressionQt.h"
@@ -43,17 +44,6 @@ const QStringList authLogin = {
     QStringLiteral("C: amVhbg=="),   QStringLiteral("S: 334 UGFzc3dvcmQ6"),
     QStringLiteral("C: c2VjcmV0"),   QStringLiteral("S: 235 2.7.0 ok")};
 
-MessageCourriel Message(const QString& destinataires = QStringLiteral("dest@exemple.net")) {
-    MessageCourriel m;
-    m.De = {LireAdresse(QStringLiteral("club@exemple.org"))};
-    m.Objet = QStringLiteral("Lettre");
-    m.Corps = {QStringLiteral("<p>page</p>")};
-    m.Parties << PartieTexte(QStringLiteral("text/plain"), {QStringLiteral("Newsletter")})
-              << PartieTexte(QStringLiteral("text/html"), m.Corps);
-    LireListeAdresses(destinataires, m.Destinataires);
-    return m;
-}
-
 struct Dialogue {
     const char* nom;
     QStringList script;
@@ -63,15 +53,6 @@ struct Dialogue {
     QStringList resultats;
     QString destinataires = QStringLiteral("dest@exemple.net");
 };
-
-QString Resultat(const std::function<void()>& appel) {
-    try {
-        appel();
-        return QString();
-    } catch (const Erreur& e) {
-        return e.Message().isEmpty() ? QStringLiteral("(vide)") : e.Message();
-    }
-}
 
 void Jouer(const Dialogue& d) {
     SCOPED_TRACE(d.nom);
@@ -84,12 +65,12 @@ void Jouer(const Dialogue& d) {
     client.MotDePasse = QStringLiteral("secret");
     client.DefinirModeTLS(d.mode);
     QStringList resultats;
-    resultats << Resultat([&] { client.Connecter(); });
-    MessageCourriel m = Message(d.destinataires);
+    resultats << ResultatAppel([&] { client.Connecter(); });
+    MessageCourriel m = MessageDeTest(d.destinataires);
     for (qsizetype i = 1; i + 1 < d.resultats.size(); ++i)
-        resultats << Resultat([&] { client.Envoyer(m); });
+        resultats << ResultatAppel([&] { client.Envoyer(m); });
     if (d.resultats.size() > 1)
-        resultats << Resultat([&] { client.Deconnecter(true); });
+        resultats << ResultatAppel([&] { client.Deconnecter(true); });
     client.Canal().Fermer();
     pair.Terminer();
     EXPECT_EQ(resultats, d.resultats);
@@ -336,7 +317,7 @@ TEST(ClientSMTP, ArretPendantLeTransfert) {
         emetteur.Canal().Fermer();
     };
     client.Connecter();
-    MessageCourriel m = Message();
+    MessageCourriel m = MessageDeTest();
     for (int i = 0; i < 2; ++i) {
         try {
             client.Envoyer(m);
@@ -358,10 +339,10 @@ TEST(ClientSMTP, InjectionDansLesCommandes) {
     client.Port = pair.Port();
     client.NomHelo = QStringLiteral("client.test");
     client.Connecter();
-    MessageCourriel m = Message();
+    MessageCourriel m = MessageDeTest();
     m.De = {{QString(), QStringLiteral("club@exemple.org>\r\nRCPT TO:<x@y.z")}};
     EXPECT_THROW(client.Envoyer(m), Erreur);
-    m = Message();
+    m = MessageDeTest();
     m.Destinataires = {{QString(), QStringLiteral("dest@exemple.net>\nDATA")}};
     EXPECT_THROW(client.Envoyer(m), Erreur);
     client.Deconnecter(true);

@@ -3,9 +3,11 @@
 #include "mail/ClientSMTP.h"
 #include "mail/ErreursTransport.h"
 #include "mail/LectureAdresses.h"
+#include "tests/support/CourrielDeTest.h"
 #include "tests/support/ImpressionQt.h"
 #include "tests/support/PairScripte.h"
 #include "tests/support/ServeurSMTPReel.h"
+#include "tests/support/SocketLocale.h"
 
 #include <QJsonArray>
 #include <arpa/inet.h>
@@ -21,17 +23,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-MessageCourriel Message(const QString& destinataire) {
-    MessageCourriel m;
-    m.De = {LireAdresse(QStringLiteral("club@exemple.org"))};
-    m.Objet = QStringLiteral("Lettre d'\u00e9t\u00e9");
-    m.Corps = {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")};
-    m.Parties << PartieTexte(QStringLiteral("text/plain"), {QStringLiteral("Newsletter")})
-              << PartieTexte(QStringLiteral("text/html"), m.Corps);
-    LireListeAdresses(destinataire, m.Destinataires);
-    return m;
-}
-
 void Configurer(ClientSMTP& client, quint16 port) {
     client.Hote = QStringLiteral("127.0.0.1");
     client.Port = port;
@@ -60,7 +51,9 @@ TEST(CoucheTLS, StarttlsAvecUnVraiServeurSansIdentifiantsEnClair) {
         client.Connecter();
         EXPECT_FALSE(client.Capacites().filter(QStringLiteral("AUTH")).size() > 0)
             << "AUTH offered in clear text";
-        MessageCourriel m = Message(QStringLiteral("un@exemple.net"));
+        MessageCourriel m = MessageDeTest(
+            QStringLiteral("un@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"),
+            {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")});
         client.Envoyer(m);
         EXPECT_FALSE(client.Canal().PassageDirect());
         EXPECT_TRUE(client.Authentifie());
@@ -94,7 +87,9 @@ TEST(CoucheTLS, NotificationDeFermetureDuPair) {
     ClientSMTP client;
     Configurer(client, pair.Port());
     client.Connecter();
-    MessageCourriel m = Message(QStringLiteral("un@exemple.net"));
+    MessageCourriel m =
+        MessageDeTest(QStringLiteral("un@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"),
+                      {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")});
     try {
         client.Envoyer(m);
         FAIL() << "sent";
@@ -110,7 +105,9 @@ TEST(CoucheTLS, FermerPendantUneLectureChiffree) {
     ClientSMTP client;
     Configurer(client, pair.Port());
     client.Connecter();
-    MessageCourriel m = Message(QStringLiteral("un@exemple.net"));
+    MessageCourriel m =
+        MessageDeTest(QStringLiteral("un@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"),
+                      {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")});
     auto envoi = std::async(std::launch::async, [&] { client.Envoyer(m); });
     ASSERT_EQ(envoi.wait_for(500ms), std::future_status::timeout);
     client.Canal().VerifierDeconnexion(false, false);
@@ -128,7 +125,9 @@ TEST(CoucheTLS, FermerPendantLaPoigneeDeMain) {
     ClientSMTP client;
     Configurer(client, pair.Port());
     client.Connecter();
-    MessageCourriel m = Message(QStringLiteral("un@exemple.net"));
+    MessageCourriel m =
+        MessageDeTest(QStringLiteral("un@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"),
+                      {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")});
     auto envoi = std::async(std::launch::async, [&] { client.Envoyer(m); });
     ASSERT_EQ(envoi.wait_for(500ms), std::future_status::timeout);
     client.Canal().Fermer();
@@ -139,20 +138,16 @@ TEST(CoucheTLS, FermerPendantLaPoigneeDeMain) {
 }
 
 TEST(CoucheTLS, FermerPendantLaPreparationDuContexte) {
-    // A listening socket: the system completes every connect, nobody ever answers.
-    const int ecoute = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t l = sizeof a;
-    ::bind(ecoute, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    // A listening socket: the system completes every connect, nobody ever answers. It does not
+    // block, so that draining finds nothing when a close came before the connect.
+    quint16 port = 0;
+    const int ecoute = SocketLocale(port, SOCK_NONBLOCK);
     ::listen(ecoute, 64);
-    ::getsockname(ecoute, reinterpret_cast<sockaddr*>(&a), &l);
     std::mt19937 hasard(42);
     for (int i = 0; i < 30; ++i) {
         CanalConnexion canal;
         canal.Hote = QStringLiteral("127.0.0.1");
-        canal.Port = ntohs(a.sin_port);
+        canal.Port = port;
         auto ouverture = std::async(std::launch::async, [&] { canal.Ouvrir(); });
         std::this_thread::sleep_for(std::chrono::microseconds(hasard() % 3000));
         canal.Fermer();
@@ -164,7 +159,7 @@ TEST(CoucheTLS, FermerPendantLaPreparationDuContexte) {
         }
         canal.Fermer();
         // Drain the accept queue.
-        const int s = ::accept4(ecoute, nullptr, nullptr, SOCK_NONBLOCK);
+        const int s = ::accept4(ecoute, nullptr, nullptr, 0);
         if (s >= 0)
             ::close(s);
     }

@@ -2,6 +2,7 @@
 #include "mail/BibliothequeTLS.h"
 #include "mail/ClientSMTP.h"
 #include "mail/LectureAdresses.h"
+#include "tests/support/CourrielDeTest.h"
 #include "tests/support/ImpressionQt.h"
 #include "tests/support/PairScripte.h"
 #include "tests/support/ServeurSMTPReel.h"
@@ -17,25 +18,6 @@ protected:
     }
 };
 
-MessageCourriel Message() {
-    MessageCourriel m;
-    m.De = {LireAdresse(QStringLiteral("club@exemple.org"))};
-    m.Objet = QStringLiteral("Lettre");
-    m.Corps = {QStringLiteral("<p>page</p>")};
-    m.Parties << PartieTexte(QStringLiteral("text/plain"), {QStringLiteral("Newsletter")})
-              << PartieTexte(QStringLiteral("text/html"), m.Corps);
-    LireListeAdresses(QStringLiteral("dest@exemple.net"), m.Destinataires);
-    return m;
-}
-
-QString Resultat(const std::function<void()>& appel) {
-    try {
-        appel();
-        return QString();
-    } catch (const Erreur& e) {
-        return e.Message();
-    }
-}
 } // namespace
 
 TEST_F(SansOpenSSL, SansTLSLeCourrierPart) {
@@ -49,7 +31,7 @@ TEST_F(SansOpenSSL, SansTLSLeCourrierPart) {
     const int avant = BibliothequeTLS::NombreTentatives();
     for (int connexion = 0; connexion < 2; ++connexion) {
         client.Connecter();
-        MessageCourriel m = Message();
+        MessageCourriel m = MessageDeTest();
         client.Envoyer(m);
         client.Deconnecter(true);
     }
@@ -73,10 +55,10 @@ TEST_F(SansOpenSSL, StarttlsEchoueSansOctetDeNegociation) {
     client.MotDePasse = QStringLiteral("secret");
     client.DefinirModeTLS(ModeTLS::TLSExplicite);
     client.Connecter();
-    MessageCourriel m = Message();
+    MessageCourriel m = MessageDeTest();
     QStringList resultats;
     for (int i = 0; i < 3; ++i)
-        resultats << Resultat([&] { client.Envoyer(m); });
+        resultats << ResultatAppel([&] { client.Envoyer(m); });
     client.Deconnecter(true);
     pair.Terminer();
     const QString fermee = QStringLiteral("La connexion s'est terminée proprement.");

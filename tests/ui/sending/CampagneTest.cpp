@@ -3,6 +3,7 @@
 #include "app/ui/ImageAnimee.h"
 #include "mail/ClientSMTP.h"
 #include "tests/support/ServeurSMTPReel.h"
+#include "tests/support/SocketLocale.h"
 #include "tests/ui/sending/FenetreCampagne.h"
 
 #include <QElapsedTimer>
@@ -106,7 +107,7 @@ TEST_F(Campagne, EditeurVideApresUnBonChargement) {
 }
 
 TEST_F(Campagne, PortRefuseEchoueSansAttendre) {
-    Preparer(PortFerme(), {"a@exemple.fr"});
+    Preparer(PortLibre(), {"a@exemple.fr"});
     QElapsedTimer duree;
     duree.start();
     Envoyer();
@@ -200,7 +201,7 @@ TEST_F(Campagne, FermetureDuranteLaQuestionEchoueCommeUneConnexionRatee) {
 
 TEST_F(Campagne, DeuxCampagnesLaPremiereSansServeur) {
     ServeurSMTPReel serveur({});
-    Preparer(PortFerme(), {"a@exemple.fr"});
+    Preparer(PortLibre(), {"a@exemple.fr"});
     Envoyer();
     EXPECT_EQ(Statut(), kInjoignable);
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
@@ -233,7 +234,7 @@ TEST_F(Campagne, PortNonNumeriqueAtteintQuandMemeLaFin) {
 }
 
 TEST_F(Campagne, RegleDu465SurDeuxCampagnes) {
-    Preparer(PortFerme(), {});
+    Preparer(PortLibre(), {});
     f->ValSMTPPort = "465";
     f->ValConnectTlS = "Oui";
     Envoyer();

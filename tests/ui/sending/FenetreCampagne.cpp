@@ -2,13 +2,11 @@
 
 #include "app/CodageMotDePasse.h"
 #include "app/Windows1252.h"
+#include "tests/support/SocketLocale.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 void FenetreCampagne::Preparer(quint16 port, const QStringList& adresses, bool tls,
@@ -73,28 +71,8 @@ QStringList FenetreCampagne::Erreurs() const {
     return l;
 }
 
-namespace {
-int Ecoute(quint16& port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t n = sizeof a;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &n);
-    port = ntohs(a.sin_port);
-    return fd;
-}
-} // namespace
-
-quint16 PortFerme() {
-    quint16 port = 0;
-    ::close(Ecoute(port));
-    return port;
-}
-
 ServeurMuet::ServeurMuet() {
-    fd_ = Ecoute(port_);
+    fd_ = SocketLocale(port_, SOCK_CLOEXEC);
     ::listen(fd_, 8);
 }
 

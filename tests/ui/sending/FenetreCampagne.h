@@ -16,15 +16,14 @@ public:
         ".point en début de ligne\r\n</body></html>\r\n";
 
 protected:
-
     // `adresses`: the list file's lines; `tls`: the saved option.
     void Preparer(quint16 port, const QStringList& adresses, bool tls = false,
                   const QString& sujet = QStringLiteral("Nouvelles de l'été"));
     struct Scenario {
         // How the question is answered; by default a click on "Oui".
-        std::function<void()> question;
+        std::function<void()> question = {};
         // Runs once, when the status line first shows `quand`.
-        std::function<void()> pendant;
+        std::function<void()> pendant = {};
         QString quand = QStringLiteral("Envois en cours...");
     };
     // Presses "Envoyer" once the readiness indicator allows it, then plays the scenario from
@@ -36,9 +35,6 @@ protected:
     QColor CouleurStatut() const;
     QStringList Erreurs() const;
 };
-
-// A port with nothing behind it: connecting is refused at once.
-quint16 PortFerme();
 
 // Accepts connections (the system does it for the listening socket) and never says a word.
 class ServeurMuet {

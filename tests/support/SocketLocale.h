@@ -1,0 +1,34 @@
+#pragma once
+// Sockets of the tests and benchmarks, on 127.0.0.1 and a port the system chooses.
+#include <QtGlobal>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+inline sockaddr_in AdresseLocale(quint16 port) {
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(port);
+    return a;
+}
+
+// A TCP socket bound to a free port of 127.0.0.1; `drapeaux` adds to its type (SOCK_NONBLOCK,
+// SOCK_CLOEXEC). Returns the descriptor and sets `port`.
+inline int SocketLocale(quint16& port, int drapeaux = 0) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | drapeaux, 0);
+    sockaddr_in a = AdresseLocale(0);
+    socklen_t longueur = sizeof a;
+    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &longueur);
+    port = ntohs(a.sin_port);
+    return fd;
+}
+
+// A port on which nothing listens: bound for an instant, then let go.
+inline quint16 PortLibre() {
+    quint16 port = 0;
+    ::close(SocketLocale(port));
+    return port;
+}
