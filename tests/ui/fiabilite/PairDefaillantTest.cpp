@@ -104,8 +104,8 @@ TEST(PairDefaillant, ChaqueDefautAChaqueEtape) {
          {ok, r54, r58, ok},
          {ok, ok, ok, r54}},
         {Defaut::FermetureMuette, {F}, {F}, {ok, F, F, ok}, {ok, F, F, ok}, {ok, ok, ok, F}},
-        // The too long line stays in the buffer: every later reply read meets it again.
-        {Defaut::LigneSansFin, {L}, {L}, {ok, L, L, L}, {ok, L, L, L}, {ok, ok, ok, L}},
+        // A line too long drops the connection: its rest is never read as replies.
+        {Defaut::LigneSansFin, {L}, {L}, {ok, L, F, ok}, {ok, L, F, ok}, {ok, ok, ok, L}},
         {Defaut::SoixanteLignes,
          {soixante},
          {ok, ok, ok, ok},
@@ -142,14 +142,14 @@ TEST(PairDefaillant, ChaqueDefautAChaqueEtape) {
     }
 }
 
-// A server that floods the client with bytes that never end a line: each message fails, and
-// the input buffer does not grow with the number of messages.
+// A server that floods the client with bytes that never end a line: the first message fails on
+// the line too long, the others on the dropped connection, and the input buffer stays bounded.
 TEST(PairDefaillant, DelugeSansFinDeLigneNeFaitPasEnflerLaMemoire) {
     qsizetype tamponMax = 0;
     const QStringList r = Campagne(Defaut::Deluge, 2, 40, tamponMax);
     ASSERT_EQ(r.size(), 42);
     EXPECT_EQ(r[1], kLongue);
-    EXPECT_EQ(r[40], kLongue);
+    EXPECT_EQ(r[40], kFermee);
     EXPECT_LE(tamponMax, kTamponMax);
 }
 
