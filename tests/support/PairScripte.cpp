@@ -1,4 +1,5 @@
 #include "tests/support/PairScripte.h"
+#include "tests/support/SocketLocale.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -13,16 +14,9 @@ constexpr int AttenteMaxMs = 20000;
 } // namespace
 
 PairScripte::PairScripte(QStringList script) : script_(std::move(script)) {
-    ecoute_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t longueur = sizeof a;
-    if (ecoute_ < 0 || ::bind(ecoute_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        ::listen(ecoute_, 1) != 0 ||
-        ::getsockname(ecoute_, reinterpret_cast<sockaddr*>(&a), &longueur) != 0)
+    ecoute_ = SocketLocale(port_, SOCK_CLOEXEC);
+    if (ecoute_ < 0 || ::listen(ecoute_, 1) != 0)
         throw std::runtime_error("scripted peer: cannot listen");
-    port_ = ntohs(a.sin_port);
     fil_ = std::thread([this] { Jouer(); });
 }
 

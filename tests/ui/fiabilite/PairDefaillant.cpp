@@ -1,4 +1,5 @@
 #include "tests/ui/fiabilite/PairDefaillant.h"
+#include "tests/support/SocketLocale.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -14,19 +15,12 @@ constexpr int kAttenteMaxMs = 20000;
 } // namespace
 
 PairDefaillant::PairDefaillant(Defaut defaut, int etape) : defaut_(defaut), etape_(etape) {
-    ecoute_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ecoute_ = SocketLocale(port_, SOCK_CLOEXEC);
     // A small receive buffer, so that a server that stops reading blocks the client soon.
     const int petit = 16384;
     ::setsockopt(ecoute_, SOL_SOCKET, SO_RCVBUF, &petit, sizeof petit);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t longueur = sizeof a;
-    if (ecoute_ < 0 || ::bind(ecoute_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        ::listen(ecoute_, 1) != 0 ||
-        ::getsockname(ecoute_, reinterpret_cast<sockaddr*>(&a), &longueur) != 0)
+    if (ecoute_ < 0 || ::listen(ecoute_, 1) != 0)
         throw std::runtime_error("faulty peer: cannot listen");
-    port_ = ntohs(a.sin_port);
     fil_ = std::thread([this] { Jouer(); });
 }
 
