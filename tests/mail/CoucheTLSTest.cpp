@@ -23,6 +23,12 @@
 using namespace std::chrono_literals;
 
 namespace {
+// Accents and the euro sign in the subject and the page: they must cross the TLS side intact.
+MessageCourriel MessageAccentue() {
+    return MessageDeTest(QStringLiteral("un@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"),
+                         {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")});
+}
+
 void Configurer(ClientSMTP& client, quint16 port) {
     client.Hote = QStringLiteral("127.0.0.1");
     client.Port = port;
@@ -87,9 +93,7 @@ TEST(CoucheTLS, NotificationDeFermetureDuPair) {
     ClientSMTP client;
     Configurer(client, pair.Port());
     client.Connecter();
-    MessageCourriel m =
-        MessageDeTest(QStringLiteral("un@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"),
-                      {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")});
+    MessageCourriel m = MessageAccentue();
     try {
         client.Envoyer(m);
         FAIL() << "sent";
@@ -105,9 +109,7 @@ TEST(CoucheTLS, FermerPendantUneLectureChiffree) {
     ClientSMTP client;
     Configurer(client, pair.Port());
     client.Connecter();
-    MessageCourriel m =
-        MessageDeTest(QStringLiteral("un@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"),
-                      {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")});
+    MessageCourriel m = MessageAccentue();
     auto envoi = std::async(std::launch::async, [&] { client.Envoyer(m); });
     ASSERT_EQ(envoi.wait_for(500ms), std::future_status::timeout);
     client.Canal().VerifierDeconnexion(false, false);
@@ -125,9 +127,7 @@ TEST(CoucheTLS, FermerPendantLaPoigneeDeMain) {
     ClientSMTP client;
     Configurer(client, pair.Port());
     client.Connecter();
-    MessageCourriel m =
-        MessageDeTest(QStringLiteral("un@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"),
-                      {QStringLiteral("<p>R\u00e9union \u00e0 20 h, 5 \u20ac.</p>")});
+    MessageCourriel m = MessageAccentue();
     auto envoi = std::async(std::launch::async, [&] { client.Envoyer(m); });
     ASSERT_EQ(envoi.wait_for(500ms), std::future_status::timeout);
     client.Canal().Fermer();
