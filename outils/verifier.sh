@@ -41,11 +41,9 @@ export LSAN_OPTIONS="suppressions=$racine/outils/verification/lsan.supp:print_su
 section "ThreadSanitizer : construction"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLETTROVA_TESTS=ON \
   -DLETTROVA_SANITIZE=thread >/dev/null
-# Each test program, with the tests of it that run threads. Three TLS tests close the channel
-# from another thread while a TLS step runs, and the checker reports a race on the channel's
-# socket pointer there: reported for a fix, they are left out until it lands.
+# Each test program, with the tests of it that run threads.
 declare -A filtres=(
-  [tests_mail]='*:-CoucheTLS.FermerPendantUneLectureChiffree:CoucheTLS.FermerPendantLaPoigneeDeMain:CoucheTLS.FermerPendantLaPreparationDuContexte'
+  [tests_mail]='*'
   [tests_mail_sans_ssl]='*'
   [tests_sending]='*'
   # The window's tests that run threads: the campaign's, and the transport faults.
@@ -54,7 +52,8 @@ declare -A filtres=(
 cmake --build build-tsan -j2 --target "${!filtres[@]}"
 
 section "ThreadSanitizer : transport, TLS, envois et campagne"
-# die_after_fork=0: the tests start their servers through QProcess, whose child execs at once.
+# die_after_fork=0: the tests fork their servers (tests/support/ProcessusEnfant), and the child
+# execs at once.
 export TSAN_OPTIONS="halt_on_error=1:die_after_fork=0:second_deadlock_stack=1:suppressions=$racine/outils/verification/tsan.supp"
 (
   cd build-tsan

@@ -18,12 +18,8 @@ QString Script(const char* nom) {
     return donnees + QStringLiteral("/mail/") + QString::fromLatin1(nom);
 }
 
-quint16 LirePort(QProcess& p) {
-    while (!p.canReadLine())
-        if (!p.waitForReadyRead(15000))
-            throw std::runtime_error("SMTP test server did not start: " +
-                                     p.readAllStandardError().toStdString());
-    return static_cast<quint16>(p.readLine().trimmed().toUInt());
+quint16 LirePort(ProcessusEnfant& p) {
+    return static_cast<quint16>(p.LireLigne(15000).trimmed().toUInt());
 }
 } // namespace
 
@@ -33,15 +29,14 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
     if (options.mode)
         arguments << QStringLiteral("--mode") << QString::fromLatin1(options.mode);
     if (options.starttls) {
-        QProcess openssl;
-        openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
-                       QStringLiteral("-keyout"), dossier_.Fichier(QStringLiteral("cle.pem")),
-                       QStringLiteral("-out"), dossier_.Fichier(QStringLiteral("cert.pem")),
-                       QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
-                       QStringLiteral("/CN=autre-nom.test")});
-        if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+        ProcessusEnfant openssl(
+            QStringLiteral("openssl"),
+            {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+             QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-keyout"),
+             dossier_.Fichier(QStringLiteral("cle.pem")), QStringLiteral("-out"),
+             dossier_.Fichier(QStringLiteral("cert.pem")), QStringLiteral("-days"),
+             QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=autre-nom.test")});
+        if (openssl.Attendre(60000) != 0)
             throw std::runtime_error("openssl could not make the test certificate");
         arguments << QStringLiteral("--certificat") << dossier_.Fichier(QStringLiteral("cert.pem"))
                   << QStringLiteral("--cle") << dossier_.Fichier(QStringLiteral("cle.pem"));
@@ -50,34 +45,25 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
         arguments << QStringLiteral("--refuser") << adresse;
     if (options.capture)
         arguments << QStringLiteral("--capture") << dossier_.Fichier(QStringLiteral("capture"));
-    processus_.start(python, arguments);
-    if (!processus_.waitForStarted(15000))
-        throw std::runtime_error("cannot start /usr/bin/python3");
-    port_ = LirePort(processus_);
+    processus_ = std::make_unique<ProcessusEnfant>(python, arguments);
+    port_ = LirePort(*processus_);
     if (options.capture)
-        portRelais_ = LirePort(processus_);
+        portRelais_ = LirePort(*processus_);
 }
 
-ServeurSMTPReel::~ServeurSMTPReel() {
-    processus_.terminate();
-    if (!processus_.waitForFinished(5000)) {
-        processus_.kill();
-        processus_.waitForFinished(5000);
-    }
-}
+ServeurSMTPReel::~ServeurSMTPReel() = default;
 
 int ServeurSMTPReel::NombreMessages() const {
     return QDir(dossier_.Chemin()).entryList({QStringLiteral("*.eml")}, QDir::Files).size();
 }
 
 QJsonObject ServeurSMTPReel::Message(int n) const {
-    QProcess lecteur;
-    lecteur.start(python,
-                  {Script("lire_courriel.py"), dossier_.Fichier(QStringLiteral("%1.eml").arg(n))});
-    if (!lecteur.waitForFinished(30000) || lecteur.exitCode() != 0)
+    ProcessusEnfant lecteur(
+        python, {Script("lire_courriel.py"), dossier_.Fichier(QStringLiteral("%1.eml").arg(n))});
+    if (lecteur.Attendre(30000) != 0)
         throw std::runtime_error("cannot parse the stored message: " +
-                                 lecteur.readAllStandardError().toStdString());
-    return QJsonDocument::fromJson(lecteur.readAllStandardOutput()).object();
+                                 lecteur.Erreurs().toStdString());
+    return QJsonDocument::fromJson(lecteur.Sortie()).object();
 }
 
 QJsonObject ServeurSMTPReel::Enveloppe(int n) const {

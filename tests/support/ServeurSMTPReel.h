@@ -3,10 +3,12 @@
 // with /usr/bin/python3 for one test: AUTH LOGIN as "jean" / "secret", messages stored in a
 // temporary directory, STARTTLS when a certificate is given, and an optional relay port that
 // captures what the client sends.
+#include "tests/support/ProcessusEnfant.h"
 #include "tests/support/RepertoireTemporaire.h"
 
 #include <QJsonObject>
-#include <QProcess>
+#include <QStringList>
+#include <memory>
 
 class ServeurSMTPReel {
 public:
@@ -35,7 +37,7 @@ public:
 
 private:
     RepertoireTemporaire dossier_;
-    QProcess processus_;
+    std::unique_ptr<ProcessusEnfant> processus_;
     quint16 port_ = 0;
     quint16 portRelais_ = 0;
 };
