@@ -78,9 +78,11 @@ qsizetype LongueurCaractere(QStringView texte, qsizetype i) {
                                                                                                : 1;
 }
 
-// Encoded-words of at most 45 bytes each, cut between characters, joined by CR LF blank.
+// Encoded-words of at most 45 bytes each, cut between characters, joined by CR LF blank. A
+// long charset name takes fewer bytes a word, so that no word passes the 75 characters a
+// reader must accept ("=?", the name, "?B?", the base64, "?=").
 QString CoderEtendue(QStringView etendue, const JeuEntete& jeu) {
-    constexpr qsizetype maxOctets = 45;
+    const qsizetype maxOctets = qMin<qsizetype>(45, (75 - 7 - jeu.Nom.size()) / 4 * 3);
     QStringList mots;
     qsizetype debut = 0;
     while (debut < etendue.size()) {
@@ -172,9 +174,10 @@ QString PlierEntete(const QString& ligne) {
             i += 2;
             continue;
         }
+        // Only white space gives way to the one blank that starts the next line: a comma
+        // there is text of the header and stays.
         const bool sautable = c == QLatin1Char(' ') || c == QLatin1Char('\t') ||
-                              c == QLatin1Char(',') || c == QLatin1Char('\r') ||
-                              c == QLatin1Char('\n');
+                              c == QLatin1Char('\r') || c == QLatin1Char('\n');
         if (sauter) {
             if (sautable)
                 continue;
@@ -196,8 +199,7 @@ QString PlierEntete(const QString& ligne) {
             coupure = -1;
             qsizetype j = 0;
             while (j < reste.size() &&
-                   (reste[j] == QLatin1Char(' ') || reste[j] == QLatin1Char('\t') ||
-                    reste[j] == QLatin1Char(',')))
+                   (reste[j] == QLatin1Char(' ') || reste[j] == QLatin1Char('\t')))
                 ++j;
             reste = reste.mid(j);
             if (reste.isEmpty()) {

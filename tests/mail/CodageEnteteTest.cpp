@@ -67,10 +67,13 @@ TEST(CodageEntete, JeuxNationaux) {
     const JeuEntete jis{QStringLiteral("ISO-2022-JP"), "ISO-2022-JP"};
     const QString code = CoderMotsEntete(QString(30, QChar(0x65e5)), QString(), jis);
     // Every encoded-word ends back in the initial state, so each stands on its own.
-    for (const QString& m : code.split(QStringLiteral("\r\n "))) {
+    const QStringList mots = code.split(QStringLiteral("\r\n "));
+    // 42 bytes (the two shifts and 18 characters): 74 characters, within the 75 of a word.
+    EXPECT_EQ(mots[0].size(), 74);
+    for (const QString& m : mots) {
+        EXPECT_LE(m.size(), 75);
         const QByteArray octets =
             QByteArray::fromBase64(m.mid(16).section(QLatin1Char('?'), 0, 0).toLatin1());
-        EXPECT_LE(octets.size(), 45);
         EXPECT_TRUE(octets.startsWith("\x1b$B"));
         EXPECT_TRUE(octets.endsWith("\x1b(B"));
     }
@@ -106,6 +109,10 @@ TEST(CodageEntete, PliageSansCoupureUtilisable) {
         QStringLiteral("From: \"") + QString(80, QLatin1Char('n')) + QStringLiteral(" a\" <a@b.c>");
     EXPECT_EQ(PlierEntete(guillemets), QStringLiteral("From: \"") + QString(80, QLatin1Char('n')) +
                                            QStringLiteral(" a\"\r\n <a@b.c>"));
+    // Commas after the cut are text: only the blanks give way to the continuation's blank.
+    const QString a69(69, QLatin1Char('a'));
+    EXPECT_EQ(PlierEntete(QStringLiteral("Subject: ") + a69 + QStringLiteral(",,,  suite")),
+              QStringLiteral("Subject: ") + a69 + QStringLiteral(",\r\n ,,  suite"));
     const QString court = QStringLiteral("To: a@b.c");
     EXPECT_EQ(PlierEntete(court), court);
 }
