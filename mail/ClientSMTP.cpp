@@ -192,7 +192,8 @@ void ClientSMTP::Authentifier() {
 
 void ClientSMTP::Envoyer(MessageCourriel& message) {
     VerifierMessage(message);
-    const AdressesCourriel adresses = message.Destinataires + message.Copies + message.CopiesCachees;
+    const AdressesCourriel adresses =
+        message.Destinataires + message.Copies + message.CopiesCachees;
     QString expediteur = message.Expediteur.Adresse.trimmed();
     if (expediteur.isEmpty() && !message.De.isEmpty())
         expediteur = message.De.first().Adresse.trimmed();
@@ -200,11 +201,46 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     message.EntetesSupplementaires.removeIf([](const auto& e) {
         return e.first.compare(QLatin1String("X-Mailer"), Qt::CaseInsensitive) == 0;
     });
-    EnvoyerCommande(QStringLiteral("RSET"), {});
-    EnvoyerCommande(QStringLiteral("MAIL FROM: <") + expediteur + QLatin1Char('>'), {250});
+    QStringList ouverture = {QStringLiteral("RSET"),
+                             QStringLiteral("MAIL FROM: <") + expediteur + QLatin1Char('>')};
+    for (const AdresseCourriel& a : adresses)
+        ouverture << QStringLiteral("RCPT TO:<") + a.Adresse + QLatin1Char('>');
+    // A server that offers PIPELINING takes RSET, MAIL FROM and RCPT TO in one write; their
+    // replies are then read in order and checked as if each command had waited for its own,
+    // which saves a round trip for each of them. Before an error leaves, the replies still on
+    // the way are read, so that none is taken for the reply of a later command.
+    const bool groupe = Capacite(QStringLiteral("PIPELINING"));
+    if (groupe) {
+        for (const QString& ligne : std::as_const(ouverture))
+            VerifierLigneCommande(ligne);
+        canal_.EcrireLigne(ouverture.join(QStringLiteral("\r\n")));
+    }
+    qsizetype enAttente = groupe ? ouverture.size() : 0;
+    const auto etape = [&](qsizetype i, Codes codes) {
+        if (!groupe) {
+            EnvoyerCommande(ouverture[i], codes);
+            return;
+        }
+        --enAttente;
+        LireReponse(codes);
+    };
+    const auto lireLeReste = [&] {
+        try {
+            for (; enAttente > 0; --enAttente)
+                LireReponse({});
+        } catch (const Erreur&) {
+        }
+    };
+    etape(0, {});
     try {
-        for (const AdresseCourriel& a : adresses)
-            EnvoyerCommande(QStringLiteral("RCPT TO:<") + a.Adresse + QLatin1Char('>'), {250, 251});
+        etape(1, {250});
+    } catch (const ErreurReponseSMTP&) {
+        lireLeReste();
+        throw;
+    }
+    try {
+        for (qsizetype i = 2; i < ouverture.size(); ++i)
+            etape(i, {250, 251});
         EnvoyerCommande(QStringLiteral("DATA"), {354});
         {
             EnvoisRegroupes regroupes(canal_);
@@ -214,6 +250,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
         }
         LireReponse({250});
     } catch (const ErreurReponseSMTP&) {
+        lireLeReste();
         // The refusal is what the user must read, even if the RSET fails too.
         try {
             EnvoyerCommande(QStringLiteral("RSET"), {});

@@ -26,6 +26,18 @@ const QStringList transaction = {QStringLiteral("C: RSET"),
                                  QStringLiteral("C*"),
                                  QStringLiteral("S: 250 2.0.0 queued")};
 const QStringList quitte = {QStringLiteral("C: QUIT"), QStringLiteral("S: 221 bye")};
+// With PIPELINING: the three commands arrive before any reply is sent (a client waiting for
+// the reply to RSET would never get it), then the message.
+const QStringList transactionGroupee = {QStringLiteral("C: RSET"),
+                                        QStringLiteral("C: MAIL FROM: <club@exemple.org>"),
+                                        QStringLiteral("C: RCPT TO:<dest@exemple.net>"),
+                                        QStringLiteral("S: 250 ok"),
+                                        QStringLiteral("S: 250 ok"),
+                                        QStringLiteral("S: 250 ok"),
+                                        QStringLiteral("C: DATA"),
+                                        QStringLiteral("S: 354 go"),
+                                        QStringLiteral("C*"),
+                                        QStringLiteral("S: 250 2.0.0 queued")};
 
 QStringList Ehlo(const QStringList& capacites) {
     QStringList s = {QStringLiteral("C: EHLO client.test")};
@@ -221,6 +233,29 @@ TEST(ClientSMTP, Dialogues) {
          "",
          {"", "", ""},
          QStringLiteral("a@exemple.net; Nom <b@exemple.net>")},
+        {"PIPELINING : RSET, MAIL FROM et RCPT TO d'un envoi, deux messages",
+         accueil + Ehlo({QStringLiteral("PIPELINING")}) + transactionGroupee + transactionGroupee +
+             quitte,
+         ModeTLS::SansTLS,
+         "",
+         {"", "", "", ""}},
+        {"PIPELINING : MAIL FROM refusé, les réponses suivantes lues, sans RSET",
+         accueil + Ehlo({QStringLiteral("PIPELINING")}) + "C: RSET" +
+             "C: MAIL FROM: <club@exemple.org>" + "C: RCPT TO:<dest@exemple.net>" + "S: 250 ok" +
+             "S: 553 5.1.8 Expediteur refuse" + "S: 503 5.5.1 pas de MAIL" + transactionGroupee +
+             quitte,
+         ModeTLS::SansTLS,
+         "",
+         {"", QStringLiteral("Expediteur refuse\r\n"), "", ""}},
+        {"PIPELINING : premier RCPT refusé, le second lu, puis RSET",
+         accueil + Ehlo({QStringLiteral("PIPELINING")}) + "C: RSET" +
+             "C: MAIL FROM: <club@exemple.org>" + "C: RCPT TO:<a@exemple.net>" +
+             "C: RCPT TO:<b@exemple.net>" + "S: 250 ok" + "S: 250 ok" +
+             "S: 550 5.1.1 Destinataire inconnu" + "S: 250 ok" + "C: RSET" + "S: 250 ok" + quitte,
+         ModeTLS::SansTLS,
+         "",
+         {"", QStringLiteral("Destinataire inconnu\r\n"), ""},
+         QStringLiteral("a@exemple.net; b@exemple.net")},
         {"le serveur ferme avant QUIT",
          accueil + Ehlo({}) + transaction + "FIN" + "C: RSET",
          ModeTLS::SansTLS,
