@@ -14,7 +14,8 @@ namespace {
 constexpr int kAttenteMaxMs = 20000;
 } // namespace
 
-PairDefaillant::PairDefaillant(Defaut defaut, int etape) : defaut_(defaut), etape_(etape) {
+PairDefaillant::PairDefaillant(Defaut defaut, int etape, bool pipelining)
+    : defaut_(defaut), etape_(etape), pipelining_(pipelining) {
     ecoute_ = SocketLocale(port_, SOCK_CLOEXEC);
     // A small receive buffer, so that a server that stops reading blocks the client soon.
     const int petit = 16384;
@@ -140,8 +141,10 @@ void PairDefaillant::Jouer() {
     QByteArray ligne;
     while (!fini_ && LireLigne(ligne)) {
         const QByteArray commande = ligne.left(4).toUpper();
-        if (commande == "EHLO" || commande == "HELO" || commande == "RSET" || commande == "MAIL" ||
-            commande == "RCPT") {
+        if (commande == "EHLO" && pipelining_) {
+            Repondre("250-srv\r\n250 PIPELINING\r\n");
+        } else if (commande == "EHLO" || commande == "HELO" || commande == "RSET" ||
+                   commande == "MAIL" || commande == "RCPT") {
             Repondre("250 ok\r\n");
         } else if (commande == "DATA") {
             if (!Repondre("354 go\r\n"))

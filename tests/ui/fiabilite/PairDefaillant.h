@@ -21,7 +21,9 @@ public:
         LectureArretee,     // the server sends this reply, then neither reads nor answers
     };
 
-    PairDefaillant(Defaut defaut, int etape);
+    // With `pipelining`, EHLO offers PIPELINING, and the client sends the opening of each
+    // transaction in one write.
+    PairDefaillant(Defaut defaut, int etape, bool pipelining = false);
     ~PairDefaillant();
     PairDefaillant(const PairDefaillant&) = delete;
     PairDefaillant& operator=(const PairDefaillant&) = delete;
@@ -42,6 +44,7 @@ private:
 
     Defaut defaut_;
     int etape_;
+    bool pipelining_;
     int ecoute_ = -1;
     std::atomic<int> client_{-1};
     quint16 port_ = 0;
