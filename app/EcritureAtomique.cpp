@@ -1,7 +1,10 @@
 #include "app/EcritureAtomique.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -61,4 +64,23 @@ QString EcrireFichierAtomique(const QString& chemin, const QByteArray& octets) {
         return MessageSysteme(erreur);
     }
     return {};
+}
+
+int SupprimerTemporairesAbandonnes(const QString& repertoire, const QStringList& extensions) {
+    // ".<name>.XXXXXX": the pattern above, as mkostemp completes it.
+    static const QRegularExpression forme(QStringLiteral("^\\.(.+)\\.[A-Za-z0-9]{6}$"));
+    const QDir dossier(repertoire);
+    int supprimes = 0;
+    for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch m = forme.match(nom);
+        if (!m.hasMatch())
+            continue;
+        const QString cible = m.captured(1);
+        const bool notre = std::any_of(extensions.begin(), extensions.end(), [&](const QString& e) {
+            return cible.endsWith(e, Qt::CaseInsensitive);
+        });
+        if (notre && QFile::remove(dossier.filePath(nom)))
+            ++supprimes;
+    }
+    return supprimes;
 }

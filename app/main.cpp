@@ -1,3 +1,4 @@
+#include "app/EcritureAtomique.h"
 #include "app/VerrouInstance.h"
 #include "app/ui/DialoguesQt.h"
 #include "app/ui/TForm1.h"
@@ -10,6 +11,11 @@ int main(int argc, char** argv) {
     if (!verrou.Prendre())
         return 0;
     QApplication app(argc, argv);
+    // This instance alone saves here now: a save that a kill or a power cut stopped may have
+    // left its temporary file beside the lists, the error records and the settings.
+    SupprimerTemporairesAbandonnes(
+        QCoreApplication::applicationDirPath(),
+        {QStringLiteral(".list"), QStringLiteral(".err"), QStringLiteral(".ini")});
     DialoguesQt dialogues;
     TForm1 Form1(dialogues, QCoreApplication::applicationDirPath());
     dialogues.DefinirParent(&Form1);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
@@ -81,13 +82,11 @@ Bilan TuerPendantLesSauvegardes(const RepertoireTemporaire& rep, const QString& 
             ++bilan.nouveaux;
         else
             ADD_FAILURE() << "kill " << k << ": a torn file of " << lu.size() << " bytes";
-        // What a kill leaves beside the file is cleared up, as a user would find it.
-        for (const QString& nom :
-             QDir(rep.Chemin()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
-            if (nom.startsWith(u'.')) {
-                ++bilan.restes;
-                QFile::remove(rep.Fichier(nom));
-            }
+        // What a kill leaves beside the file goes at the next start, and nothing else.
+        bilan.restes += SupprimerTemporairesAbandonnes(
+            rep.Chemin(), {QStringLiteral(".list"), QStringLiteral(".ini")});
+        EXPECT_EQ(QDir(rep.Chemin()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QFileInfo(chemin).fileName()});
     }
     return bilan;
 }
