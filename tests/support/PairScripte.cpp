@@ -51,29 +51,18 @@ void PairScripte::Ecart(const QString& texte) {
 }
 
 bool PairScripte::LireLigne(QByteArray& ligne) {
-    for (;;) {
-        const qsizetype fin = tampon_.indexOf("\r\n");
-        if (fin >= 0) {
-            ligne = tampon_.left(fin);
-            tampon_.remove(0, fin + 2);
-            return true;
-        }
+    while (!PrendreLigne(tampon_, ligne))
         if (!LireOctets())
             return false;
-    }
+    return true;
 }
 
 bool PairScripte::LireOctets() {
-    pollfd p{client_, POLLIN, 0};
-    if (::poll(&p, 1, AttenteMaxMs) <= 0)
+    const qsizetype n = RecevoirBloc(client_, tampon_, AttenteMaxMs);
+    if (n == 0)
         return false;
-    char bloc[65536];
-    const auto n = ::recv(client_, bloc, sizeof bloc, 0);
-    if (n <= 0)
-        return false;
-    tampon_.append(bloc, n);
     std::lock_guard v(verrou_);
-    recu_.append(bloc, n);
+    recu_.append(tampon_.right(n));
     return true;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // Sockets of the tests and benchmarks, on 127.0.0.1 and a port the system chooses.
+#include <QByteArray>
 #include <QtGlobal>
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -31,4 +33,29 @@ inline quint16 PortLibre() {
     quint16 port = 0;
     ::close(SocketLocale(port));
     return port;
+}
+
+// Waits up to `attenteMs` for bytes on `fd` and appends what one read gives to `tampon`.
+// Returns how many came: 0 when none came in time or the peer closed.
+inline qsizetype RecevoirBloc(int fd, QByteArray& tampon, int attenteMs) {
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, attenteMs) <= 0)
+        return 0;
+    char bloc[65536];
+    const auto n = ::recv(fd, bloc, sizeof bloc, 0);
+    if (n <= 0)
+        return 0;
+    tampon.append(bloc, n);
+    return n;
+}
+
+// Takes the first line ended by CR LF out of `tampon`, without its end; false while no line is
+// whole.
+inline bool PrendreLigne(QByteArray& tampon, QByteArray& ligne) {
+    const qsizetype fin = tampon.indexOf("\r\n");
+    if (fin < 0)
+        return false;
+    ligne = tampon.left(fin);
+    tampon.remove(0, fin + 2);
+    return true;
 }

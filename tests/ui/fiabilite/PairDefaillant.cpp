@@ -42,22 +42,10 @@ void PairDefaillant::Liberer() {
 }
 
 bool PairDefaillant::LireLigne(QByteArray& ligne) {
-    for (;;) {
-        const qsizetype fin = tampon_.indexOf("\r\n");
-        if (fin >= 0) {
-            ligne = tampon_.left(fin);
-            tampon_.remove(0, fin + 2);
-            return true;
-        }
-        pollfd p{client_, POLLIN, 0};
-        if (::poll(&p, 1, kAttenteMaxMs) <= 0)
+    while (!PrendreLigne(tampon_, ligne))
+        if (RecevoirBloc(client_, tampon_, kAttenteMaxMs) == 0)
             return false;
-        char bloc[65536];
-        const auto n = ::recv(client_, bloc, sizeof bloc, 0);
-        if (n <= 0)
-            return false;
-        tampon_.append(bloc, n);
-    }
+    return true;
 }
 
 void PairDefaillant::LireJusquALaFin() {
