@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build, the program and its tests lack.
-# Quick when nothing is missing: apt-get runs only for absent packages.
+# Quick when nothing is missing: apt-get runs only for absent packages, unless
+# LETTROVA_INSTALLER_TOUT=1 asks for the whole list (CI does, so that the install line runs
+# on every machine exactly as on a fresh one; apt-get is then a quick no-op).
 set -euo pipefail
 
 paquets=(
@@ -13,17 +15,23 @@ paquets=(
 )
 
 manquants=()
-for p in "${paquets[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    manquants+=("$p")
-  fi
-done
+if [ "${LETTROVA_INSTALLER_TOUT:-0}" = 1 ]; then
+  manquants=("${paquets[@]}")
+else
+  for p in "${paquets[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      manquants+=("$p")
+    fi
+  done
+fi
 [ ${#manquants[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+# As root the commands run as they are; otherwise through sudo, keeping the environment so that
+# DEBIAN_FRONTEND reaches apt-get.
 export DEBIAN_FRONTEND=noninteractive
+root=()
+[ "$(id -u)" -ne 0 ] && root=(sudo -E)
 # Postfix is only wanted for its smtp-sink tool: no mail system is configured or started.
-echo "postfix postfix/main_mailer_type select No configuration" | $sudo debconf-set-selections
-$sudo apt-get update -q
-$sudo -E apt-get install -y -q --no-install-recommends "${manquants[@]}"
+echo "postfix postfix/main_mailer_type select No configuration" | "${root[@]}" debconf-set-selections
+"${root[@]}" apt-get update -q
+"${root[@]}" apt-get install -y -q --no-install-recommends "${manquants[@]}"
