@@ -4,6 +4,46 @@
 
 #include <QStringDecoder>
 
+bool EstUtf8MultiOctets(QByteArrayView octets) {
+    const auto* p = reinterpret_cast<const unsigned char*>(octets.data());
+    const auto* const fin = p + octets.size();
+    bool multiOctets = false;
+    while (p < fin) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int suite;
+        unsigned char min2 = 0x80, max2 = 0xBF; // bounds of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            suite = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            suite = 2;
+            if (c == 0xE0)
+                min2 = 0xA0; // overlong
+            else if (c == 0xED)
+                max2 = 0x9F; // surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            suite = 3;
+            if (c == 0xF0)
+                min2 = 0x90; // overlong
+            else if (c == 0xF4)
+                max2 = 0x8F; // past U+10FFFF
+        } else {
+            return false;
+        }
+        if (fin - p <= suite || p[1] < min2 || p[1] > max2)
+            return false;
+        for (int i = 2; i <= suite; ++i)
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        p += suite + 1;
+        multiOctets = true;
+    }
+    return multiOctets;
+}
+
 QString DecoderTexteFichier(const QByteArray& octets) {
     if (octets.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(QByteArrayView(octets).sliced(3));
@@ -12,5 +52,7 @@ QString DecoderTexteFichier(const QByteArray& octets) {
         QStringDecoder d(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         return d.decode(QByteArrayView(octets).sliced(2));
     }
+    if (EstUtf8MultiOctets(octets))
+        return QString::fromUtf8(octets);
     return Windows1252::Decoder(octets);
 }

@@ -32,12 +32,16 @@ bool ToutEcrire(int fd, const QByteArray& octets) {
     return true;
 }
 
+// Between the name of the file being replaced and mkostemp's six characters.
+constexpr char kMarqueTemporaire[] = ".lettrova-tmp-";
+
 } // namespace
 
 QString EcrireFichierAtomique(const QString& chemin, const QByteArray& octets) {
     const QByteArray cible = QFile::encodeName(chemin);
     QByteArray modele = QFile::encodeName(QFileInfo(chemin).absolutePath()) + "/." +
-                        QFile::encodeName(QFileInfo(chemin).fileName()) + ".XXXXXX";
+                        QFile::encodeName(QFileInfo(chemin).fileName()) + kMarqueTemporaire +
+                        "XXXXXX";
     const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
     if (fd < 0)
         return MessageSysteme(errno);
@@ -67,8 +71,11 @@ QString EcrireFichierAtomique(const QString& chemin, const QByteArray& octets) {
 }
 
 int SupprimerTemporairesAbandonnes(const QString& repertoire, const QStringList& extensions) {
-    // ".<name>.XXXXXX": the pattern above, as mkostemp completes it.
-    static const QRegularExpression forme(QStringLiteral("^\\.(.+)\\.[A-Za-z0-9]{6}$"));
+    // ".<name>.lettrova-tmp-XXXXXX": the pattern above, as mkostemp completes it. The marker
+    // keeps a user's own hidden files (".clients.list.backup") out of reach.
+    static const QRegularExpression forme(QStringLiteral("^\\.(.+)") +
+                                          QRegularExpression::escape(kMarqueTemporaire) +
+                                          QStringLiteral("[A-Za-z0-9]{6}$"));
     const QDir dossier(repertoire);
     int supprimes = 0;
     for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden)) {

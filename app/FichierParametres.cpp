@@ -72,9 +72,16 @@ Place Chercher(const QStringList& lignes, const QString& section, const QString&
 
 FichierParametres::FichierParametres(QString chemin) : chemin_(std::move(chemin)) {
     QFile f(chemin_);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        illisible_ = f.exists();
         return;
-    QString texte = Windows1252::Decoder(f.readAll());
+    }
+    const QByteArray octets = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        illisible_ = true;
+        return;
+    }
+    QString texte = Windows1252::Decoder(octets);
     texte.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     texte.replace(u'\r', u'\n');
     lignes_ = texte.split(u'\n');
@@ -101,6 +108,10 @@ void FichierParametres::Ecrire(const QString& section, const QString& cle, const
     v.replace(u'\r', u' ').replace(u'\n', u' ');
     const QString ligne = cle + u'=' + v;
 
+    // A file that exists but could not be read is not an empty one: writing would replace every
+    // setting it holds.
+    if (illisible_)
+        throw Erreur(QStringLiteral("Impossible d'écrire dans %1").arg(chemin_));
     QStringList lignes = lignes_;
     const Place p = Chercher(lignes, section, cle);
     if (p.cle >= 0)

@@ -7,7 +7,8 @@
 
 class FichierParametres {
 public:
-    // Reads the file once; a missing or unreadable file reads as empty.
+    // Reads the file once; a missing or unreadable file reads as empty, and an unreadable one
+    // is never written (Ecrire raises instead).
     explicit FichierParametres(QString chemin);
 
     // The value without surrounding blanks and without one pair of enclosing quotes,
@@ -16,7 +17,7 @@ public:
 
     // Replaces the key's value in place, or adds the key at the end of its section (the
     // section is created with this spelling when missing). Raises Erreur
-    // "Impossible d'écrire dans <chemin>" when the file cannot be written.
+    // "Impossible d'écrire dans <chemin>" when the file cannot be written or could not be read.
     void Ecrire(const QString& section, const QString& cle, const QString& valeur);
 
     const QString& Chemin() const { return chemin_; }
@@ -24,4 +25,5 @@ public:
 private:
     QString chemin_;
     QStringList lignes_;
+    bool illisible_ = false;
 };

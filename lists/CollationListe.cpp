@@ -1,11 +1,18 @@
 #include "lists/CollationListe.h"
 
-#include <QLocale>
 #include <QString>
 #include <algorithm>
 #include <vector>
 
-CollationListe::CollationListe() : collateur_(QLocale::system()) {
+namespace {
+QLocale LocaleDeCollation(const QLocale& locale) {
+    // English has no tailoring of its own: its collation is the root one.
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                           : locale;
+}
+} // namespace
+
+CollationListe::CollationListe(const QLocale& locale) : collateur_(LocaleDeCollation(locale)) {
     collateur_.setCaseSensitivity(Qt::CaseSensitive);
     collateur_.setNumericMode(false);
     collateur_.setIgnorePunctuation(false);

@@ -16,10 +16,10 @@
 #include "app/ui/Pictogrammes.h"
 #include "app/ui/TexteAide.h"
 #include "lists/ui/EditionListe.h"
-#include "mail/ClientSMTP.h"
 #include "lists/ui/ImportAdresses.h"
 #include "lists/ui/PageListes.h"
 #include "lists/ui/RechercheAdresse.h"
+#include "mail/ClientSMTP.h"
 #include "page/ui/ApercuWeb.h"
 #include "page/ui/ChargementPage.h"
 #include "page/ui/OutilsHtml.h"
@@ -215,7 +215,15 @@ bool TForm1::event(QEvent* e) {
 
 void TForm1::closeEvent(QCloseEvent* e) {
     Executer([this] { FormCloseQuery(); });
-    // Closing is never refused.
+    // Closing is never refused, but while a handler waits (a question, a connection, a walk
+    // over the list) the window stays shown and answering: that wait ends on FermetureEnCours
+    // or on the user's answer, and the window closes once the handler has returned. A hidden
+    // window would leave a process nobody can reach, holding the single-instance lock.
+    if (gestionnairesEnCours_ > 0) {
+        fermetureDifferee_ = true;
+        e->ignore();
+        return;
+    }
     e->accept();
 }
 
@@ -283,10 +291,15 @@ void TForm1::TimerResetStatusInfosTimer() {
 }
 
 void TForm1::Executer(const std::function<void()>& gestionnaire) {
+    ++gestionnairesEnCours_;
     try {
         gestionnaire();
     } catch (const std::exception& e) {
         AfficherErreur(e);
+    }
+    if (--gestionnairesEnCours_ == 0 && fermetureDifferee_) {
+        fermetureDifferee_ = false;
+        close();
     }
 }
 

@@ -267,4 +267,7 @@ private:
     Dialogues& dialogues_;
     QString repertoire_;
     bool dejaActive_ = false;
+    // Handlers running, nested ones included, and a close asked while one of them waited.
+    int gestionnairesEnCours_ = 0;
+    bool fermetureDifferee_ = false;
 };

@@ -19,6 +19,9 @@
 
 PageErreurs::PageErreurs(TForm1& f) : f_(f) {
     f.Relier(f.ListBoxErrAdresse, &QListWidget::itemClicked, [this] { ListBoxErrAdresseClick(); });
+    // The arrow keys move the selection too: the description follows it as for a click.
+    f.Relier(f.ListBoxErrAdresse, &QListWidget::currentRowChanged,
+             [this] { ListBoxErrAdresseClick(); });
     f.Relier(f.ListBoxErrAdresse, &QListWidget::itemDoubleClicked,
              [this] { ListBoxErrAdresseDblClick(); });
     f.Relier(f.SpeedButton1, &QPushButton::clicked, [this] { SpeedButton1Click(); });

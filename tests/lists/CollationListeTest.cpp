@@ -58,6 +58,39 @@ TEST(CollationListe, LaVoieRapideSuitLeCollateur) {
     }
 }
 
+// Sorting needs a strict weak order: with the fast path for ASCII texts and the collator for the
+// others mixed, a C locale once gave "alice" < "Zed" < "Zoé" < "alice".
+TEST(CollationListe, OrdreTransitifSousLesDeuxLocales) {
+    const QStringList noms = {"alice",      "Alice",  "Zed",  "zed",  "Zoé",    "zoé",
+                              "élodie",     "Élodie", "eric", "Eric", "b@x.fr", "B@x.fr",
+                              "Ærøskøbing", "ß@x",    "1a",   "_a"};
+    for (const QLocale& locale : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        CollationListe c(locale);
+        const auto cmp = [&](const QString& a, const QString& b) {
+            return Signe(c.Comparer(a, b));
+        };
+        EXPECT_EQ(cmp("alice", "Zed"), -1);
+        EXPECT_EQ(cmp("Zed", QString::fromUtf8("Zoé")), -1);
+        EXPECT_EQ(cmp("alice", QString::fromUtf8("Zoé")), -1);
+        QRandomGenerator hasard(7);
+        for (int essai = 0; essai < 20000; ++essai) {
+            QString t[3];
+            for (QString& s : t)
+                s = noms[static_cast<int>(hasard.bounded(noms.size()))] +
+                    noms[static_cast<int>(hasard.bounded(noms.size()))].left(
+                        static_cast<int>(hasard.bounded(3)));
+            const int ab = cmp(t[0], t[1]), bc = cmp(t[1], t[2]), ac = cmp(t[0], t[2]);
+            ASSERT_EQ(ab, -cmp(t[1], t[0])) << t[0].toStdString() << " / " << t[1].toStdString();
+            if (ab <= 0 && bc <= 0)
+                ASSERT_LE(ac, 0) << t[0].toStdString() << " " << t[1].toStdString() << " "
+                                 << t[2].toStdString();
+            if (ab == 0 && bc == 0)
+                ASSERT_EQ(ac, 0);
+        }
+    }
+}
+
 TEST(CollationListe, TexteAscii) {
     EXPECT_TRUE(CollationListe::Ascii(u"a b~"));
     EXPECT_FALSE(CollationListe::Ascii(u"é"));

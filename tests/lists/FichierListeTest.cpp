@@ -73,7 +73,8 @@ TEST(FichierListe, MarquesDOrdreDesOctets) {
         {QByteArray("\xFF\xFE\xE9\0l\0", 6), QString::fromUtf16(u"él")},
         {QByteArray("\xFE\xFF\0\xE9\0l", 6), QString::fromUtf16(u"él")},
         {"\xE9lodie@exemple.fr", attendu},
-        {"\xC3\xA9", QString::fromUtf16(u"Ã©")},
+        {"\xC3\xA9lodie@exemple.fr", attendu},
+        {"\xC3\xA9\xE9", QString::fromUtf16(u"Ã©é")},
     };
     for (const auto& c : cas)
         EXPECT_EQ(Lire(c.octets), QStringList({"0:" + c.texte})) << c.octets.toStdString();

@@ -23,7 +23,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, LecturePage,
                          testing::Values(Cas{QByteArray("\xEF\xBB\xBF"
                                                         "d\xC3\xA9j\xC3\xA0"),
                                              "déjà"},
-                                         Cas{QByteArray("d\xC3\xA9j\xC3\xA0"), "dÃ©jÃ\xC2\xA0"},
+                                         Cas{QByteArray("d\xC3\xA9j\xC3\xA0"), "déjà"},
                                          Cas{QByteArray("d\xE9j\xE0 \x80"), "déjà €"},
                                          Cas{QByteArray("\xFF\xFE"
                                                         "\xE9\0\r\0\n\0",

@@ -1,6 +1,9 @@
 #include "app/ui/TForm1.h"
 #include "tests/support/FenetreDeTest.h"
 #include "tests/support/LimiteTailleFichiers.h"
+#include "tests/support/SansPassePartout.h"
+
+#include <QFile>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +93,25 @@ TEST(Demarrage, EcritureImpossibleSauteLaSuiteMaisOuvreLaFenetre) {
     EXPECT_EQ(f.EditSMTPPort->text(), "25") << "the steps before it ran";
     f.show();
     EXPECT_TRUE(f.isVisible());
+}
+
+// A settings file that exists but cannot be read is not an empty one: the first write of the
+// start-up would replace every setting by the version alone.
+TEST(Demarrage, ParametresIllisiblesLaissesIntacts) {
+    FenetreDeTest t;
+    t.rep.Ecrire("Lettrova.ini", kComplet);
+    const QString chemin = t.rep.Fichier("Lettrova.ini");
+    QFile::setPermissions(chemin, QFileDevice::WriteOwner);
+    {
+        SansPassePartout utilisateur;
+        t.Ouvrir();
+    }
+    QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(t.rep.Lire("Lettrova.ini"), kComplet) << "byte for byte";
+    EXPECT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur),
+              QStringList{QString::fromUtf8("Impossible d'écrire dans ") + chemin});
+    t.f->show();
+    EXPECT_TRUE(t.f->isVisible());
 }
 
 TEST(Demarrage, FichierHtmlDisparuEstOublie) {

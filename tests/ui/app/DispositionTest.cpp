@@ -1,4 +1,5 @@
 #include "app/ui/TForm1.h"
+#include "sending/ui/PageErreurs.h"
 #include "tests/support/FenetreDeTest.h"
 
 #include <QAbstractButton>
@@ -200,12 +201,22 @@ TEST(Disposition, LesSeptPagesDansLeurOrdre) {
     }
 }
 
-// Every caption fits its control; a picture of each page goes to the build directory.
+// Every caption fits its control; a picture of each page goes to the build directory (the
+// README's guide shows some of them), filled as a user's window would be.
 TEST(Disposition, ImagesDesPagesEtLegendesEntieres) {
     FenetreDeTest t;
+    t.rep.Ecrire("adherents.list", "anne.martin@exemple.fr\r\nclub@exemple.org\r\n"
+                                   "jean.dupont@exemple.fr\r\nmarie@exemple.net\r\n");
+    t.rep.Ecrire("Lettrova.ini", "[Parametres]\r\nSMTPServeur=smtp.exemple.org\r\nSMTPPort=587\r\n"
+                                 "SMTPUser=club@exemple.org\r\nSMTPPassword=\xF0\xF4\r\n"
+                                 "MailEXP=club@exemple.org\r\nConnectTlS=Oui\r\n"
+                                 "ValSujet=Nouvelles du club\r\nListeFav=adherents.list\r\n"
+                                 "VersionAppli=1.0.4.42\r\n");
     TForm1& f = t.Ouvrir(true);
+    f.pageErreurs->Reporter({{"ancien@exemple.fr", "550 5.1.1 Destinataire inconnu"}});
     f.PageControlPrinc->setTabVisible(6, true);
     QDir().mkpath(QStringLiteral("pages"));
+    EXPECT_TRUE(f.windowIcon().pixmap(64).save(QStringLiteral("pages/icone.png")));
     for (int i = 0; i < f.PageControlPrinc->count(); ++i) {
         f.SelectionnerPage(f.PageControlPrinc->widget(i));
         QApplication::processEvents();

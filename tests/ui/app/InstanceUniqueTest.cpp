@@ -1,4 +1,6 @@
 #include "tests/support/RepertoireTemporaire.h"
+#include "tests/support/ServeurSMTPReel.h"
+#include "tests/ui/sending/FenetreCampagne.h"
 
 #include <QFile>
 #include <QProcess>
@@ -57,6 +59,29 @@ TEST(InstanceUnique, LaSecondeSArreteSansRienToucherEtUnCrashNeBloquePas) {
     troisieme.Lancer();
     ASSERT_TRUE(troisieme.Demarre());
     EXPECT_EQ(troisieme.Processus().state(), QProcess::Running);
+}
+
+// The close box while the send question waits: the user can still answer, the program then
+// ends by itself, and the next start opens its window.
+TEST(InstanceUnique, FermeePendantLaQuestionLeProgrammeFinitEtRedemarre) {
+    RepertoireTemporaire tmp, a, b;
+    ServeurSMTPReel serveur({});
+    EcrireFichiersCampagne(a, serveur.Port(), {"a@exemple.fr"});
+    QProcess utilisateur;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", tmp.Chemin());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    utilisateur.setProcessEnvironment(env);
+    utilisateur.start(QStringLiteral(LETTROVA_FERMETURE_SCRIPTEE), {a.Chemin()});
+    ASSERT_TRUE(utilisateur.waitForFinished(30000)) << "still running without a window";
+    EXPECT_EQ(utilisateur.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(utilisateur.exitCode(), 0);
+    EXPECT_EQ(serveur.NombreMessages(), 0) << "answered \"Non\"";
+
+    Programme suivant(b, tmp.Chemin());
+    suivant.Lancer();
+    ASSERT_TRUE(suivant.Demarre());
+    EXPECT_EQ(suivant.Processus().state(), QProcess::Running);
 }
 
 } // namespace

@@ -88,6 +88,16 @@ TEST_F(Import, UneSeuleAdresse) {
     EXPECT_EQ(Statut(), QString::fromUtf8(" 1 Adresse(s) Importée(s) Avec Succes."));
 }
 
+TEST_F(Import, CsvUtf8SansMarqueEtWindows1252) {
+    OuvrirAvec("l.list", "a@x.fr\r\n");
+    const QString csv = QString::fromUtf8("Nom;Adresse\r\nÉlodie;élodie@x.fr\r\n");
+    for (const QByteArray& octets : {csv.toUtf8(), csv.toLatin1()}) {
+        rep.Ecrire("export.csv", octets);
+        Scanner(rep.Fichier("export.csv"), 1);
+        EXPECT_EQ(Apercu(), QStringList({QString::fromUtf8("élodie@x.fr")}));
+    }
+}
+
 TEST_F(Import, FichierAbsentVideOuIllisible) {
     OuvrirAvec("l.list", "a@x.fr\r\n");
     Scanner(rep.Fichier("absent.csv"), 1);

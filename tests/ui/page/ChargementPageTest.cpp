@@ -82,8 +82,12 @@ TEST_F(ChargementPageTest, Utf8AvecEtSansMarque) {
               QString::fromUtf8("<html><head></head><body>déjà</body></html>"));
     Charger(Fichier("sans.html", page));
     EXPECT_EQ(TexteEditeur(*f->MemoHtmlBrut),
-              QString::fromUtf8("<html><head></head><body>dÃ©jÃ\xC2\xA0</body></html>"))
-        << "without a mark, each byte is one Windows-1252 character";
+              QString::fromUtf8("<html><head></head><body>déjà</body></html>"))
+        << "valid UTF-8 without a mark";
+    Charger(Fichier("ansi.html", "<html><head></head><body>d\xE9j\xE0</body></html>"));
+    EXPECT_EQ(TexteEditeur(*f->MemoHtmlBrut),
+              QString::fromUtf8("<html><head></head><body>déjà</body></html>"))
+        << "Windows-1252";
 }
 
 TEST_F(ChargementPageTest, ChoisirUnFichierVideEditeurEtMarque) {

@@ -169,6 +169,22 @@ TEST_F(Campagne, StopperReponduNonLaisseContinuer) {
     EXPECT_EQ(serveur.NombreMessages(), 2);
 }
 
+// What today's editors write: UTF-8 without a byte-order mark.
+TEST_F(Campagne, PageUtf8SansMarqueArriveIntacte) {
+    ServeurSMTPReel serveur({});
+    EcrireFichiersCampagne(rep, serveur.Port(), {"a@exemple.fr"});
+    rep.Ecrire("page.html", QString::fromUtf8("<html><head></head><body><p>Chères adhérentes, "
+                                              "10 €</p></body></html>\r\n")
+                                .toUtf8());
+    Ouvrir(true);
+    Envoyer();
+    ASSERT_EQ(serveur.NombreMessages(), 1);
+    const QJsonArray parties = serveur.Message(1)["parties"].toArray();
+    ASSERT_EQ(parties.size(), 2);
+    EXPECT_TRUE(parties[1].toObject()["texte"].toString().contains(
+        QString::fromUtf8("<p>Chères adhérentes, 10 €</p>")));
+}
+
 TEST_F(Campagne, NonAnnuleEtQuitterPendantLaQuestionAussi) {
     ServeurSMTPReel serveur({});
     Preparer(serveur.Port(), {"a@exemple.fr"});

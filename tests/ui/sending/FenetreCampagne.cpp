@@ -9,9 +9,9 @@
 #include <QListWidget>
 #include <unistd.h>
 
-void FenetreCampagne::Preparer(quint16 port, const QStringList& adresses, bool tls,
-                               const QString& sujet) {
-    rep.Ecrire("page.html", QByteArray("\xEF\xBB\xBF") + kPage);
+void EcrireFichiersCampagne(const RepertoireTemporaire& rep, quint16 port,
+                            const QStringList& adresses, bool tls, const QString& sujet) {
+    rep.Ecrire("page.html", QByteArray("\xEF\xBB\xBF") + FenetreCampagne::kPage);
     rep.Ecrire("test.list", Windows1252::Encoder(adresses.join("\r\n") + "\r\n"));
     const QString ini = QStringLiteral("[Parametres]\r\nSMTPServeur=127.0.0.1\r\nSMTPPort=%1\r\n"
                                        "SMTPUser=jean\r\nSMTPPassword=%2\r\n"
@@ -23,6 +23,11 @@ void FenetreCampagne::Preparer(quint16 port, const QStringList& adresses, bool t
                             .arg(CodageMotDePasse("secret", kCleMotDePasse))
                             .arg(tls ? "Oui" : "Non", rep.Fichier("page.html"), sujet);
     rep.Ecrire("Lettrova.ini", Windows1252::Encoder(ini));
+}
+
+void FenetreCampagne::Preparer(quint16 port, const QStringList& adresses, bool tls,
+                               const QString& sujet) {
+    EcrireFichiersCampagne(rep, port, adresses, tls, sujet);
     Ouvrir(true);
 }
 

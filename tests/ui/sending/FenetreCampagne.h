@@ -9,6 +9,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+// The files of a program directory ready to send: settings pointing at a test server, the
+// favourite list and the page loaded at start-up.
+void EcrireFichiersCampagne(const RepertoireTemporaire& rep, quint16 port,
+                            const QStringList& adresses, bool tls = false,
+                            const QString& sujet = QStringLiteral("Nouvelles de l'été"));
+
 class FenetreCampagne : public testing::Test, protected FenetreDeTest {
 public:
     static constexpr const char* kPage =

@@ -44,6 +44,12 @@ TEST(PageErreurs, ReinitialiserReporterRevelerEtEnregistrer) {
     const QRect deuxieme = f.ListBoxErrAdresse->visualItemRect(f.ListBoxErrAdresse->item(0));
     QTest::mouseClick(f.ListBoxErrAdresse->viewport(), Qt::LeftButton, {}, deuxieme.center());
     EXPECT_EQ(f.LabErrDiscription->text(), "Erreur suivante: 550 Inconnu\r\n551 Vraiment\r\n");
+    QTest::keyClick(f.ListBoxErrAdresse, Qt::Key_Down);
+    EXPECT_EQ(f.LabErrDiscription->text(), "Erreur suivante: Fin") << "the arrow keys as a click";
+    QTest::keyClick(f.ListBoxErrAdresse, Qt::Key_Down);
+    EXPECT_EQ(f.LabErrDiscription->text(), "Erreur suivante: Encore");
+    QTest::keyClick(f.ListBoxErrAdresse, Qt::Key_Up);
+    EXPECT_EQ(f.LabErrDiscription->text(), "Erreur suivante: Fin");
 
     QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
     EXPECT_FALSE(f.LMDLImageEnregistrementErrOk->isHidden());
