@@ -28,7 +28,9 @@ int main(int argc, char** argv) {
         case Etape::Envoyer:
             if (fenetre.SpeedButEnvoyer->isEnabled()) {
                 etape = Etape::Fermer;
-                QTest::mouseClick(fenetre.SpeedButEnvoyer, Qt::LeftButton);
+                // From a timer of its own: this one must keep ticking during the send handler.
+                QTimer::singleShot(
+                    0, [&] { QTest::mouseClick(fenetre.SpeedButEnvoyer, Qt::LeftButton); });
             }
             break;
         case Etape::Fermer:

@@ -205,7 +205,8 @@ TEST_F(Campagne, FermetureDuranteLaQuestionEchoueCommeUneConnexionRatee) {
     Envoyer({.question = [&] {
         f->EditSujetMessage->setText("Sujet au moment de fermer");
         f->close();
-        EXPECT_TRUE(f->PanelConfirmeEnvois->isVisibleTo(f.get())) << "the question still waits";
+        EXPECT_TRUE(f->isVisible() && f->PanelConfirmeEnvois->isVisible())
+            << "the question still waits, in a window the user sees";
         QTest::mouseClick(f->SpeedButOui, Qt::LeftButton);
     }});
     EXPECT_TRUE(f->FermetureEnCours);

@@ -9,9 +9,9 @@
 
 namespace {
 
-using Fermeture = FenetreCampagne;
+using FermetureEnAttente = FenetreCampagne;
 
-TEST_F(Fermeture, LaQuestionAttendToujoursDansUneFenetreVisible) {
+TEST_F(FermetureEnAttente, LaQuestionAttendToujoursDansUneFenetreVisible) {
     ServeurSMTPReel serveur({});
     Preparer(serveur.Port(), {"a@exemple.fr"});
     bool visibleApresFermeture = false, questionVisible = false;
@@ -31,7 +31,7 @@ TEST_F(Fermeture, LaQuestionAttendToujoursDansUneFenetreVisible) {
 }
 
 // Waits that end on the close request: the window is shown while they end, closed after.
-TEST_F(Fermeture, LesAttentesDeConnexionEtDEnvoiFinissentPuisLaFenetreSeFerme) {
+TEST_F(FermetureEnAttente, LesAttentesDeConnexionEtDEnvoiFinissentPuisLaFenetreSeFerme) {
     struct Cas {
         const char* nom;
         const char* quand;
