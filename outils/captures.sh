@@ -7,7 +7,7 @@ bash outils/dependances.sh
 cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=Release -DLETTROVA_TESTS=ON
 cmake --build build-tests --target tests_ui
 (cd build-tests/tests && env LANG=fr_FR.UTF-8 TZ=Europe/Paris QT_QPA_PLATFORM=offscreen \
-  ./tests_ui --gtest_filter='Disposition.ImagesDesPagesEtLegendesEntieres')
+  ../tests_ui --gtest_filter='Disposition.ImagesDesPagesEtLegendesEntieres')
 mkdir -p docs/captures
 for page in 0-TabSheetPrincipale 1-TabSheetAdresseMail 3-TabSheetParamètres 6-TabSheetErreur; do
   cp "build-tests/tests/pages/$page.png" "docs/captures/$page.png"

@@ -211,12 +211,21 @@ TEST(Disposition, ImagesDesPagesEtLegendesEntieres) {
                                  "SMTPUser=club@exemple.org\r\nSMTPPassword=\xF0\xF4\r\n"
                                  "MailEXP=club@exemple.org\r\nConnectTlS=Oui\r\n"
                                  "ValSujet=Nouvelles du club\r\nListeFav=adherents.list\r\n"
-                                 "VersionAppli=1.0.4.42\r\n");
+                                 "ChrgtHtmlAuto=Oui\r\nDernierFichierCharg\xE9=" +
+                                     t.rep.Fichier("lettre.html").toLocal8Bit() +
+                                     "\r\nVersionAppli=1.0.4.42\r\n");
+    t.rep.Ecrire("lettre.html",
+                 "<html><head></head><body><h1>Nouvelles du club</h1></body></html>");
     TForm1& f = t.Ouvrir(true);
     f.pageErreurs->Reporter({{"ancien@exemple.fr", "550 5.1.1 Destinataire inconnu"}});
+    f.pageErreurs->Reveler();
     f.PageControlPrinc->setTabVisible(6, true);
     QDir().mkpath(QStringLiteral("pages"));
-    EXPECT_TRUE(f.windowIcon().pixmap(64).save(QStringLiteral("pages/icone.png")));
+    // The window's 16-pixel picture, enlarged without blur for the desktop's menu.
+    EXPECT_TRUE(f.windowIcon()
+                    .pixmap(16)
+                    .scaled(48, 48, Qt::KeepAspectRatio, Qt::FastTransformation)
+                    .save(QStringLiteral("pages/icone.png")));
     for (int i = 0; i < f.PageControlPrinc->count(); ++i) {
         f.SelectionnerPage(f.PageControlPrinc->widget(i));
         QApplication::processEvents();
