@@ -115,6 +115,25 @@ TEST_F(Recherche, ArretPendantUneLongueRecherche) {
     EXPECT_EQ(TexteSelectionne(), "zz.cible@exemple.fr");
 }
 
+// The close box during a long search: the window stays until the search has ended on it.
+TEST_F(Recherche, FermeturePendantUneLongueRecherche) {
+    QByteArray contenu;
+    for (int i = 0; i < 200000; ++i)
+        contenu += "abonne" + QByteArray::number(i) + "@exemple-de-domaine.fr\r\n";
+    OuvrirAvec("l.list", contenu);
+    f->show();
+    f->EditFindAdresse->setText("*c*i*b*l*e*");
+    bool visiblePendant = false;
+    QTimer::singleShot(0, [&] {
+        f->close();
+        visiblePendant = f->isVisible();
+    });
+    Cliquer(f->SpeedButFindAdresse);
+    EXPECT_TRUE(f->FermetureEnCours);
+    EXPECT_TRUE(visiblePendant);
+    EXPECT_FALSE(f->isVisible());
+}
+
 // The error tab's double click: an address in the box, the page shown, the search run.
 TEST_F(Recherche, DepuisLOngletDesErreurs) {
     OuvrirAvec("l.list", "a@x.fr\r\nb@x.fr\r\n");
