@@ -1,8 +1,8 @@
 #include "app/FichierParametres.h"
 
-#include "app/EcritureAtomique.h"
-#include "app/Erreur.h"
-#include "app/Windows1252.h"
+#include "commun/EcritureAtomique.h"
+#include "commun/Erreur.h"
+#include "commun/Windows1252.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "app/EcritureAtomique.h"
 #include "app/VerrouInstance.h"
 #include "app/ui/DialoguesQt.h"
 #include "app/ui/TForm1.h"
+#include "commun/EcritureAtomique.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // The ".list" reader: any file reads without fault, the depths it builds are those the writer
 // can express, and what the writer makes of them reads back as the same items.
-#include "app/DecodageTexte.h"
-#include "app/Erreur.h"
-#include "app/Windows1252.h"
+#include "commun/DecodageTexte.h"
+#include "commun/Erreur.h"
+#include "commun/Windows1252.h"
 #include "lists/FichierListe.h"
 #include "lists/ListeAdresses.h"
 

@@ -2,7 +2,7 @@
 // What both import fuzzers share: a file's bytes decoded as the import reads them, cut into
 // lines, each line handed to one scanner. Every address found must come from the examined
 // start of its line.
-#include "app/DecodageTexte.h"
+#include "commun/DecodageTexte.h"
 #include "lists/DecoupageLignes.h"
 #include "lists/ScannersImport.h"
 

@@ -1,6 +1,6 @@
 // A header text encoded with encoded-words and folded: well-formed lines, encoded-words of at
 // most 45 bytes and 75 characters, and RFC 2047 decoding after unfolding gives the text back.
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/CodageEntete.h"
 
 #include <QRegularExpression>

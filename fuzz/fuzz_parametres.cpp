@@ -1,8 +1,8 @@
 // The settings file: any file content reads without fault, and a value written reads back the
 // same while every other key keeps its value.
-#include "app/Erreur.h"
 #include "app/FichierParametres.h"
-#include "app/Windows1252.h"
+#include "commun/Erreur.h"
+#include "commun/Windows1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The SMTP reply reader on what a server sends, cut into reads of random sizes: every reply
 // read has a code from 100 to 999 (or none), and a bad stream ends in one of
 // the reader's errors, never in a fault or a hang.
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/BibliothequeTLS.h"
 #include "mail/CanalConnexion.h"
 #include "mail/ReponseSMTP.h"

@@ -1,7 +1,7 @@
 #include "lists/FichierListe.h"
 
-#include "app/Erreur.h"
-#include "app/Windows1252.h"
+#include "commun/Erreur.h"
+#include "commun/Windows1252.h"
 #include "lists/DecoupageLignes.h"
 #include "lists/ListeAdresses.h"
 

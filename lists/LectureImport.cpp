@@ -1,7 +1,7 @@
 #include "lists/LectureImport.h"
 
-#include "app/DecodageTexte.h"
-#include "app/Erreur.h"
+#include "commun/DecodageTexte.h"
+#include "commun/Erreur.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "lists/ListeAdresses.h"
 
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "lists/CollationListe.h"
 
 #include <algorithm>

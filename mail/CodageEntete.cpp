@@ -1,6 +1,6 @@
 #include "mail/CodageEntete.h"
 
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 
 #include <QRegularExpression>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "mail/EcritureMessage.h"
 
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/CodageEntete.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 // The kinds of failure of the mail transport. The campaign shows only the text; the extra data
 // (socket error number, reply code, enhanced status code) is for the callers that look closer.
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/CodeEtendu.h"
 
 // An operating-system socket or resolver call failed: "Erreur de socket # <n>" CR LF <text>.

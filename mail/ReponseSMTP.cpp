@@ -1,6 +1,6 @@
 #include "mail/ReponseSMTP.h"
 
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/CanalConnexion.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "sending/EnvoiUnitaire.h"
 
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/ClientSMTP.h"
 #include "sending/RegistreErreurs.h"
 

@@ -1,8 +1,8 @@
 #include "sending/FichierErreurs.h"
 
-#include "app/EcritureAtomique.h"
-#include "app/Erreur.h"
-#include "app/Windows1252.h"
+#include "commun/EcritureAtomique.h"
+#include "commun/Erreur.h"
+#include "commun/Windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>

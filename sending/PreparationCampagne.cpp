@@ -1,6 +1,6 @@
 #include "sending/PreparationCampagne.h"
 
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
 

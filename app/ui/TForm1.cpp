@@ -1,6 +1,5 @@
 #include "app/ui/TForm1.h"
 
-#include "app/Erreur.h"
 #include "app/FichierParametres.h"
 #include "app/Version.h"
 #include "app/ui/ApparencePolices.h"
@@ -15,6 +14,7 @@
 #include "app/ui/PageParametres.h"
 #include "app/ui/Pictogrammes.h"
 #include "app/ui/TexteAide.h"
+#include "commun/Erreur.h"
 #include "lists/ui/EditionListe.h"
 #include "lists/ui/ImportAdresses.h"
 #include "lists/ui/PageListes.h"

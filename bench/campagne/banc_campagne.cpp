@@ -2,9 +2,9 @@
 // "Envois Terminé.", and the window thread's processor time meanwhile, next to ClientSMTP
 // sending the same message the same number of times over one connection.
 #include "app/CodageMotDePasse.h"
-#include "app/Erreur.h"
-#include "app/Windows1252.h"
 #include "app/ui/TForm1.h"
+#include "commun/Erreur.h"
+#include "commun/Windows1252.h"
 #include "mail/ClientSMTP.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"

@@ -1,11 +1,11 @@
 #include "lists/ui/EditionListe.h"
 
-#include "app/EcritureAtomique.h"
-#include "app/Erreur.h"
 #include "app/FichierParametres.h"
 #include "app/ui/FiltreEvenements.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/TForm1.h"
+#include "commun/EcritureAtomique.h"
+#include "commun/Erreur.h"
 #include "lists/FichierListe.h"
 #include "lists/SuppressionDoublons.h"
 #include "lists/TexteAscii.h"

@@ -1,10 +1,10 @@
 #include "lists/ui/PageListes.h"
 
-#include "app/Erreur.h"
 #include "app/ui/FiltreEvenements.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/ListeImages.h"
 #include "app/ui/TForm1.h"
+#include "commun/Erreur.h"
 #include "lists/CatalogueListes.h"
 #include "lists/Corbeille.h"
 #include "lists/FichierListe.h"
@@ -12,7 +12,7 @@
 #include "lists/ui/ModeleListe.h"
 #include "lists/ui/StyleTexte.h"
 
-#include "app/DecodageTexte.h"
+#include "commun/DecodageTexte.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "sending/ui/Campagne.h"
 
-#include "app/Erreur.h"
 #include "app/ui/ImageAnimee.h"
 #include "app/ui/TForm1.h"
+#include "commun/Erreur.h"
 #include "lists/ListeAdresses.h"
 #include "lists/ui/ModeleListe.h"
 #include "lists/ui/PageListes.h"

@@ -1,5 +1,5 @@
 #include "app/FichierParametres.h"
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "tests/support/RepertoireTemporaire.h"
 
 #include "tests/support/LimiteTailleFichiers.h"

@@ -1,8 +1,8 @@
 // A process killed (SIGKILL) at any moment of a save leaves the old file or the new one, whole.
 // The saving process is a child of the test that saves the two versions in turn until it is
 // killed after a random delay (fixed seed), spread over the time of two saves.
-#include "app/EcritureAtomique.h"
 #include "app/FichierParametres.h"
+#include "commun/EcritureAtomique.h"
 #include "lists/FichierListe.h"
 #include "lists/ListeAdresses.h"
 #include "tests/support/RepertoireTemporaire.h"

@@ -1,6 +1,6 @@
 #include "lists/FichierListe.h"
-#include "app/DecodageTexte.h"
-#include "app/Erreur.h"
+#include "commun/DecodageTexte.h"
+#include "commun/Erreur.h"
 #include "lists/ListeAdresses.h"
 
 #include <QStringList>

@@ -1,5 +1,5 @@
 #include "mail/CodageEntete.h"
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 
 #include "tests/support/ImpressionQt.h"
 #include <QByteArray>

@@ -1,5 +1,5 @@
 #include "mail/EcritureMessage.h"
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/LectureAdresses.h"
 #include "tests/support/PairScripte.h"
 

@@ -1,5 +1,5 @@
 #include "page/LecturePage.h"
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "tests/support/RepertoireTemporaire.h"
 
 #include <gtest/gtest.h>

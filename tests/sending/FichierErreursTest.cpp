@@ -1,5 +1,5 @@
 #include "sending/FichierErreurs.h"
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "sending/RegistreErreurs.h"
 #include "tests/support/LimiteTailleFichiers.h"
 #include "tests/support/RepertoireTemporaire.h"

@@ -1,6 +1,6 @@
 #include "tests/support/CourrielDeTest.h"
 
-#include "app/Erreur.h"
+#include "commun/Erreur.h"
 #include "mail/LectureAdresses.h"
 
 MessageCourriel MessageDeTest(const QString& destinataires, const QString& objet,

@@ -1,5 +1,5 @@
-#include "app/Erreur.h"
 #include "app/ui/TForm1.h"
+#include "commun/Erreur.h"
 #include "tests/support/FenetreDeTest.h"
 
 #include <QLabel>

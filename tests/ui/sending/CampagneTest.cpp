@@ -1,6 +1,6 @@
 #include "app/FichierParametres.h"
-#include "app/Windows1252.h"
 #include "app/ui/ImageAnimee.h"
+#include "commun/Windows1252.h"
 #include "mail/ClientSMTP.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"

@@ -1,7 +1,7 @@
 #include "tests/ui/sending/FenetreCampagne.h"
 
 #include "app/CodageMotDePasse.h"
-#include "app/Windows1252.h"
+#include "commun/Windows1252.h"
 #include "tests/support/SocketLocale.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "app/DecodageTexte.h"
+#include "commun/DecodageTexte.h"
 
-#include "app/Windows1252.h"
+#include "commun/Windows1252.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "app/DecodageTexte.h"
+#include "commun/DecodageTexte.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/EcritureAtomique.h"
+#include "commun/EcritureAtomique.h"
 #include "tests/support/RepertoireTemporaire.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/Windows1252.h"
+#include "commun/Windows1252.h"
 
 #include <array>
 

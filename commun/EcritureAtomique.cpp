@@ -1,4 +1,4 @@
-#include "app/EcritureAtomique.h"
+#include "commun/EcritureAtomique.h"
 
 #include <QDir>
 #include <QFile>
