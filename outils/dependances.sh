@@ -12,6 +12,7 @@ paquets=(
   fonts-wine fonts-liberation
   libssl3 openssl python3 python3-aiosmtpd postfix
   clang libclang-rt-14-dev llvm
+  libgumbo-dev spamassassin
 )
 
 manquants=()
