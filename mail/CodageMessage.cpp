@@ -3,6 +3,8 @@
 #include "app/Erreur.h"
 #include "mail/EcritureMessage.h"
 
+#include <algorithm>
+
 namespace {
 // The longest line SMTP lets through, without its CR LF.
 constexpr qsizetype longueurLigneMax = 998;
@@ -10,12 +12,11 @@ constexpr qsizetype longueurLigneMax = 998;
 // Mail readers ignore the preamble: it only speaks to those that do not know MIME.
 constexpr char preambule[] = "This is a multi-part message in MIME format.";
 
+// Header and part-header text: anything beyond ASCII becomes "?", so that no 8-bit byte is sent.
 QByteArray Ascii(const QString& texte) {
-    QByteArray octets(texte.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < texte.size(); ++i) {
-        const char16_t c = texte[i].unicode();
-        octets[i] = c < 128 ? static_cast<char>(c) : '?';
-    }
+    QByteArray octets = texte.toLatin1();
+    std::replace_if(
+        octets.begin(), octets.end(), [](char o) { return (o & 0x80) != 0; }, '?');
     return octets;
 }
 } // namespace
