@@ -1,7 +1,8 @@
 #include "mail/ClientSMTP.h"
 
-#include "mail/EcritureMessage.h"
+#include "mail/CodageMessage.h"
 #include "mail/ErreursTransport.h"
+#include "mail/NomSalutation.h"
 
 #include <QSysInfo>
 #include <algorithm>
@@ -38,6 +39,19 @@ public:
 private:
     CanalConnexion& canal_;
 };
+
+// The message's text after DATA: dot-stuffed (RFC 5321 transparency), written in blocks so
+// that a stop asked from a progress notification takes effect soon.
+void EcrireDonnees(CanalConnexion& canal, QByteArray texte) {
+    if (texte.startsWith('.'))
+        texte.prepend('.');
+    if (texte.contains("\n."))
+        texte.replace("\n.", "\n..");
+    for (qsizetype fait = 0; fait < texte.size(); fait += CanalConnexion::TailleBloc)
+        canal.Ecrire(QByteArray::fromRawData(
+            texte.constData() + fait,
+            qMin<qsizetype>(CanalConnexion::TailleBloc, texte.size() - fait)));
+}
 
 QString Base64(const QString& texte) {
     // One byte per character, "?" for those beyond U+00FF.
@@ -98,11 +112,7 @@ const ReponseSMTP& ClientSMTP::LireReponse(Codes codesAcceptes) {
 
 void ClientSMTP::Salutation() {
     capacites_.clear();
-    QString nom = NomHelo;
-    if (nom.isEmpty())
-        nom = QSysInfo::machineHostName();
-    if (nom.isEmpty())
-        nom = QStringLiteral("localhost");
+    const QString nom = NomSalutation(NomHelo, QSysInfo::machineHostName(), canal_.AdresseLocale());
     if (utiliserEhlo_) {
         const ReponseSMTP& r = EnvoyerCommande(QStringLiteral("EHLO ") + nom, {});
         if (r.CodeNumerique() == 250) {
@@ -191,16 +201,18 @@ void ClientSMTP::Authentifier() {
 }
 
 void ClientSMTP::Envoyer(MessageCourriel& message) {
-    VerifierMessage(message);
     const AdressesCourriel adresses =
         message.Destinataires + message.Copies + message.CopiesCachees;
     QString expediteur = message.Expediteur.Adresse.trimmed();
     if (expediteur.isEmpty() && !message.De.isEmpty())
         expediteur = message.De.first().Adresse.trimmed();
-    Authentifier();
     message.EntetesSupplementaires.removeIf([](const auto& e) {
         return e.first.compare(QLatin1String("X-Mailer"), Qt::CaseInsensitive) == 0;
     });
+    // Whatever can fail in the text fails here, before any command: once the server has said
+    // 354, every byte is message text, and a command would land inside the body.
+    const QByteArray texte = ComposerMessage(message, Sources);
+    Authentifier();
     QStringList ouverture = {QStringLiteral("RSET"),
                              QStringLiteral("MAIL FROM: <") + expediteur + QLatin1Char('>')};
     for (const AdresseCourriel& a : adresses)
@@ -242,11 +254,16 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
         for (qsizetype i = 2; i < ouverture.size(); ++i)
             etape(i, {250, 251});
         EnvoyerCommande(QStringLiteral("DATA"), {354});
-        {
+        try {
             EnvoisRegroupes regroupes(canal_);
-            EcrireMessage(message, canal_, Sources);
+            EcrireDonnees(canal_, texte);
             canal_.EcrireLigne(QStringLiteral("."));
             regroupes.Terminer();
+        } catch (...) {
+            // Cut inside the message, the dialogue cannot be brought back in step: the server
+            // would read the next commands as text. Drop the connection, as a lost one.
+            Deconnecter(false);
+            throw;
         }
         LireReponse({250});
     } catch (const ErreurReponseSMTP&) {

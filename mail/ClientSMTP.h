@@ -25,6 +25,8 @@ public:
 
     QString Hote;
     quint16 Port = PortNormal;
+    // The greeting name wanted (the campaign gives the user name); sent only when it is a
+    // domain, else replaced as NomSalutation says.
     QString NomHelo;
     QString Utilisateur;
     QString MotDePasse;

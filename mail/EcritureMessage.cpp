@@ -29,14 +29,14 @@ void VerifierAdresses(const AdressesCourriel& liste, const char* champ) {
     }
 }
 
-QString ValeurAdresse(AdresseCourriel& a, bool regleNom) {
+QString ValeurAdresse(AdresseCourriel& a, bool regleNom, const JeuEntete& jeu) {
     if (regleNom && a.Nom.isEmpty())
         a.Nom = a.Adresse;
     if (a.Nom.isEmpty())
         return a.Adresse;
     for (QChar c : a.Nom)
         if (c.unicode() < 32 || c.unicode() > 126)
-            return CoderMotsEntete(a.Nom, SpeciauxNom()) + QStringLiteral(" <") + a.Adresse +
+            return CoderMotsEntete(a.Nom, SpeciauxNom(), jeu) + QStringLiteral(" <") + a.Adresse +
                    QLatin1Char('>');
     QString nom = a.Nom;
     nom.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
@@ -44,20 +44,11 @@ QString ValeurAdresse(AdresseCourriel& a, bool regleNom) {
     return QLatin1Char('"') + nom + QStringLiteral("\" <") + a.Adresse + QLatin1Char('>');
 }
 
-QString ValeurListe(AdressesCourriel& liste, bool regleNom) {
+QString ValeurListe(AdressesCourriel& liste, bool regleNom, const JeuEntete& jeu) {
     QStringList valeurs;
     for (AdresseCourriel& a : liste)
-        valeurs << ValeurAdresse(a, regleNom);
+        valeurs << ValeurAdresse(a, regleNom, jeu);
     return valeurs.join(QStringLiteral(", "));
-}
-
-QByteArray Ascii(const QString& texte) {
-    QByteArray octets(texte.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < texte.size(); ++i) {
-        const char16_t c = texte[i].unicode();
-        octets[i] = c < 128 ? static_cast<char>(c) : '?';
-    }
-    return octets;
 }
 
 void FixerPremierTransfert(MessageCourriel& message) {
@@ -75,18 +66,6 @@ void FixerPremierTransfert(MessageCourriel& message) {
     }
 }
 
-class CrochetEcriture {
-public:
-    explicit CrochetEcriture(CanalConnexion& canal) : canal_(canal) {
-        canal_.DebutTravail(SensTravail::Ecriture, 0);
-    }
-    ~CrochetEcriture() { canal_.FinTravail(SensTravail::Ecriture); }
-    CrochetEcriture(const CrochetEcriture&) = delete;
-    CrochetEcriture& operator=(const CrochetEcriture&) = delete;
-
-private:
-    CanalConnexion& canal_;
-};
 } // namespace
 
 void VerifierMessage(const MessageCourriel& message) {
@@ -151,18 +130,21 @@ QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,
                            const SourcesMessage& sources) {
     FixerPremierTransfert(message);
     MessageCourriel::EntetesFixes& fixes = message.entetesFixes_;
-    if (!fixes.Valides || fixes.De != message.De || fixes.Objet != message.Objet) {
-        fixes.ValeurDe = ValeurListe(message.De, true);
-        fixes.ValeurObjet = CoderMotsEntete(message.Objet, QString());
+    if (!fixes.Valides || fixes.De != message.De || fixes.Objet != message.Objet ||
+        fixes.Jeu != sources.Jeu.Nom) {
+        fixes.Valides = false;
+        fixes.ValeurDe = ValeurListe(message.De, true, sources.Jeu);
+        fixes.ValeurObjet = CoderMotsEntete(message.Objet, QString(), sources.Jeu);
         fixes.De = message.De;
         fixes.Objet = message.Objet;
+        fixes.Jeu = sources.Jeu.Nom;
         fixes.Valides = true;
     }
     const QDateTime maintenant = sources.Horloge();
     const std::pair<const char*, QString> entetes[] = {
         {"From", fixes.ValeurDe},
         {"Subject", fixes.ValeurObjet},
-        {"To", ValeurListe(message.Destinataires, false)},
+        {"To", ValeurListe(message.Destinataires, false, sources.Jeu)},
         {"Content-Type",
          message.TypeContenu + QStringLiteral("; boundary=\"") + frontiere + QLatin1Char('"')},
         {"MIME-Version", QStringLiteral("1.0")},
@@ -171,46 +153,14 @@ QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,
         {"Message-ID", GenererIdentifiantMessage(message, maintenant, sources.Aleatoire)},
     };
     QStringList lignes;
-    for (const auto& [nom, valeur] : entetes)
+    const auto ajouter = [&lignes](const QString& nom, const QString& valeur) {
         if (!valeur.isEmpty())
-            lignes += PlierEntete(QLatin1String(nom) + QStringLiteral(": ") + valeur)
-                          .split(QStringLiteral("\r\n"));
+            lignes +=
+                PlierEntete(nom + QStringLiteral(": ") + valeur).split(QStringLiteral("\r\n"));
+    };
+    for (const auto& [nom, valeur] : entetes)
+        ajouter(QLatin1String(nom), valeur);
+    for (const auto& [nom, valeur] : message.EntetesSupplementaires)
+        ajouter(nom, valeur);
     return lignes;
-}
-
-void EcrireMessage(MessageCourriel& message, CanalConnexion& canal, const SourcesMessage& sources) {
-    VerifierMessage(message);
-    CrochetEcriture crochet(canal);
-    const QString frontiere = GenererFrontiere(sources.Aleatoire);
-    QList<QByteArray> entetes;
-    for (const QString& l : GenererEntetes(message, frontiere, sources))
-        entetes << Ascii(l);
-    canal.EcrireBlocLignes(entetes);
-
-    CrochetEcriture crochetCorps(canal);
-    const QByteArray separateur = "--" + frontiere.toLatin1();
-    qsizetype taille = message.PreambuleCode().size() + 200 * (message.Parties.size() + 1);
-    for (const PartieTexte& p : message.Parties)
-        taille += p.CorpsCode().size();
-    QByteArray corps;
-    corps.reserve(taille);
-    corps += "\r\n";
-    corps += message.PreambuleCode();
-    corps += "\r\n";
-    for (const PartieTexte& p : message.Parties) {
-        corps += separateur + "\r\n";
-        corps += "Content-Type: " + Ascii(p.TypeContenu);
-        if (!p.JeuCaracteres.isEmpty())
-            corps += "; charset=\"" + Ascii(p.JeuCaracteres) + '"';
-        corps += "\r\nContent-Transfer-Encoding: " + Ascii(p.CodageTransfert) + "\r\n";
-        corps += "Content-Disposition: " + Ascii(p.Disposition) + "\r\n\r\n";
-        corps += p.CorpsCode();
-        corps += "\r\n";
-    }
-    corps += separateur + "--\r\n\r\n";
-    // In blocks, so that a stop asked from a progress notification takes effect soon.
-    for (qsizetype fait = 0; fait < corps.size(); fait += CanalConnexion::TailleBloc)
-        canal.Ecrire(QByteArray::fromRawData(
-            corps.constData() + fait,
-            qMin<qsizetype>(CanalConnexion::TailleBloc, corps.size() - fait)));
 }

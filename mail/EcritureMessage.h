@@ -1,8 +1,5 @@
 #pragma once
-// The text of a message between DATA and the end-of-data line: header block, empty line,
-// the body as MIME preamble, then a "text/plain" and a "text/html" part in quoted-printable,
-// all text in UTF-8.
-#include "mail/CanalConnexion.h"
+// The header block of a message's transfer, and the checks made before anything is sent.
 #include "mail/MessageCourriel.h"
 #include "mail/SourcesMessage.h"
 
@@ -20,12 +17,7 @@ QString FormaterDate(const QDateTime& moment);
 QString GenererIdentifiantMessage(const MessageCourriel& message, const QDateTime& moment,
                                   const std::function<quint32()>& aleatoire);
 
-// The header lines of one transfer, folded; fixes TypeContenu at the first transfer.
+// The header lines of one transfer, folded, the extra headers last; fixes TypeContenu at the
+// first transfer. Raises the errors of CoderMotsEntete.
 QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,
                            const SourcesMessage& sources);
-
-// Writes the whole text through the channel inside a write-progress bracket. Raises the
-// channel's errors unchanged, and the errors of VerifierMessage and CoderMotsEntete before
-// anything is written.
-void EcrireMessage(MessageCourriel& message, CanalConnexion& canal,
-                   const SourcesMessage& sources = SourcesMessage::Systeme());

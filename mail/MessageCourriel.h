@@ -18,15 +18,12 @@ public:
     AdressesCourriel CopiesCachees;
     QList<QPair<QString, QString>> EntetesSupplementaires;
     QString Objet;
+    // Not sent: the page travels once, in its "text/html" part; the preamble is one fixed line.
     QStringList Corps;
     QList<PartieTexte> Parties;
     QString TypeContenu;
     QString JeuCaracteres;
     QString CodageTransfert;
-
-    // The preamble (the body in UTF-8, dot-stuffed, every line ended by CR LF), made once
-    // and kept while `Corps` stays the same list.
-    const QByteArray& PreambuleCode() const;
 
 private:
     friend QStringList GenererEntetes(MessageCourriel&, const QString&,
@@ -37,11 +34,8 @@ private:
         QString Objet;
         QString ValeurDe;
         QString ValeurObjet;
+        QString Jeu;
         bool Valides = false;
     };
     EntetesFixes entetesFixes_;
-
-    mutable QStringList source_;
-    mutable QByteArray code_;
-    mutable bool calcule_ = false;
 };

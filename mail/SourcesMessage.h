@@ -1,6 +1,9 @@
 #pragma once
 // What makes two transfers of one message differ: the clock, and the random draws of the
-// boundary and the message identifier. Tests give fixed ones to compare whole messages.
+// boundary and the message identifier; and the charset of header words, which follows the
+// user's language. Tests give fixed ones to compare whole messages.
+#include "mail/CodageEntete.h"
+
 #include <QDateTime>
 #include <functional>
 
@@ -9,6 +12,7 @@ struct SourcesMessage {
     std::function<QDateTime()> Horloge;
     // Uniform 32-bit draws.
     std::function<quint32()> Aleatoire;
+    JeuEntete Jeu = JeuEntete::DuSysteme();
 
     static SourcesMessage Systeme();
 };

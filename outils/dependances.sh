@@ -12,7 +12,7 @@ paquets=(
   fonts-wine fonts-liberation
   libssl3 openssl python3 python3-aiosmtpd postfix
   clang libclang-rt-14-dev llvm
-  desktop-file-utils
+  desktop-file-utils libgumbo-dev spamassassin
 )
 
 manquants=()

@@ -3,12 +3,16 @@
 #include "commun/Erreur.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
+#include "sending/AdresseDesinscription.h"
 
 namespace PreparationCampagne {
 
 QStringList TextePage(const QString& editeur) {
+    // The head is closed at once: the page brings its own, and two heads opened for one closed
+    // is an unbalanced page to readers and spam filters.
     QStringList page{QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html>"),
-                     QStringLiteral("<head>"), QStringLiteral("<meta charset=\"utf-8\" /> ")};
+                     QStringLiteral("<head>"), QStringLiteral("<meta charset=\"utf-8\" /> "),
+                     QStringLiteral("</head>")};
     if (editeur.isEmpty())
         return page;
     QStringList lignes = editeur.split(u'\n');
@@ -26,12 +30,16 @@ quint16 Port(const QString& texte) {
     return static_cast<quint16>(static_cast<unsigned>(valeur) & 0xFFFFu);
 }
 
-void ConstruireMessage(MessageCourriel& message, const QString& expediteur, const QString& sujet,
-                       const QStringList& page) {
-    message.De = {LireAdresse(expediteur)};
+void ConstruireMessage(MessageCourriel& message, const ReglagesMessage& reglages,
+                       const QString& sujet, const QStringList& page, const QStringList& texte) {
+    AdresseCourriel de = LireAdresse(reglages.Expediteur);
+    const QString nom = reglages.NomExpediteur.trimmed();
+    if (!nom.isEmpty())
+        de.Nom = nom;
+    message.De = {de};
     message.Objet = sujet;
-    message.Corps = page;
-    message.Parties = {PartieTexte(QStringLiteral("text/plain"), {QStringLiteral("Newsletter")}),
+    message.EntetesSupplementaires = AdresseDesinscription::Entetes(reglages.Desinscription);
+    message.Parties = {PartieTexte(QStringLiteral("text/plain"), texte),
                        PartieTexte(QStringLiteral("text/html"), page)};
 }
 

@@ -7,16 +7,28 @@ class MessageCourriel;
 
 namespace PreparationCampagne {
 
-// The four fixed lines of the page, then every line of the editor's text.
+// The five fixed lines of the page (a head holding the charset), then every line of the
+// editor's text.
 QStringList TextePage(const QString& editeur);
 
 // The saved port as a 16-bit number (a whole number outside 0..65535 is taken modulo 65536).
 // Raises Erreur "'<texte>' n'est pas une valeur entière correcte" when it is no whole number.
 quint16 Port(const QString& texte);
 
-// The message of the campaign: the sender, the subject, the page as preamble, then a
-// "text/plain" part "Newsletter" and a "text/html" part holding the page.
-void ConstruireMessage(MessageCourriel& message, const QString& expediteur, const QString& sujet,
-                       const QStringList& page);
+// What the settings say of the sender and the list.
+struct ReglagesMessage {
+    // "Adresse EXP.".
+    QString Expediteur;
+    // "Nom de l'expéditeur": shown with the address in "From" when not empty.
+    QString NomExpediteur;
+    // "Adresse de désinscription": a valid one, or empty for no unsubscribe header.
+    QString Desinscription;
+};
+
+// The message of the campaign: the sender, the subject, the unsubscribe headers, then a
+// "text/plain" part holding the page's text alternative and a "text/html" part holding the
+// page.
+void ConstruireMessage(MessageCourriel& message, const ReglagesMessage& reglages,
+                       const QString& sujet, const QStringList& page, const QStringList& texte);
 
 } // namespace PreparationCampagne

@@ -34,6 +34,8 @@ void DisposerEnvois(TForm1& f) {
         Bouton(p, "SpeedButApercuMAil", QString::fromUtf8("Aperçu"), 368, 239, 129, 22, false);
     f.SpeedButEnvoyer =
         Bouton(p, "SpeedButEnvoyer", QStringLiteral("Envoyer"), 98, 360, 96, 22, false);
+    f.SpeedButEnvoyerTest = Bouton(p, "SpeedButEnvoyerTest", QStringLiteral("Envoyer un test"), 200,
+                                   360, 120, 22, false);
     f.ShapeEnvoiValide = new Forme(p);
     f.ShapeEnvoiValide->setObjectName(QStringLiteral("ShapeEnvoiValide"));
     f.ShapeEnvoiValide->setGeometry(151, 84, 5, 278);

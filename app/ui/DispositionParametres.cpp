@@ -34,6 +34,13 @@ void DisposerParametres(TForm1& f) {
     f.EditMailEXP->setToolTip(QStringLiteral("Adresse de l'expediteur"));
     f.CheckBoxTLS = Case(p, "CheckBoxTLS", QStringLiteral("Connection Sécurisé TLS (Type Gmail)"),
                          13, 232, 220, 17);
+    // Below the page's own settings and above its buttons.
+    Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 334);
+    f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 330, 180, 21);
+    Etiquette(p, "", QStringLiteral("Adresse de désinscription:"), 13, 360);
+    f.EditDesinscription = Champ(p, "EditDesinscription", 150, 356, 180, 21);
+    f.EditDesinscription->setToolTip(
+        QStringLiteral("Une adresse mailto: ou https:, ou rien pour aucun lien"));
     Police(Etiquette(p, "", QStringLiteral("Fichier Html:"), 13, 284), QStringLiteral("Tahoma"), 8,
            true);
     f.CheckBoxChargeHtmlAuto =

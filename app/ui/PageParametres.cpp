@@ -3,7 +3,9 @@
 #include "app/CodageMotDePasse.h"
 #include "app/FichierParametres.h"
 #include "app/Version.h"
+#include "app/ui/Fabrique.h"
 #include "app/ui/TForm1.h"
+#include "sending/AdresseDesinscription.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -18,8 +20,8 @@ const QString kNon = QStringLiteral("Non");
 } // namespace
 
 PageParametres::PageParametres(TForm1& f) : f_(f) {
-    for (QLineEdit* champ :
-         {f.EditSMTPServeur, f.EditSMTPPort, f.EditSMTPUser, f.EditSMTPPassword, f.EditMailEXP})
+    for (QLineEdit* champ : {f.EditSMTPServeur, f.EditSMTPPort, f.EditSMTPUser, f.EditSMTPPassword,
+                             f.EditMailEXP, f.EditNomExpediteur, f.EditDesinscription})
         f.Relier(champ, &QLineEdit::textChanged, [this] { EditSMTPServeurChange(); });
     // Like the check box's own click, a state set by the program also marks the page changed.
     f.Relier(f.CheckBoxTLS, &QCheckBox::toggled, [this] { CheckBoxTLSClick(); });
@@ -45,6 +47,13 @@ void PageParametres::LireDemarrage() {
     f_.EditSMTPPassword->setText(f_.ValSMTPPassword);
     f_.ValEditMailEXP = lire("MailEXP", {});
     f_.EditMailEXP->setText(f_.ValEditMailEXP);
+    f_.ValNomExpediteur = lire("NomExpediteur", {});
+    f_.EditNomExpediteur->setText(f_.ValNomExpediteur);
+    f_.ValDesinscription = lire("Desinscription", {});
+    // A hand-edited file cannot put an address in the headers that the page would refuse.
+    if (!AdresseDesinscription::Valide(f_.ValDesinscription))
+        f_.ValDesinscription.clear();
+    f_.EditDesinscription->setText(f_.ValDesinscription);
     f_.ValConnectTlS = lire("ConnectTlS", kNon);
     f_.CheckBoxTLS->setChecked(f_.ValConnectTlS == kOui);
     f_.ValChrgtHtmlAuto = lire("ChrgtHtmlAuto", kNon);
@@ -76,6 +85,15 @@ void PageParametres::CheckBoxChargeHtmlAutoClick() {
 }
 
 void PageParametres::SpeedButEnrServeurClick() {
+    const QString desinscription = f_.EditDesinscription->text().trimmed();
+    if (!AdresseDesinscription::Valide(desinscription)) {
+        Fabrique::Couleurs(f_.EditDesinscription, Qt::red);
+        f_.AfficheStatut(QStringLiteral("Adresse de désinscription incorrecte : une adresse "
+                                        "mailto: ou https:// est attendue."),
+                         Couleur::Rouge);
+        return;
+    }
+    Fabrique::Couleurs(f_.EditDesinscription, QColor(0, 0, 128));
     f_.SpeedButAnnulerServeur->setEnabled(false);
     f_.SpeedButEnrServeur->setEnabled(false);
     FichierParametres fichier(f_.CheminParametres());
@@ -92,6 +110,10 @@ void PageParametres::SpeedButEnrServeurClick() {
     ecrire("SMTPPassword", CodageMotDePasse(f_.ValSMTPPassword, kCleMotDePasse));
     f_.ValEditMailEXP = f_.EditMailEXP->text();
     ecrire("MailEXP", f_.ValEditMailEXP);
+    f_.ValNomExpediteur = f_.EditNomExpediteur->text().trimmed();
+    ecrire("NomExpediteur", f_.ValNomExpediteur);
+    f_.ValDesinscription = desinscription;
+    ecrire("Desinscription", f_.ValDesinscription);
     f_.ValConnectTlS = f_.CheckBoxTLS->isChecked() ? kOui : kNon;
     ecrire("ConnectTlS", f_.ValConnectTlS);
     f_.ValChrgtHtmlAuto = f_.CheckBoxChargeHtmlAuto->isChecked() ? kOui : kNon;
@@ -105,6 +127,9 @@ void PageParametres::SpeedButAnnulerServeurClick() {
     f_.EditSMTPUser->setText(f_.ValSMTPUser);
     f_.EditSMTPPassword->setText(f_.ValSMTPPassword);
     f_.EditMailEXP->setText(f_.ValEditMailEXP);
+    f_.EditNomExpediteur->setText(f_.ValNomExpediteur);
+    f_.EditDesinscription->setText(f_.ValDesinscription);
+    Fabrique::Couleurs(f_.EditDesinscription, QColor(0, 0, 128));
     f_.AfficheStatut(QStringLiteral("Paramètres Rechargés Avec Succes."), Couleur::Vert);
     f_.CheckBoxTLS->setChecked(f_.ValConnectTlS == kOui);
     f_.CheckBoxChargeHtmlAuto->setChecked(f_.ValChrgtHtmlAuto == kOui);

@@ -24,6 +24,7 @@
 #include "page/ui/ChargementPage.h"
 #include "page/ui/OutilsHtml.h"
 #include "sending/ui/Campagne.h"
+#include "sending/ui/EnvoiTest.h"
 #include "sending/ui/IndicateurEnvoi.h"
 #include "sending/ui/PageErreurs.h"
 
@@ -134,6 +135,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     apercuWeb = std::make_unique<ApercuWeb>(*this);
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this);
     campagne = std::make_unique<Campagne>(*this);
+    envoiTest = std::make_unique<EnvoiTest>(*this);
     pageErreurs = std::make_unique<PageErreurs>(*this);
 
     TimerResetStatusInfos->start();

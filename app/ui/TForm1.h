@@ -46,6 +46,7 @@ class OutilsHtml;
 class ApercuWeb;
 class IndicateurEnvoi;
 class Campagne;
+class EnvoiTest;
 class PageErreurs;
 
 enum class Couleur { Noir, Rouge, Vert, Orange };
@@ -106,6 +107,7 @@ public:
     QString ValOuiNon;
     QString ValSMTPServeur, ValSMTPPort, ValSMTPUser, ValSMTPPassword, ValEditMailEXP;
     QString ValConnectTlS, ValChrgtHtmlAuto, ValVersionDemarragePrecedant, valListeFav;
+    QString ValNomExpediteur, ValDesinscription;
 
     // Image lists.
     ListeImages* ImageList1 = nullptr;
@@ -141,6 +143,7 @@ public:
     ImageMarque* LMDLImageStatusChargement = nullptr;
     QPushButton* SpeedButApercuMAil = nullptr;
     QPushButton* SpeedButEnvoyer = nullptr;
+    QPushButton* SpeedButEnvoyerTest = nullptr;
     Forme* ShapeEnvoiValide = nullptr;
     Forme* ShapeParametresOK = nullptr;
     QFrame* PanelConfirmeEnvois = nullptr;
@@ -209,6 +212,8 @@ public:
     QLineEdit* EditSMTPPassword = nullptr;
     QLineEdit* EditMailEXP = nullptr;
     QCheckBox* CheckBoxTLS = nullptr;
+    QLineEdit* EditNomExpediteur = nullptr;
+    QLineEdit* EditDesinscription = nullptr;
     QCheckBox* CheckBoxChargeHtmlAuto = nullptr;
     QPushButton* SpeedButAnnulerServeur = nullptr;
     QPushButton* SpeedButEnrServeur = nullptr;
@@ -253,6 +258,7 @@ public:
     std::unique_ptr<ApercuWeb> apercuWeb;
     std::unique_ptr<IndicateurEnvoi> indicateurEnvoi;
     std::unique_ptr<Campagne> campagne;
+    std::unique_ptr<EnvoiTest> envoiTest;
     std::unique_ptr<PageErreurs> pageErreurs;
 
 protected:

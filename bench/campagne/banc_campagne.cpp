@@ -8,6 +8,7 @@
 #include "mail/ClientSMTP.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
+#include "page/TexteAlternatif.h"
 #include "sending/PreparationCampagne.h"
 #include "tests/support/SocketLocale.h"
 
@@ -61,9 +62,10 @@ double ClientSeul(quint16 port, int compte, const QString& page) {
     client.Port = port;
     client.NomHelo = QStringLiteral("jean");
     MessageCourriel message;
-    PreparationCampagne::ConstruireMessage(message, QStringLiteral("lettre@exemple.fr"),
-                                           QStringLiteral("Nouvelles"),
-                                           PreparationCampagne::TextePage(page));
+    const QStringList textePage = PreparationCampagne::TextePage(page);
+    PreparationCampagne::ConstruireMessage(message, {QStringLiteral("lettre@exemple.fr"), {}, {}},
+                                           QStringLiteral("Nouvelles"), textePage,
+                                           TexteAlternatif(textePage.join(u'\n')));
     QElapsedTimer t;
     t.start();
     client.Connecter();

@@ -1,9 +1,11 @@
 // Messages per second of ClientSMTP over one connection to Postfix's smtp-sink, measured in the
 // same run as smtp-source and Python's smtplib sending the same count and size to the same
-// sink. Usage: bench_transport [count of 100 KB pages] [count of 1 KB pages]
+// sink; and the bytes each message puts on the wire, split between headers and parts. Usage:
+// bench_transport [count of 100 KB pages] [count of 1 KB pages]
 #include "mail/ClientSMTP.h"
-#include "mail/EcritureMessage.h"
+#include "mail/CodageMessage.h"
 #include "mail/LectureAdresses.h"
+#include "page/TexteAlternatif.h"
 #include "tests/support/SocketLocale.h"
 
 #include <QCoreApplication>
@@ -35,21 +37,43 @@ MessageCourriel Message(int taille) {
     MessageCourriel m;
     m.De = {LireAdresse(QStringLiteral("club@exemple.org"))};
     m.Objet = QStringLiteral("Lettre d'\u00e9t\u00e9");
-    m.Corps = Page(taille);
-    m.Parties << PartieTexte(QStringLiteral("text/plain"), {QStringLiteral("Newsletter")})
-              << PartieTexte(QStringLiteral("text/html"), m.Corps);
+    const QStringList page = Page(taille);
+    m.Parties << PartieTexte(QStringLiteral("text/plain"), TexteAlternatif(page.join(u'\n')))
+              << PartieTexte(QStringLiteral("text/html"), page);
     return m;
 }
 
-// Bytes of the whole message text, as written after DATA.
-qint64 TailleFil(MessageCourriel m) {
-    QStringList entetes =
-        GenererEntetes(m, QString(34, QLatin1Char('B')), SourcesMessage::Systeme());
-    qint64 taille = 0;
-    for (const QString& l : entetes)
-        taille += l.size() + 2;
-    return taille + 2 + m.PreambuleCode().size() + 2 + m.Parties[0].CorpsCode().size() +
-           m.Parties[1].CorpsCode().size() + 4 * 40 + 3 * 100;
+// What one message puts on the wire after DATA, end-of-data line included, as the client
+// counts it while writing; and how the text splits between the headers and each part.
+struct Fil {
+    qint64 total = 0;
+    qint64 entetes = 0;
+    QList<qint64> parties;
+};
+
+Fil MesurerFil(quint16 port, int taille) {
+    MessageCourriel m = Message(taille);
+    ClientSMTP client;
+    client.Hote = QStringLiteral("127.0.0.1");
+    client.Port = port;
+    Fil fil;
+    client.SurProgression = [&fil](ClientSMTP&, SensTravail, qint64 total) { fil.total = total; };
+    client.Connecter();
+    LireListeAdresses(QStringLiteral("dest@exemple.net"), m.Destinataires);
+    client.Envoyer(m);
+    client.Deconnecter(true);
+    const QByteArray texte = ComposerMessage(m);
+    const qsizetype finEntetes = texte.indexOf("\r\n\r\n") + 4;
+    fil.entetes = finEntetes;
+    const QByteArray separateur = "\r\n--" + texte.mid(texte.indexOf("boundary=\"") + 10, 34);
+    for (qsizetype debut = texte.indexOf(separateur, finEntetes); debut >= 0;) {
+        const qsizetype suivant = texte.indexOf(separateur, debut + separateur.size());
+        if (suivant < 0)
+            break;
+        fil.parties << suivant - debut;
+        debut = suivant;
+    }
+    return fil;
 }
 
 double Lettrova(quint16 port, int compte, int taille) {
@@ -85,7 +109,8 @@ double Processus(const QString& programme, const QStringList& arguments, bool li
 // alike; every figure is the total count over the total time.
 void Mesurer(quint16 port, int compte, int taille) {
     constexpr int tours = 10;
-    const qint64 octets = TailleFil(Message(taille));
+    const Fil fil = MesurerFil(port, taille);
+    const qint64 octets = fil.total;
     const int parTour = compte / tours;
     double lettrova = 0, source = 0, python = 0;
     for (int tour = 0; tour < tours; ++tour) {
@@ -104,8 +129,14 @@ void Mesurer(quint16 port, int compte, int taille) {
                       true);
     }
     const int total = parTour * tours;
-    std::printf("page %6d bytes, message %7lld bytes, %d messages:\n", taille,
-                static_cast<long long>(octets), total);
+    std::printf("page %6d bytes, %d messages:\n", taille, total);
+    std::printf("  on the wire  %9lld bytes per message after DATA (end-of-data line included):"
+                " headers %lld",
+                static_cast<long long>(octets), static_cast<long long>(fil.entetes));
+    for (qsizetype i = 0; i < fil.parties.size(); ++i)
+        std::printf(", part %lld %lld", static_cast<long long>(i + 1),
+                    static_cast<long long>(fil.parties[i]));
+    std::printf("\n");
     std::printf("  ClientSMTP   %9.1f msg/s\n", total / lettrova);
     std::printf("  smtp-source  %9.1f msg/s   ClientSMTP / smtp-source = %.2f\n", total / source,
                 source / lettrova);

@@ -9,16 +9,13 @@
 #include "mail/ClientSMTP.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
-#include "page/ui/TexteEditeur.h"
 #include "sending/EnvoiUnitaire.h"
-#include "sending/PreparationCampagne.h"
+#include "sending/ui/MessageCampagne.h"
 #include "sending/ui/PageErreurs.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -98,17 +95,9 @@ bool Campagne::Preparer() {
     f_.ArretEnvois = 0;
     TraiterEvenements();
     try {
-        page_ = PreparationCampagne::TextePage(TexteEditeur(*f_.MemoHtmlBrut));
-        client_.Hote = f_.ValSMTPServeur;
-        client_.Port = PreparationCampagne::Port(f_.ValSMTPPort);
-        client_.NomHelo = f_.ValSMTPUser;
-        client_.Utilisateur = f_.ValSMTPUser;
-        client_.MotDePasse = f_.ValSMTPPassword;
-        client_.DefinirModeTLS(f_.ValConnectTlS == QStringLiteral("Oui") ? ModeTLS::TLSExplicite
-                                                                         : ModeTLS::SansTLS);
-        MessageEnvoi = std::make_unique<MessageCourriel>();
-        PreparationCampagne::ConstruireMessage(*MessageEnvoi, f_.ValEditMailEXP,
-                                               f_.EditSujetMessage->text(), page_);
+        page_ = MessageCampagne::Page(f_);
+        MessageCampagne::ConfigurerClient(client_, f_);
+        MessageEnvoi = MessageCampagne::Construire(f_, page_);
         return true;
     } catch (const std::exception& e) {
         // A saved port that is no number: the campaign ends before connecting.

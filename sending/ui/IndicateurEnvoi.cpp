@@ -26,6 +26,7 @@ void IndicateurEnvoi::TimerAcitveEnvoyerTimer() {
     f_.ShapeEnvoiValide->DefinirPointille(!envoi);
     f_.ShapeParametresOK->DefinirPointille(!parametres);
     f_.SpeedButEnvoyer->setEnabled(envoi && parametres);
+    f_.SpeedButEnvoyerTest->setEnabled(envoi && parametres);
     // Asked of the document directly: copying a page of megabytes every second would cost.
     f_.SpeedButApercuMAil->setEnabled(!f_.MemoHtmlBrut->document()->isEmpty());
 }

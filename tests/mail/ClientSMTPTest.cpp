@@ -1,6 +1,7 @@
 #include "mail/ClientSMTP.h"
 #include "mail/ErreursTransport.h"
 #include "mail/LectureAdresses.h"
+#include "mail/NomSalutation.h"
 #include "tests/support/CourrielDeTest.h"
 #include "tests/support/PairScripte.h"
 
@@ -383,22 +384,53 @@ TEST(ClientSMTP, InjectionDansLesCommandes) {
     client.Deconnecter(true);
     pair.Terminer();
     EXPECT_TRUE(pair.Ecarts().isEmpty()) << pair.Ecarts().join(QLatin1Char('\n')).toStdString();
+}
 
-    PairScripte pair2({QStringLiteral("S: 220 srv")});
-    ClientSMTP client2;
-    client2.Hote = QStringLiteral("127.0.0.1");
-    client2.Port = pair2.Port();
-    client2.NomHelo = QStringLiteral("client\r\nMAIL FROM:<x@y.z>");
-    try {
-        client2.Connecter();
-        FAIL() << "connected";
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Envoi impossible : la commande EHLO contient un "
-                                              "retour chariot, un saut de ligne ou un caractère "
-                                              "nul."));
-    }
-    pair2.Terminer();
-    EXPECT_TRUE(pair2.Ecarts().isEmpty()) << pair2.Ecarts().join(QLatin1Char('\n')).toStdString();
+TEST(ClientSMTP, EnteteIntraduisibleAvantToutEnvoi) {
+    // A Russian user's header charset lacks "é": the message fails before its transaction,
+    // and the next one runs its whole dialogue in step.
+    PairScripte pair(accueil + Ehlo({}) + transaction + quitte);
+    ClientSMTP client;
+    client.Hote = QStringLiteral("127.0.0.1");
+    client.Port = pair.Port();
+    client.NomHelo = QStringLiteral("client.test");
+    client.Sources.Jeu = JeuEntete::PourLangue(QLocale(QLocale::Russian, QLocale::Russia));
+    client.Connecter();
+    MessageCourriel intraduisible =
+        MessageDeTest(QStringLiteral("dest@exemple.net"), QStringLiteral("Lettre d'\u00e9t\u00e9"));
+    EXPECT_EQ(ResultatAppel([&] { client.Envoyer(intraduisible); }),
+              QStringLiteral("Impossible d'encoder les donn\u00e9es d'en-t\u00eate avec le jeu de "
+                             "caract\u00e8res \"KOI8-R\""));
+    MessageCourriel m = MessageDeTest(QStringLiteral("dest@exemple.net"),
+                                      QStringLiteral("\u041b\u0435\u0442\u043e"));
+    EXPECT_EQ(ResultatAppel([&] { client.Envoyer(m); }), QString());
+    EXPECT_EQ(ResultatAppel([&] { client.Deconnecter(true); }), QString());
+    pair.Terminer();
+    EXPECT_TRUE(pair.Ecarts().isEmpty()) << pair.Ecarts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(pair.Donnees().value(0).contains("Subject: =?KOI8-R?B?7MXUzw==?="));
+}
+
+TEST(ClientSMTP, EchecApresDataCoupeLaConnexion) {
+    // Once DATA is accepted, a failure must not leave a command to be read as message text.
+    PairScripte pair(accueil + Ehlo({}) + transaction.mid(0, 8));
+    ClientSMTP client;
+    client.Hote = QStringLiteral("127.0.0.1");
+    client.Port = pair.Port();
+    client.NomHelo = QStringLiteral("client.test");
+    client.SurProgression = [](ClientSMTP&, SensTravail, qint64) {
+        throw Erreur(QStringLiteral("panne"));
+    };
+    client.Connecter();
+    MessageCourriel m = MessageDeTest();
+    EXPECT_EQ(ResultatAppel([&] { client.Envoyer(m); }), QStringLiteral("panne"));
+    EXPECT_FALSE(client.Canal().Ouvert());
+    EXPECT_NE(ResultatAppel([&] { client.Envoyer(m); }), QString());
+    EXPECT_EQ(ResultatAppel([&] { client.Deconnecter(true); }), QString());
+    pair.Terminer();
+    const QByteArray apresData = pair.Recu().mid(pair.Recu().indexOf("DATA\r\n") + 6);
+    EXPECT_FALSE(apresData.contains("RSET"));
+    EXPECT_FALSE(apresData.contains("MAIL FROM"));
+    EXPECT_FALSE(apresData.contains("QUIT"));
 }
 
 TEST(ReponseSMTP, Analyse) {
@@ -420,17 +452,28 @@ TEST(ReponseSMTP, Analyse) {
         EXPECT_THROW(ReponseSMTP::Analyser({QString::fromLatin1(faux)}), Erreur) << faux;
 }
 
-TEST(ClientSMTP, NomParDefautDuSalut) {
-    const QString nom = QSysInfo::machineHostName();
-    ASSERT_FALSE(nom.isEmpty());
-    PairScripte pair(accueil + (QStringLiteral("C: EHLO ") + nom).toUtf8().constData() +
-                     "S: 250 srv" + quitte);
-    ClientSMTP client;
-    client.Hote = QStringLiteral("127.0.0.1");
-    client.Port = pair.Port();
-    client.Connecter();
-    EXPECT_TRUE(client.Capacites().isEmpty());
-    client.Deconnecter(true);
-    pair.Terminer();
-    EXPECT_TRUE(pair.Ecarts().isEmpty()) << pair.Ecarts().join(QLatin1Char('\n')).toStdString();
+TEST(ClientSMTP, NomDeSalutation) {
+    // This machine's name when it is fully qualified, else the address literal of the
+    // connection's own end: never an e-mail address, never a line of its own.
+    const QString hote = QSysInfo::machineHostName();
+    const QString repli = EstNomDomaine(hote) ? hote : QStringLiteral("[127.0.0.1]");
+    const std::pair<QString, QString> cas[] = {
+        {QStringLiteral("club@exemple.org"), repli},
+        {QStringLiteral("mail.exemple.org"), QStringLiteral("mail.exemple.org")},
+        {QString(), repli},
+        {QStringLiteral("client\r\nMAIL FROM:<x@y.z>"), repli},
+    };
+    for (const auto& [utilisateur, nom] : cas) {
+        SCOPED_TRACE(utilisateur.toStdString());
+        PairScripte pair(accueil + (QStringLiteral("C: EHLO ") + nom).toUtf8().constData() +
+                         "S: 250 srv" + quitte);
+        ClientSMTP client;
+        client.Hote = QStringLiteral("127.0.0.1");
+        client.Port = pair.Port();
+        client.NomHelo = utilisateur;
+        client.Connecter();
+        client.Deconnecter(true);
+        pair.Terminer();
+        EXPECT_TRUE(pair.Ecarts().isEmpty()) << pair.Ecarts().join(QLatin1Char('\n')).toStdString();
+    }
 }

@@ -32,7 +32,7 @@ MessageCourriel MessageAccentue() {
 void Configurer(ClientSMTP& client, quint16 port) {
     client.Hote = QStringLiteral("127.0.0.1");
     client.Port = port;
-    client.NomHelo = QStringLiteral("jean");
+    client.NomHelo = QStringLiteral("client.test");
     client.Utilisateur = QStringLiteral("jean");
     client.MotDePasse = QStringLiteral("secret");
     client.DefinirModeTLS(ModeTLS::TLSExplicite);
@@ -120,7 +120,7 @@ TEST(CoucheTLS, FermerPendantUneLectureChiffree) {
 }
 
 TEST(CoucheTLS, FermerPendantLaPoigneeDeMain) {
-    PairScripte pair({QStringLiteral("S: 220 srv"), QStringLiteral("C: EHLO jean"),
+    PairScripte pair({QStringLiteral("S: 220 srv"), QStringLiteral("C: EHLO client.test"),
                       QStringLiteral("S: 250-srv"), QStringLiteral("S: 250 STARTTLS"),
                       QStringLiteral("C: STARTTLS"), QStringLiteral("S: 220 go"),
                       QStringLiteral("C~")});

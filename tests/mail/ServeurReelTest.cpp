@@ -1,6 +1,7 @@
 // Against a real server (aiosmtpd): what a mail reader gets out of our messages.
 #include "mail/ClientSMTP.h"
 #include "mail/LectureAdresses.h"
+#include "mail/ReponseSMTP.h"
 #include "tests/support/ImpressionQt.h"
 #include "tests/support/ServeurSMTPReel.h"
 
@@ -36,7 +37,6 @@ TEST(ServeurReel, PlusieursMessagesSurUneConnexion) {
     m.De = {LireAdresse(QStringLiteral("Club d'\u00e9t\u00e9 <club@exemple.org>"))};
     m.Objet = QStringLiteral("Lettre d'\u00e9t\u00e9 \u2014 programme complet de la saison et "
                              "inscriptions ouvertes \u00e0 tous");
-    m.Corps = page;
     m.Parties << PartieTexte(QStringLiteral("text/plain"), {QStringLiteral("Newsletter")})
               << PartieTexte(QStringLiteral("text/html"), page);
     const QStringList destinataires = {QStringLiteral("un@exemple.net"),
@@ -80,4 +80,40 @@ TEST(ServeurReel, PlusieursMessagesSurUneConnexion) {
     }
     EXPECT_EQ(identifiants.removeDuplicates(), 0);
     EXPECT_TRUE(identifiants[0].endsWith(QLatin1String("@exemple.org>")));
+}
+
+TEST(ServeurReel, NomDeSalutationQuUnServeurVerifie) {
+    ServeurSMTPReel serveur({.verifierHelo = true});
+    {
+        // What the server does with a user name sent as it is.
+        CanalConnexion canal;
+        canal.Hote = QStringLiteral("127.0.0.1");
+        canal.Port = serveur.Port();
+        canal.Ouvrir();
+        ReponseSMTP::Lire(canal);
+        for (const char* ligne : {"EHLO club@exemple.org", "MAIL FROM:<club@exemple.org>"}) {
+            canal.EcrireLigne(QString::fromLatin1(ligne));
+            EXPECT_EQ(ReponseSMTP::Lire(canal).CodeNumerique(), 250) << ligne;
+        }
+        canal.EcrireLigne(QStringLiteral("RCPT TO:<un@exemple.net>"));
+        EXPECT_EQ(ReponseSMTP::Lire(canal).CodeNumerique(), 504);
+        canal.Fermer();
+    }
+    const QString utilisateurs[] = {QStringLiteral("club@exemple.org"),
+                                    QStringLiteral("mail.exemple.org"), QString()};
+    for (const QString& utilisateur : utilisateurs) {
+        SCOPED_TRACE(utilisateur.toStdString());
+        ClientSMTP client;
+        client.Hote = QStringLiteral("127.0.0.1");
+        client.Port = serveur.Port();
+        client.NomHelo = utilisateur;
+        client.Connecter();
+        MessageCourriel m;
+        m.De = {LireAdresse(QStringLiteral("club@exemple.org"))};
+        m.Parties << PartieTexte(QStringLiteral("text/html"), page);
+        LireListeAdresses(QStringLiteral("un@exemple.net"), m.Destinataires);
+        EXPECT_NO_THROW(client.Envoyer(m));
+        client.Deconnecter(true);
+    }
+    EXPECT_EQ(serveur.NombreMessages(), 3);
 }

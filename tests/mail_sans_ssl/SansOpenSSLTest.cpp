@@ -43,7 +43,7 @@ TEST_F(SansOpenSSL, SansTLSLeCourrierPart) {
 }
 
 TEST_F(SansOpenSSL, StarttlsEchoueSansOctetDeNegociation) {
-    PairScripte pair({QStringLiteral("S: 220 srv"), QStringLiteral("C: EHLO jean"),
+    PairScripte pair({QStringLiteral("S: 220 srv"), QStringLiteral("C: EHLO client.test"),
                       QStringLiteral("S: 250-srv"), QStringLiteral("S: 250-STARTTLS"),
                       QStringLiteral("S: 250 AUTH LOGIN"), QStringLiteral("C: STARTTLS"),
                       QStringLiteral("S: 220 go"), QStringLiteral("C: QUIT"),
@@ -51,7 +51,8 @@ TEST_F(SansOpenSSL, StarttlsEchoueSansOctetDeNegociation) {
     ClientSMTP client;
     client.Hote = QStringLiteral("127.0.0.1");
     client.Port = pair.Port();
-    client.Utilisateur = client.NomHelo = QStringLiteral("jean");
+    client.Utilisateur = QStringLiteral("jean");
+    client.NomHelo = QStringLiteral("client.test");
     client.MotDePasse = QStringLiteral("secret");
     client.DefinirModeTLS(ModeTLS::TLSExplicite);
     client.Connecter();

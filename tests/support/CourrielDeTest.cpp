@@ -8,9 +8,8 @@ MessageCourriel MessageDeTest(const QString& destinataires, const QString& objet
     MessageCourriel m;
     m.De = {LireAdresse(QStringLiteral("club@exemple.org"))};
     m.Objet = objet;
-    m.Corps = page;
     m.Parties << PartieTexte(QStringLiteral("text/plain"), {QStringLiteral("Newsletter")})
-              << PartieTexte(QStringLiteral("text/html"), m.Corps);
+              << PartieTexte(QStringLiteral("text/html"), page);
     LireListeAdresses(destinataires, m.Destinataires);
     return m;
 }

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-// From club@exemple.org, the page as preamble and as "text/html", "Newsletter" as
+// From club@exemple.org, the page as "text/html", "Newsletter" as
 // "text/plain", to `destinataires`.
 MessageCourriel MessageDeTest(const QString& destinataires = QStringLiteral("dest@exemple.net"),
                               const QString& objet = QStringLiteral("Lettre"),

@@ -43,6 +43,8 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
     }
     for (const QString& adresse : options.refuser)
         arguments << QStringLiteral("--refuser") << adresse;
+    if (options.verifierHelo)
+        arguments << QStringLiteral("--verifier-helo");
     if (options.capture)
         arguments << QStringLiteral("--capture") << dossier_.Fichier(QStringLiteral("capture"));
     processus_ = std::make_unique<ProcessusEnfant>(python, arguments);
@@ -68,6 +70,10 @@ QJsonObject ServeurSMTPReel::Message(int n) const {
 
 QJsonObject ServeurSMTPReel::Enveloppe(int n) const {
     return QJsonDocument::fromJson(dossier_.Lire(QStringLiteral("%1.json").arg(n))).object();
+}
+
+QByteArray ServeurSMTPReel::Brut(int n) const {
+    return dossier_.Lire(QStringLiteral("%1.eml").arg(n));
 }
 
 QByteArray ServeurSMTPReel::Capture() const {

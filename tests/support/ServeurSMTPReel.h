@@ -20,6 +20,8 @@ public:
         const char* mode = nullptr;
         // Recipients the server refuses with 550.
         QStringList refuser = {};
+        // Refuse every recipient after a greeting name that is no domain nor address literal.
+        bool verifierHelo = false;
     };
     explicit ServeurSMTPReel(Options options);
     ~ServeurSMTPReel();
@@ -33,6 +35,8 @@ public:
     // Message n (from 1) as Python's email package reads it, and its envelope.
     QJsonObject Message(int n) const;
     QJsonObject Enveloppe(int n) const;
+    // Message n as the server received it, dot-stuffing undone.
+    QByteArray Brut(int n) const;
     QByteArray Capture() const;
 
 private:

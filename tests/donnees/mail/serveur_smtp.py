@@ -3,26 +3,37 @@
 Listens on 127.0.0.1 and a free port, prints that port on its first line, stores every
 message received as <n>.eml in the given directory, and accepts AUTH LOGIN with one fixed
 user and password. With --certificat and --cle it offers STARTTLS and allows AUTH only over
-TLS. With --refuser, that recipient is refused. With --capture it also listens on a second port (printed on the second line) that relays
+TLS. With --refuser, that recipient is refused. With --verifier-helo, every recipient is refused
+when the EHLO or HELO argument is neither a domain nor an address literal, as Postfix's
+reject_invalid_helo_hostname does. With --capture it also listens on a second port (printed on the second line) that relays
 to the server and appends every byte the client sends to the capture file.
 """
 import argparse
 import asyncio
 import json
 import os
+import re
 import ssl
 import sys
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
 
+NOM_VALIDE = re.compile(
+    r"^(\[\d{1,3}(\.\d{1,3}){3}\]"
+    r"|([A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)(\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)*)$")
+
+
 class Depot:
-    def __init__(self, dossier, refuses):
+    def __init__(self, dossier, refuses, verifier_helo):
         self.dossier = dossier
         self.compte = 0
         self.refuses = refuses
+        self.verifier_helo = verifier_helo
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if self.verifier_helo and not NOM_VALIDE.match(session.host_name or ""):
+            return "504 5.5.2 <%s>: Helo command rejected: Invalid name" % session.host_name
         if address in self.refuses:
             return "550 5.1.1 Destinataire inconnu: " + address
         envelope.rcpt_tos.append(address)
@@ -50,6 +61,7 @@ def main():
     p.add_argument("--capture")
     p.add_argument("--refuser", action="append", default=[],
                    help="a recipient refused with 550 (may be repeated)")
+    p.add_argument("--verifier-helo", action="store_true")
     a = p.parse_args()
 
     def verifier(server, session, envelope, mechanism, donnees):
@@ -63,7 +75,7 @@ def main():
         contexte = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
         contexte.load_cert_chain(a.certificat, a.cle)
 
-    depot = Depot(a.dossier, set(a.refuser))
+    depot = Depot(a.dossier, set(a.refuser), a.verifier_helo)
     boucle = asyncio.new_event_loop()
     asyncio.set_event_loop(boucle)
 

@@ -43,7 +43,8 @@ TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
               "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
               "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
                   motDePasse +
-                  "\r\nMailEXP=jean@exemple.fr\r\nConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\n");
+                  "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
+                  "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\n");
 
     // The next start reads back exactly what was saved.
     FenetreDeTest u;
@@ -52,6 +53,33 @@ TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
     EXPECT_EQ(g.EditSMTPPassword->text(), "s3cr\"t =");
     EXPECT_TRUE(g.CheckBoxTLS->isChecked());
     EXPECT_FALSE(g.SpeedButEnrServeur->isEnabled());
+}
+
+TEST(Parametres, NomDeLExpediteurEtAdresseDeDesinscription) {
+    FenetreDeTest t;
+    TForm1& f = t.Ouvrir(true);
+    Saisir(f.EditNomExpediteur, "Club des Amis");
+    Saisir(f.EditDesinscription, "http://club.exemple.org/stop");
+    QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
+    EXPECT_EQ(f.LabStatusInfos->text(), "Adresse de désinscription incorrecte : une adresse "
+                                        "mailto: ou https:// est attendue.");
+    EXPECT_EQ(f.EditDesinscription->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(f.ValNomExpediteur, "") << "nothing is taken from a refused page";
+    EXPECT_FALSE(t.Parametres().contains("Desinscription"));
+
+    Saisir(f.EditDesinscription, "https://club.exemple.org/stop");
+    QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
+    EXPECT_EQ(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
+    EXPECT_EQ(f.ValNomExpediteur, "Club des Amis");
+    EXPECT_EQ(f.ValDesinscription, "https://club.exemple.org/stop");
+    EXPECT_TRUE(t.Parametres().contains(
+        "NomExpediteur=Club des Amis\r\nDesinscription=https://club.exemple.org/stop\r\n"));
+
+    FenetreDeTest u;
+    u.rep.Ecrire("Lettrova.ini", t.rep.Lire("Lettrova.ini"));
+    TForm1& g = u.Ouvrir();
+    EXPECT_EQ(g.EditNomExpediteur->text(), "Club des Amis");
+    EXPECT_EQ(g.ValDesinscription, "https://club.exemple.org/stop");
 }
 
 TEST(Parametres, AnnulerRestaureToutSansRelireLeFichier) {

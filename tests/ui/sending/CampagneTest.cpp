@@ -31,7 +31,8 @@ bool OngletErreurs(TForm1& f) {
 }
 
 QString PageAttendue() {
-    return QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\" /> \n") +
+    return QStringLiteral(
+               "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\" /> \n</head>\n") +
            QString::fromUtf8(FenetreCampagne::kPage).replace("\r\n", "\n");
 }
 
@@ -57,7 +58,9 @@ TEST_F(Campagne, TroisAdressesDontUneRefuseeAvecTlsEtAuthentification) {
         EXPECT_TRUE(m["defauts"].toArray().isEmpty());
         const QJsonArray parties = m["parties"].toArray();
         ASSERT_EQ(parties.size(), 2);
-        EXPECT_EQ(parties[0].toObject()["texte"].toString().trimmed(), "Newsletter");
+        // The page's text, for readers that show the text part.
+        EXPECT_EQ(parties[0].toObject()["texte"].toString(),
+                  "Été à Noël : 10 € l’unité\n\n.point en début de ligne\n");
         EXPECT_EQ(parties[1].toObject()["type"].toString(), "text/html");
         EXPECT_EQ(parties[1].toObject()["texte"].toString().replace("\r\n", "\n"), PageAttendue());
         EXPECT_TRUE(serveur.Enveloppe(n)["tls"].toBool());
@@ -100,10 +103,10 @@ TEST_F(Campagne, EditeurVideApresUnBonChargement) {
     f->MemoHtmlBrut->clear();
     Envoyer();
     ASSERT_EQ(serveur.NombreMessages(), 1);
-    const QString quatre = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\" /> \n";
+    const QString tete = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\" /> \n</head>\n";
     EXPECT_EQ(serveur.Message(1)["parties"].toArray()[1].toObject()["texte"].toString().replace(
                   "\r\n", "\n"),
-              quatre);
+              tete);
 }
 
 TEST_F(Campagne, PortRefuseEchoueSansAttendre) {

@@ -1,0 +1,17 @@
+#pragma once
+// The whole text of one transfer of a message, as the bytes that go between DATA and the
+// end-of-data line, before dot-stuffing: header block, empty line, a one-line preamble, then
+// each part in quoted-printable. Every byte is 7-bit and every line at most 998 octets, so
+// that no server has to be asked for 8BITMIME and none refuses a long line.
+//
+// Made before the transaction starts: whatever can fail here fails before any command.
+#include "mail/MessageCourriel.h"
+#include "mail/SourcesMessage.h"
+
+#include <QByteArray>
+
+// Raises the errors of VerifierMessage and GenererEntetes, and Erreur "Envoi impossible : un
+// en-tête du message a une ligne de plus de 998 caractères." for a header line with no place
+// to fold it.
+QByteArray ComposerMessage(MessageCourriel& message,
+                           const SourcesMessage& sources = SourcesMessage::Systeme());
