@@ -51,8 +51,8 @@ void ClientSMTP::DefinirModeTLS(::ModeTLS mode) {
     if (canal_.EstConnecte())
         throw Erreur(
             QStringLiteral("Cette valeur ne peut pas être définie quand le client est connecté."));
-    if (mode != modeTLS_ && Port == PortTLSImplicite)
-        Port = PortNormal;
+    // The user's port is kept whatever the mode: on the implicit-TLS port, the TLS option
+    // means TLS from the first byte (see Connecter), not another port.
     modeTLS_ = mode;
     if (mode == ::ModeTLS::TLSExplicite)
         utiliserEhlo_ = true;
@@ -69,6 +69,8 @@ void ClientSMTP::Connecter() {
     canal_.Port = Port;
     canal_.Ouvrir();
     try {
+        if (TLSImplicite())
+            OuvrirTLSImplicite();
         LireReponse({220});
         Salutation();
     } catch (...) {
@@ -147,6 +149,22 @@ void ClientSMTP::DemarrerTLS() {
         // An error of this QUIT surfaces in place of the first one.
         Deconnecter(avecQuit && canal_.EstConnecte());
         throw;
+    }
+}
+
+bool ClientSMTP::TLSImplicite() const {
+    return modeTLS_ != ::ModeTLS::SansTLS && Port == PortTLSImplicite;
+}
+
+void ClientSMTP::OuvrirTLSImplicite() {
+    // The server waits for the handshake before its greeting: nothing was said yet, so a
+    // failure just closes (Connecter's caller does that).
+    try {
+        canal_.DefinirPassageDirect(false);
+    } catch (const ErreurConnexionFermee&) {
+        throw;
+    } catch (const Erreur&) {
+        throw Erreur(texteSSLIndisponible);
     }
 }
 

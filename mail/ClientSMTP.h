@@ -1,6 +1,7 @@
 #pragma once
 // The blocking SMTP client of a campaign: connects once, then sends one message per list
-// item on the same connection (STARTTLS and AUTH LOGIN at the first one), then disconnects.
+// item on the same connection (STARTTLS and AUTH at the first one), then disconnects. With the
+// TLS option on the implicit-TLS port (465), TLS starts at the connection's first byte.
 // One thread uses it at a time; only Canal().Fermer() and Canal().VerifierDeconnexion(false,
 // false) may come from another thread, to end a blocked call.
 //
@@ -19,7 +20,6 @@ enum class ModeTLS { SansTLS, TLSExplicite };
 class ClientSMTP : private ProprietaireCanal {
 public:
     static constexpr quint16 PortNormal = 25;
-    static constexpr quint16 PortTLSImplicite = 465;
 
     explicit ClientSMTP(OptionsTLS options = {});
 
@@ -28,6 +28,8 @@ public:
     QString NomHelo;
     QString Utilisateur;
     QString MotDePasse;
+    // The port on which the TLS option means TLS from the first byte (RFC 8314).
+    quint16 PortTLSImplicite = 465;
     // The clock and random draws of the messages written; fixed ones in tests.
     SourcesMessage Sources = SourcesMessage::Systeme();
 
@@ -64,6 +66,9 @@ private:
     void Authentifier();
     void DemarrerTLS();
     void NegocierTLS(bool& avecQuit);
+    // The TLS option on the implicit-TLS port: TLS from the first byte, SMTP inside it.
+    bool TLSImplicite() const;
+    void OuvrirTLSImplicite();
     bool Capacite(const QString& ligne) const;
     QStringList MecanismesAuth() const;
 

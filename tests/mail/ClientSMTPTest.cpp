@@ -314,14 +314,16 @@ TEST(ClientSMTP, DejaConnecteEtHoteVide) {
     client.Deconnecter(false);
 }
 
-TEST(ClientSMTP, RegleDuPort) {
+// The port the user gave is never replaced, whatever the TLS option does.
+TEST(ClientSMTP, LePortNEstJamaisRemplace) {
     struct Cas {
         quint16 port;
         ModeTLS avant, apres;
         quint16 attendu;
     };
     const Cas cas[] = {
-        {465, ModeTLS::SansTLS, ModeTLS::TLSExplicite, 25},
+        {465, ModeTLS::SansTLS, ModeTLS::TLSExplicite, 465},
+        {465, ModeTLS::TLSExplicite, ModeTLS::SansTLS, 465},
         {465, ModeTLS::TLSExplicite, ModeTLS::TLSExplicite, 465},
         {465, ModeTLS::SansTLS, ModeTLS::SansTLS, 465},
         {587, ModeTLS::SansTLS, ModeTLS::TLSExplicite, 587},

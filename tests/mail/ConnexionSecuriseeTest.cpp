@@ -1,0 +1,59 @@
+// TLS and authentication against a real server (aiosmtpd): TLS from the first byte on the
+// implicit-TLS port, the AUTH mechanisms, the server's certificate verified or pinned.
+#include "mail/ClientSMTP.h"
+#include "mail/ErreursTransport.h"
+#include "mail/LectureAdresses.h"
+#include "tests/support/CertificatsDeTest.h"
+#include "tests/support/CourrielDeTest.h"
+#include "tests/support/ImpressionQt.h"
+#include "tests/support/ServeurSMTPReel.h"
+
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+void Configurer(ClientSMTP& client, quint16 port, ModeTLS mode) {
+    client.Hote = QStringLiteral("127.0.0.1");
+    client.Port = port;
+    client.NomHelo = QStringLiteral("jean");
+    client.Utilisateur = QStringLiteral("jean");
+    client.MotDePasse = QStringLiteral("secret");
+    client.DefinirModeTLS(mode);
+}
+} // namespace
+
+// The TLS option on the implicit-TLS port speaks TLS from the first byte, from the first
+// connection of the run on; the option off speaks clear text on that same port. The port is
+// never replaced.
+TEST(ConnexionSecurisee, PortTLSImplicite) {
+    struct Cas {
+        const char* nom;
+        bool serveurImplicite;
+        ModeTLS mode;
+    };
+    const Cas cas[] = {
+        {"option TLS, TLS dès le premier octet", true, ModeTLS::TLSExplicite},
+        {"sans l'option, en clair sur le même port", false, ModeTLS::SansTLS},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ServeurSMTPReel serveur({.implicite = c.serveurImplicite});
+        ClientSMTP client;
+        client.PortTLSImplicite = serveur.Port();
+        // Two campaigns of one run, each setting the port and then the mode.
+        for (int campagne = 0; campagne < 2; ++campagne) {
+            Configurer(client, serveur.Port(), c.mode);
+            EXPECT_EQ(client.Port, serveur.Port());
+            ASSERT_EQ(ResultatAppel([&] { client.Connecter(); }), QString());
+            MessageCourriel m = MessageDeTest();
+            EXPECT_EQ(ResultatAppel([&] { client.Envoyer(m); }), QString());
+            EXPECT_TRUE(client.Authentifie());
+            client.Deconnecter(true);
+        }
+        ASSERT_EQ(serveur.NombreMessages(), 2);
+        for (int n = 1; n <= 2; ++n) {
+            EXPECT_EQ(serveur.Enveloppe(n)[QStringLiteral("tls")].toBool(), c.serveurImplicite);
+            EXPECT_TRUE(serveur.Enveloppe(n)[QStringLiteral("authentifie")].toBool());
+        }
+    }
+}
