@@ -1,7 +1,9 @@
 #include "mail/ClientSMTP.h"
 
 #include "mail/EcritureMessage.h"
+#include "mail/ErreurSession.h"
 #include "mail/ErreursTransport.h"
+#include "mail/IdentifiantsSASL.h"
 
 #include <QSysInfo>
 #include <algorithm>
@@ -39,10 +41,6 @@ private:
     CanalConnexion& canal_;
 };
 
-QString Base64(const QString& texte) {
-    // One byte per character, "?" for those beyond U+00FF.
-    return QString::fromLatin1(texte.toLatin1().toBase64());
-}
 } // namespace
 
 ClientSMTP::ClientSMTP(OptionsTLS options) : canal_(this, std::move(options)) {}
@@ -200,11 +198,31 @@ void ClientSMTP::Authentifier() {
     if (authentifie_)
         return;
     DemarrerTLS();
-    if (Utilisateur.isEmpty() || !MecanismesAuth().contains(QLatin1String("LOGIN")))
+    if (Utilisateur.isEmpty())
         return;
-    EnvoyerCommande(QStringLiteral("AUTH LOGIN"), {334});
-    if (EnvoyerCommande(Base64(Utilisateur), {235, 334}).CodeNumerique() == 334)
-        EnvoyerCommande(Base64(MotDePasse), {235});
+    const QStringList mecanismes = MecanismesAuth();
+    const bool login = mecanismes.contains(QLatin1String("LOGIN"));
+    // A server offering neither mechanism gets the transaction unauthenticated.
+    if (!login && !mecanismes.contains(QLatin1String("PLAIN")))
+        return;
+    try {
+        if (login) {
+            EnvoyerCommande(QStringLiteral("AUTH LOGIN"), {334});
+            if (EnvoyerCommande(IdentifiantsSASL::Login(Utilisateur), {235, 334}).CodeNumerique() ==
+                334)
+                EnvoyerCommande(IdentifiantsSASL::Login(MotDePasse), {235});
+        } else {
+            EnvoyerCommande(QStringLiteral("AUTH PLAIN ") +
+                                IdentifiantsSASL::Plain(Utilisateur, MotDePasse),
+                            {235});
+        }
+    } catch (const ErreurReponseSMTP& e) {
+        throw ErreurSession(
+            QStringLiteral("Le serveur a refusé le nom d'utilisateur ou le mot de passe : %1")
+                .arg(QString(e.Message())
+                         .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                         .trimmed()));
+    }
     authentifie_ = true;
 }
 

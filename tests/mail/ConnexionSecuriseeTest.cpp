@@ -1,6 +1,7 @@
 // TLS and authentication against a real server (aiosmtpd): TLS from the first byte on the
 // implicit-TLS port, the AUTH mechanisms, the server's certificate verified or pinned.
 #include "mail/ClientSMTP.h"
+#include "mail/ErreurSession.h"
 #include "mail/ErreursTransport.h"
 #include "mail/LectureAdresses.h"
 #include "tests/support/CertificatsDeTest.h"
@@ -54,6 +55,54 @@ TEST(ConnexionSecurisee, PortTLSImplicite) {
         for (int n = 1; n <= 2; ++n) {
             EXPECT_EQ(serveur.Enveloppe(n)[QStringLiteral("tls")].toBool(), c.serveurImplicite);
             EXPECT_TRUE(serveur.Enveloppe(n)[QStringLiteral("authentifie")].toBool());
+        }
+    }
+}
+
+// With a user name: LOGIN when offered, else PLAIN, else no AUTH; the user name and the
+// password travel in UTF-8; a refusal is one attempt and a failure of the whole session.
+TEST(ConnexionSecurisee, MecanismesEtIdentifiants) {
+    const QString accentue = QStringLiteral("\u00c9lan-Pass\u00e9 9 \u20ac");
+    const QString refus =
+        QStringLiteral("Le serveur a refus\u00e9 le nom d'utilisateur ou le mot de passe : "
+                       "Authentication credentials invalid");
+    struct Cas {
+        const char* nom;
+        const char* mecanismes;
+        QString motDePasseServeur, motDePasseClient;
+        QStringList journal;
+        QString resultat;
+    };
+    const Cas cas[] = {
+        {"PLAIN seul", "PLAIN", "secret", "secret", {"PLAIN ok"}, ""},
+        {"LOGIN et PLAIN : LOGIN", "LOGIN PLAIN", "secret", "secret", {"LOGIN ok"}, ""},
+        {"ni l'un ni l'autre : pas d'AUTH", "-", "secret", "secret", {}, ""},
+        {"accents et euro en PLAIN", "PLAIN", accentue, accentue, {"PLAIN ok"}, ""},
+        {"accents et euro en LOGIN", "LOGIN", accentue, accentue, {"LOGIN ok"}, ""},
+        {"mauvais mot de passe", "LOGIN PLAIN", "secret", "Secret", {"LOGIN refus"}, refus},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ServeurSMTPReel serveur(
+            {.mecanismes = QString::fromLatin1(c.mecanismes), .motDePasse = c.motDePasseServeur});
+        ClientSMTP client;
+        Configurer(client, serveur.Port(), ModeTLS::SansTLS);
+        client.MotDePasse = c.motDePasseClient;
+        client.Connecter();
+        MessageCourriel m = MessageDeTest();
+        QString resultat;
+        try {
+            client.Envoyer(m);
+        } catch (const ErreurSession& e) {
+            resultat = e.Message();
+        }
+        client.Deconnecter(true);
+        EXPECT_EQ(resultat, c.resultat);
+        EXPECT_EQ(serveur.JournalAuth(), c.journal);
+        ASSERT_EQ(serveur.NombreMessages(), c.resultat.isEmpty() ? 1 : 0);
+        if (c.resultat.isEmpty()) {
+            EXPECT_EQ(serveur.Enveloppe(1)[QStringLiteral("authentifie")].toBool(),
+                      !c.journal.isEmpty());
         }
     }
 }
