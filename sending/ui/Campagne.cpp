@@ -7,6 +7,7 @@
 #include "lists/ui/ModeleListe.h"
 #include "lists/ui/PageListes.h"
 #include "mail/ClientSMTP.h"
+#include "mail/ErreurSession.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
 #include "page/ui/TexteEditeur.h"
@@ -122,8 +123,14 @@ bool Campagne::Connecter() {
     TraiterEvenements();
     ResultatConnexion = Resultat::Good;
     travailleur_.Lancer([this] {
+        // Cleared here, on the worker: a previous worker the window gave up on has ended
+        // before this piece starts.
+        MotifArret.clear();
         try {
             client_.Connecter();
+        } catch (const ErreurSession& e) {
+            MotifArret = e.Message();
+            ResultatConnexion = Resultat::Bad;
         } catch (...) {
             ResultatConnexion = Resultat::Bad;
         }
@@ -147,10 +154,13 @@ bool Campagne::Connecter() {
     // Closed without QUIT; a worker still blocked in the connection then fails by itself.
     client_.Canal().VerifierDeconnexion(false, false);
     client_.Canal().Fermer();
+    // The worker has ended unless the wait gave up on it: only then is its reason read.
+    const bool motif = !abandon && !MotifArret.isEmpty();
     f_.AfficheStatutFixe(f_.ArretEnvois == 1
                              ? QStringLiteral("Connection Annulée Par L'Utilisateur.")
-                             : QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos "
-                                              "Paramètres De Connection."),
+                         : motif ? MotifArret
+                                 : QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos "
+                                                  "Paramètres De Connection."),
                          Couleur::Rouge);
     f_.SpeedButFermerVisuEnvoisMail->setEnabled(true);
     f_.SpeedButStopperEnvois->setEnabled(false);
@@ -172,7 +182,11 @@ void Campagne::Envoyer() {
             AdresseEnCours = liste.Texte(i).toString();
             LireListeAdresses(AdresseEnCours, MessageEnvoi->Destinataires);
             travailleur_.Lancer([this, adresse = AdresseEnCours] {
-                EnvoiUnitaire(client_, *MessageEnvoi, adresse, registre_);
+                try {
+                    EnvoiUnitaire(client_, *MessageEnvoi, adresse, registre_);
+                } catch (const ErreurSession& e) {
+                    MotifArret = e.Message();
+                }
             });
             Attendre([this] {
                 return f_.FermetureEnCours || f_.ArretEnvois == 1 || !travailleur_.EnCours();
@@ -180,6 +194,14 @@ void Campagne::Envoyer() {
             if (travailleur_.EnCours())
                 LaisserFinirEnvoi(f_.FermetureEnCours ? 0 : 2000);
             f_.pageErreurs->Reporter(registre_.Prendre());
+            // Every later address would fail the same way (and each refused login counts
+            // against the user at the server): the campaign ends here, in red.
+            if (!MotifArret.isEmpty()) {
+                f_.AfficheStatutFixe(MotifArret, Couleur::Rouge);
+                f_.ImageProcessEnvois->DefinirAnimation(false);
+                f_.ImageProcessEnvois->hide();
+                break;
+            }
             f_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(i + 1).arg(liste.Nombre()));
             f_.ProgressBarEnvoisMail->setValue(i + 1);
             TraiterEvenements();
@@ -206,7 +228,7 @@ void Campagne::Envoyer() {
         // The campaign still reaches its end: the overlay can be closed.
         f_.AfficherErreur(e);
     }
-    if (f_.ArretEnvois != 1) {
+    if (f_.ArretEnvois != 1 && MotifArret.isEmpty()) {
         f_.AfficheStatutFixe(QStringLiteral("Envois Terminé."), Couleur::Vert);
         f_.ImageProcessEnvois->DefinirAnimation(false);
         f_.ImageProcessEnvois->hide();

@@ -53,4 +53,7 @@ private:
     std::unique_ptr<MessageCourriel> MessageEnvoi;
     QStringList page_;
     QString AdresseEnCours;
+    // Written by the worker, read once it has ended: why the session cannot go on (login
+    // refused, certificate changed); empty while it can.
+    QString MotifArret;
 };

@@ -233,15 +233,39 @@ TEST_F(Campagne, PortNonNumeriqueAtteintQuandMemeLaFin) {
     EXPECT_FALSE(f->SpeedButStopperEnvois->isEnabled());
 }
 
-TEST_F(Campagne, RegleDu465SurDeuxCampagnes) {
-    Preparer(PortLibre(), {});
-    f->ValSMTPPort = "465";
-    f->ValConnectTlS = "Oui";
+// The TLS option on the implicit-TLS port: TLS from the first byte, from the first campaign of
+// the run on, and the port the user saved is kept.
+TEST_F(Campagne, TLSImpliciteDesLaPremiereCampagne) {
+    ServeurSMTPReel serveur({.implicite = true});
+    Preparer(serveur.Port(), {"a@exemple.fr"}, true);
+    f->IdSMTP1->PortTLSImplicite = serveur.Port();
+    for (int campagne = 1; campagne <= 2; ++campagne) {
+        Envoyer();
+        EXPECT_EQ(Statut(), "Envois Terminé.");
+        EXPECT_EQ(f->IdSMTP1->Port, serveur.Port());
+        ASSERT_EQ(serveur.NombreMessages(), campagne);
+        EXPECT_TRUE(serveur.Enveloppe(campagne)["tls"].toBool());
+        EXPECT_TRUE(serveur.Enveloppe(campagne)["authentifie"].toBool());
+        QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+    }
+}
+
+// A refused login is one attempt for the whole list: the campaign stops, in red, with the
+// server's words, and no address is recorded as failed.
+TEST_F(Campagne, IdentifiantsRefusesArretentLaCampagne) {
+    ServeurSMTPReel serveur({.motDePasse = QStringLiteral("autre")});
+    Preparer(serveur.Port(),
+             {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr", "e@exemple.fr"});
     Envoyer();
-    EXPECT_EQ(f->IdSMTP1->Port, 25) << "the TLS mode set after the port replaces 465";
-    QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
-    Envoyer();
-    EXPECT_EQ(f->IdSMTP1->Port, 465) << "the mode is unchanged the second time";
+    EXPECT_EQ(Statut(), "Le serveur a refusé le nom d'utilisateur ou le mot de passe : "
+                        "Authentication credentials invalid");
+    EXPECT_EQ(CouleurStatut(), kRouge);
+    EXPECT_EQ(serveur.JournalAuth(), QStringList{"LOGIN refus"});
+    EXPECT_EQ(serveur.NombreMessages(), 0);
+    EXPECT_TRUE(Erreurs().isEmpty());
+    EXPECT_FALSE(OngletErreurs(*f));
+    EXPECT_TRUE(f->SpeedButFermerVisuEnvoisMail->isEnabled());
+    EXPECT_FALSE(f->SpeedButStopperEnvois->isEnabled());
 }
 
 } // namespace
