@@ -10,6 +10,7 @@
 #include "tests/support/ServeurSMTPReel.h"
 
 #include <QJsonObject>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,6 +22,17 @@ void Configurer(ClientSMTP& client, quint16 port, ModeTLS mode) {
     client.MotDePasse = QStringLiteral("secret");
     client.DefinirModeTLS(mode);
 }
+// Points OpenSSL at the test authority as its trust store while it lives.
+class MagasinDeConfiance {
+public:
+    MagasinDeConfiance() {
+        ::setenv("SSL_CERT_FILE", CertificatsDeTest::Certificat("autorite").toUtf8().constData(),
+                 1);
+    }
+    ~MagasinDeConfiance() { ::unsetenv("SSL_CERT_FILE"); }
+    MagasinDeConfiance(const MagasinDeConfiance&) = delete;
+    MagasinDeConfiance& operator=(const MagasinDeConfiance&) = delete;
+};
 } // namespace
 
 // The TLS option on the implicit-TLS port speaks TLS from the first byte, from the first
@@ -104,5 +116,48 @@ TEST(ConnexionSecurisee, MecanismesEtIdentifiants) {
             EXPECT_EQ(serveur.Enveloppe(1)[QStringLiteral("authentifie")].toBool(),
                       !c.journal.isEmpty());
         }
+    }
+}
+
+// The handshake names the server when the host is a name (SNI), never an address; the
+// certificate verifies only when the test authority signed it, it is in its dates and names
+// the host. STARTTLS and TLS from the first byte alike.
+TEST(ConnexionSecurisee, NomDuServeurEtVerification) {
+    const MagasinDeConfiance magasin;
+    struct Cas {
+        const char* nom;
+        const char* certificat;
+        QString hote;
+        bool implicite;
+        QString nomVu;
+        bool verifie;
+    };
+    const Cas cas[] = {
+        {"signé, nommé", "valide", "localhost", false, "localhost", true},
+        {"signé, adresse : aucun nom envoyé", "valide", "127.0.0.1", false, "-", true},
+        {"signé, TLS dès le premier octet", "valide", "localhost", true, "localhost", true},
+        {"signé pour un autre nom", "autrenom", "localhost", false, "localhost", false},
+        {"expiré", "expire", "localhost", true, "localhost", false},
+        {"auto-signé", "auto1", "localhost", false, "localhost", false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ServeurSMTPReel serveur({.starttls = !c.implicite,
+                                 .certificat = CertificatsDeTest::Certificat(c.certificat),
+                                 .cle = CertificatsDeTest::Cle(c.certificat),
+                                 .implicite = c.implicite});
+        ClientSMTP client;
+        if (c.implicite)
+            client.PortTLSImplicite = serveur.Port();
+        Configurer(client, serveur.Port(), ModeTLS::TLSExplicite);
+        client.Hote = c.hote;
+        ASSERT_EQ(ResultatAppel([&] { client.Connecter(); }), QString());
+        MessageCourriel m = MessageDeTest();
+        EXPECT_EQ(ResultatAppel([&] { client.Envoyer(m); }), QString());
+        EXPECT_EQ(client.Canal().CertificatPair().Verifie, c.verifie);
+        EXPECT_EQ(client.Canal().CertificatPair().Empreinte,
+                  CertificatsDeTest::Empreinte(c.certificat));
+        client.Deconnecter(true);
+        EXPECT_EQ(serveur.NomsTLS(), QStringList{c.nomVu});
     }
 }
