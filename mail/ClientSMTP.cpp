@@ -1,5 +1,6 @@
 #include "mail/ClientSMTP.h"
 
+#include "mail/ConfianceCertificat.h"
 #include "mail/EcritureMessage.h"
 #include "mail/ErreurSession.h"
 #include "mail/ErreursTransport.h"
@@ -58,6 +59,7 @@ void ClientSMTP::DefinirModeTLS(::ModeTLS mode) {
 
 void ClientSMTP::Connecter() {
     authentifie_ = false;
+    empreinteAEpingler_.clear();
     canal_.DefinirPassageDirect(true);
     if (canal_.EstConnecte())
         throw Erreur(QStringLiteral("Déjà connecté."));
@@ -164,6 +166,14 @@ void ClientSMTP::OuvrirTLSImplicite() {
     } catch (const Erreur&) {
         throw Erreur(texteSSLIndisponible);
     }
+    ControlerCertificat();
+}
+
+void ClientSMTP::ControlerCertificat() {
+    const QString aEpingler =
+        ConfianceCertificat::Controler(canal_.CertificatPair(), EmpreinteConnue, Hote, Port);
+    if (!aEpingler.isEmpty())
+        empreinteAEpingler_ = aEpingler;
 }
 
 void ClientSMTP::NegocierTLS(bool& avecQuit) {
@@ -191,6 +201,11 @@ void ClientSMTP::NegocierTLS(bool& avecQuit) {
         avecQuit = false;
         throw Erreur(texteSSLIndisponible);
     }
+    // Checked before EHLO, which names the user, and before AUTH: nothing more is said to a
+    // server whose certificate changed.
+    avecQuit = false;
+    ControlerCertificat();
+    avecQuit = true;
     Salutation();
 }
 

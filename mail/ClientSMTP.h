@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 enum class ModeTLS { SansTLS, TLSExplicite };
 
@@ -30,6 +31,9 @@ public:
     QString MotDePasse;
     // The port on which the TLS option means TLS from the first byte (RFC 8314).
     quint16 PortTLSImplicite = 465;
+    // The fingerprint pinned for this server and port (empty: none yet). A certificate that
+    // does not verify must match it, or the session ends before any credential leaves.
+    QString EmpreinteConnue;
     // The clock and random draws of the messages written; fixed ones in tests.
     SourcesMessage Sources = SourcesMessage::Systeme();
 
@@ -46,6 +50,9 @@ public:
     const QStringList& Capacites() const { return capacites_; }
     bool Authentifie() const { return authentifie_; }
     const ReponseSMTP& DerniereReponse() const { return derniereReponse_; }
+    // The fingerprint of a certificate trusted on its first use, for the caller to keep
+    // (empty when there is none); taking it empties it.
+    QString PrendreEmpreinteAEpingler() { return std::exchange(empreinteAEpingler_, {}); }
 
     // Raised on the sending thread for every block of a message's text written, with the
     // count of bytes written since the message began.
@@ -69,6 +76,8 @@ private:
     // The TLS option on the implicit-TLS port: TLS from the first byte, SMTP inside it.
     bool TLSImplicite() const;
     void OuvrirTLSImplicite();
+    // After a handshake; raises ErreurSession for a changed certificate.
+    void ControlerCertificat();
     bool Capacite(const QString& ligne) const;
     QStringList MecanismesAuth() const;
 
@@ -82,5 +91,6 @@ private:
     QStringList capacites_;
     bool authentifie_ = false;
     ReponseSMTP derniereReponse_;
+    QString empreinteAEpingler_;
     Compteurs compteurs_[2];
 };

@@ -1,5 +1,6 @@
 #include "sending/ui/Campagne.h"
 
+#include "app/EmpreintesTLS.h"
 #include "app/Erreur.h"
 #include "app/ui/ImageAnimee.h"
 #include "app/ui/TForm1.h"
@@ -107,6 +108,8 @@ bool Campagne::Preparer() {
         client_.MotDePasse = f_.ValSMTPPassword;
         client_.DefinirModeTLS(f_.ValConnectTlS == QStringLiteral("Oui") ? ModeTLS::TLSExplicite
                                                                          : ModeTLS::SansTLS);
+        client_.EmpreinteConnue =
+            EmpreintesTLS::Lire(f_.CheminParametres(), client_.Hote, client_.Port);
         MessageEnvoi = std::make_unique<MessageCourriel>();
         PreparationCampagne::ConstruireMessage(*MessageEnvoi, f_.ValEditMailEXP,
                                                f_.EditSujetMessage->text(), page_);
@@ -148,6 +151,7 @@ bool Campagne::Connecter() {
     f_.TimerTpsConnectMax->stop();
     f_.ImageProcessEnvois->DefinirAnimation(false);
     if (!abandon && ResultatConnexion == Resultat::Good) {
+        EpinglerCertificat();
         TraiterEvenements();
         return true;
     }
@@ -194,6 +198,7 @@ void Campagne::Envoyer() {
             if (travailleur_.EnCours())
                 LaisserFinirEnvoi(f_.FermetureEnCours ? 0 : 2000);
             f_.pageErreurs->Reporter(registre_.Prendre());
+            EpinglerCertificat();
             // Every later address would fail the same way (and each refused login counts
             // against the user at the server): the campaign ends here, in red.
             if (!MotifArret.isEmpty()) {
@@ -246,6 +251,19 @@ void Campagne::LaisserFinirEnvoi(int delaiMs) {
     if (travailleur_.EnCours())
         client_.Canal().Fermer();
     travailleur_.AttendreFin();
+}
+
+void Campagne::EpinglerCertificat() {
+    const QString empreinte = client_.PrendreEmpreinteAEpingler();
+    if (empreinte.isEmpty())
+        return;
+    client_.EmpreinteConnue = empreinte;
+    try {
+        EmpreintesTLS::Ecrire(f_.CheminParametres(), client_.Hote, client_.Port, empreinte);
+    } catch (const Erreur& e) {
+        // Not kept: the next campaign pins again. The sending goes on.
+        f_.AfficherErreur(e);
+    }
 }
 
 void Campagne::Terminer() {

@@ -40,6 +40,8 @@ private:
     bool Connecter();
     void Envoyer();
     void Terminer();
+    // Keeps the fingerprint of a certificate the client trusted on its first use.
+    void EpinglerCertificat();
     // After a stop or a close: the send under way may end by itself for a moment, then its
     // connection is closed, so that nothing of the campaign is released while in use.
     void LaisserFinirEnvoi(int delaiMs);

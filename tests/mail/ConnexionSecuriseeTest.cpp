@@ -161,3 +161,71 @@ TEST(ConnexionSecurisee, NomDuServeurEtVerification) {
         EXPECT_EQ(serveur.NomsTLS(), QStringList{c.nomVu});
     }
 }
+
+// A certificate that does not verify is pinned on first use and accepted while it matches; a
+// changed one ends the session before EHLO, AUTH or MAIL FROM, naming both fingerprints; one
+// that verifies needs no pin, even where another was pinned.
+TEST(ConnexionSecurisee, EpinglageALaPremiereUtilisation) {
+    const MagasinDeConfiance magasin;
+    const QString auto1 = CertificatsDeTest::Empreinte("auto1");
+    const QString auto2 = CertificatsDeTest::Empreinte("auto2");
+    struct Cas {
+        const char* nom;
+        const char* certificat;
+        bool implicite;
+        QString connue;
+        QString aEpingler;
+        bool change;
+    };
+    const Cas cas[] = {
+        {"première utilisation : épinglé", "auto1", false, "", auto1, false},
+        {"le même ensuite : accepté", "auto1", false, auto1, "", false},
+        {"un autre : refusé avant AUTH", "auto2", false, auto1, "", true},
+        {"un autre, TLS dès le premier octet", "auto2", true, auto1.toLower(), "", true},
+        {"signé par une autorité : rien à épingler", "valide", false, auto1, "", false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ServeurSMTPReel serveur({.starttls = !c.implicite,
+                                 .capture = true,
+                                 .certificat = CertificatsDeTest::Certificat(c.certificat),
+                                 .cle = CertificatsDeTest::Cle(c.certificat),
+                                 .implicite = c.implicite});
+        ClientSMTP client;
+        if (c.implicite)
+            client.PortTLSImplicite = serveur.PortRelais();
+        Configurer(client, serveur.PortRelais(), ModeTLS::TLSExplicite);
+        client.Hote = QStringLiteral("localhost");
+        client.EmpreinteConnue = c.connue;
+        QString erreur;
+        try {
+            client.Connecter();
+            MessageCourriel m = MessageDeTest();
+            client.Envoyer(m);
+            client.Deconnecter(true);
+        } catch (const ErreurSession& e) {
+            erreur = e.Message();
+        }
+        EXPECT_EQ(client.PrendreEmpreinteAEpingler(), c.aEpingler);
+        EXPECT_EQ(serveur.NombreMessages(), c.change ? 0 : 1);
+        if (!c.change) {
+            EXPECT_EQ(erreur, QString());
+            continue;
+        }
+        EXPECT_TRUE(erreur.startsWith(
+            QStringLiteral("Le certificat du serveur localhost (port %1) a chang\u00e9")
+                .arg(serveur.PortRelais())))
+            << erreur.toStdString();
+        EXPECT_TRUE(erreur.contains(QStringLiteral("Empreinte enregistr\u00e9e : ") + c.connue))
+            << erreur.toStdString();
+        EXPECT_TRUE(erreur.contains(QStringLiteral("Empreinte pr\u00e9sent\u00e9e : ") + auto2))
+            << erreur.toStdString();
+        EXPECT_FALSE(client.Canal().SocketAlloue());
+        EXPECT_TRUE(serveur.JournalAuth().isEmpty());
+        const QByteArray capture = serveur.Capture();
+        for (const QByteArray& mot : {QByteArray("EHLO"), QByteArray("AUTH"),
+                                      QByteArray("MAIL FROM"), QByteArray("amVhbg==")})
+            EXPECT_EQ(capture.count(mot), c.implicite || mot != "EHLO" ? 0 : 1)
+                << mot.toStdString();
+    }
+}

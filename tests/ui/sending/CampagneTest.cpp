@@ -1,7 +1,9 @@
+#include "app/EmpreintesTLS.h"
 #include "app/FichierParametres.h"
 #include "app/Windows1252.h"
 #include "app/ui/ImageAnimee.h"
 #include "mail/ClientSMTP.h"
+#include "tests/support/CertificatsDeTest.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 #include "tests/ui/sending/FenetreCampagne.h"
@@ -266,6 +268,56 @@ TEST_F(Campagne, IdentifiantsRefusesArretentLaCampagne) {
     EXPECT_FALSE(OngletErreurs(*f));
     EXPECT_TRUE(f->SpeedButFermerVisuEnvoisMail->isEnabled());
     EXPECT_FALSE(f->SpeedButStopperEnvois->isEnabled());
+}
+
+// A settings file without any pin sends to a self-signed server and pins its certificate; a
+// changed certificate then stops the campaign before any credential leaves, naming both
+// fingerprints; "Oublier l'empreinte" on "Paramètres" lets the next campaign pin the new one.
+TEST_F(Campagne, CertificatEpingleChangepuisOublie) {
+    const QString auto1 = CertificatsDeTest::Empreinte("auto1");
+    const QString auto2 = CertificatsDeTest::Empreinte("auto2");
+    auto premier = std::make_unique<ServeurSMTPReel>(
+        ServeurSMTPReel::Options{.starttls = true,
+                                 .certificat = CertificatsDeTest::Certificat("auto1"),
+                                 .cle = CertificatsDeTest::Cle("auto1")});
+    const quint16 port = premier->Port();
+    const QString ini = rep.Fichier("Lettrova.ini");
+    Preparer(port, {"a@exemple.fr", "b@exemple.fr"}, true);
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(premier->NombreMessages(), 2);
+    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), auto1);
+    QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+    premier.reset();
+
+    ServeurSMTPReel second({.starttls = true,
+                            .certificat = CertificatsDeTest::Certificat("auto2"),
+                            .cle = CertificatsDeTest::Cle("auto2"),
+                            .port = port});
+    Envoyer();
+    EXPECT_TRUE(Statut().startsWith(
+        QStringLiteral("Le certificat du serveur 127.0.0.1 (port %1) a changé").arg(port)));
+    EXPECT_TRUE(Statut().contains(auto1) && Statut().contains(auto2)) << Statut().toStdString();
+    EXPECT_EQ(CouleurStatut(), kRouge);
+    EXPECT_TRUE(Erreurs().isEmpty());
+    EXPECT_EQ(second.NombreMessages(), 0);
+    EXPECT_TRUE(second.JournalAuth().isEmpty());
+    QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+
+    // As the user's click on the tab does.
+    f->PageControlPrinc->setCurrentWidget(f->TabSheetParamètres);
+    EXPECT_EQ(f->LabEmpreinteTLS->text().remove('\n'), auto1.left(47) + auto1.mid(48));
+    ASSERT_TRUE(f->SpeedButOublierEmpreinte->isEnabled());
+    QTest::mouseClick(f->SpeedButOublierEmpreinte, Qt::LeftButton);
+    EXPECT_EQ(f->LabEmpreinteTLS->text(), "Aucun certificat épinglé pour ce serveur.");
+    EXPECT_FALSE(f->SpeedButOublierEmpreinte->isEnabled());
+    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), "");
+
+    f->SelectionnerPage(f->TabSheetPrincipale);
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(second.NombreMessages(), 2);
+    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), auto2);
 }
 
 } // namespace
