@@ -22,6 +22,13 @@ void Configurer(ClientSMTP& client, quint16 port, ModeTLS mode) {
     client.MotDePasse = QStringLiteral("secret");
     client.DefinirModeTLS(mode);
 }
+// The TLS option on `port`, which is the implicit-TLS port when `implicite`.
+void ConfigurerTLS(ClientSMTP& client, quint16 port, bool implicite) {
+    if (implicite)
+        client.PortTLSImplicite = port;
+    Configurer(client, port, ModeTLS::TLSExplicite);
+}
+
 // Points OpenSSL at the test authority as its trust store while it lives.
 class MagasinDeConfiance {
 public:
@@ -142,14 +149,9 @@ TEST(ConnexionSecurisee, NomDuServeurEtVerification) {
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
-        ServeurSMTPReel serveur({.starttls = !c.implicite,
-                                 .certificat = CertificatsDeTest::Certificat(c.certificat),
-                                 .cle = CertificatsDeTest::Cle(c.certificat),
-                                 .implicite = c.implicite});
+        ServeurSMTPReel serveur(CertificatsDeTest::Serveur(c.certificat, c.implicite));
         ClientSMTP client;
-        if (c.implicite)
-            client.PortTLSImplicite = serveur.Port();
-        Configurer(client, serveur.Port(), ModeTLS::TLSExplicite);
+        ConfigurerTLS(client, serveur.Port(), c.implicite);
         client.Hote = c.hote;
         ASSERT_EQ(ResultatAppel([&] { client.Connecter(); }), QString());
         MessageCourriel m = MessageDeTest();
@@ -186,15 +188,11 @@ TEST(ConnexionSecurisee, EpinglageALaPremiereUtilisation) {
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
-        ServeurSMTPReel serveur({.starttls = !c.implicite,
-                                 .capture = true,
-                                 .certificat = CertificatsDeTest::Certificat(c.certificat),
-                                 .cle = CertificatsDeTest::Cle(c.certificat),
-                                 .implicite = c.implicite});
+        ServeurSMTPReel::Options options = CertificatsDeTest::Serveur(c.certificat, c.implicite);
+        options.capture = true;
+        ServeurSMTPReel serveur(options);
         ClientSMTP client;
-        if (c.implicite)
-            client.PortTLSImplicite = serveur.PortRelais();
-        Configurer(client, serveur.PortRelais(), ModeTLS::TLSExplicite);
+        ConfigurerTLS(client, serveur.PortRelais(), c.implicite);
         client.Hote = QStringLiteral("localhost");
         client.EmpreinteConnue = c.connue;
         QString erreur;

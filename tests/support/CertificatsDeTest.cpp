@@ -43,4 +43,11 @@ QString Empreinte(const char* nom) {
     return QString::fromLatin1(openssl.Sortie()).section(QLatin1Char('='), 1).trimmed();
 }
 
+ServeurSMTPReel::Options Serveur(const char* nom, bool implicite) {
+    return {.starttls = !implicite,
+            .certificat = Certificat(nom),
+            .cle = Cle(nom),
+            .implicite = implicite};
+}
+
 } // namespace CertificatsDeTest

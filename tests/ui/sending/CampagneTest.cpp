@@ -276,10 +276,7 @@ TEST_F(Campagne, IdentifiantsRefusesArretentLaCampagne) {
 TEST_F(Campagne, CertificatEpingleChangepuisOublie) {
     const QString auto1 = CertificatsDeTest::Empreinte("auto1");
     const QString auto2 = CertificatsDeTest::Empreinte("auto2");
-    auto premier = std::make_unique<ServeurSMTPReel>(
-        ServeurSMTPReel::Options{.starttls = true,
-                                 .certificat = CertificatsDeTest::Certificat("auto1"),
-                                 .cle = CertificatsDeTest::Cle("auto1")});
+    auto premier = std::make_unique<ServeurSMTPReel>(CertificatsDeTest::Serveur("auto1"));
     const quint16 port = premier->Port();
     const QString ini = rep.Fichier("Lettrova.ini");
     Preparer(port, {"a@exemple.fr", "b@exemple.fr"}, true);
@@ -290,10 +287,9 @@ TEST_F(Campagne, CertificatEpingleChangepuisOublie) {
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
     premier.reset();
 
-    ServeurSMTPReel second({.starttls = true,
-                            .certificat = CertificatsDeTest::Certificat("auto2"),
-                            .cle = CertificatsDeTest::Cle("auto2"),
-                            .port = port});
+    ServeurSMTPReel::Options options = CertificatsDeTest::Serveur("auto2");
+    options.port = port;
+    ServeurSMTPReel second(options);
     Envoyer();
     EXPECT_TRUE(Statut().startsWith(
         QStringLiteral("Le certificat du serveur 127.0.0.1 (port %1) a changé").arg(port)));
