@@ -5,8 +5,10 @@
 // One thread uses it at a time; only Canal().Fermer() and Canal().VerifierDeconnexion(false,
 // false) may come from another thread, to end a blocked call.
 //
-// Raises ErreurReponseSMTP (a refused step, with the server's text), Erreur (texts below),
-// and the errors of the channel, the TLS side and the message writer unchanged.
+// Raises ErreurReponseSMTP (a refused step, with the server's text), ErreurSession (the
+// server refused the user name or password, or its certificate changed since it was pinned:
+// no address is at fault), Erreur (texts below), and the errors of the channel, the TLS side
+// and the message writer unchanged.
 #include "mail/CanalConnexion.h"
 #include "mail/MessageCourriel.h"
 #include "mail/ReponseSMTP.h"
