@@ -78,6 +78,15 @@ const FonctionsTLS* Charger() {
     LETTROVA_TROUVER(crypto, ERR_get_error);
     LETTROVA_TROUVER(crypto, ERR_error_string_n);
     LETTROVA_TROUVER(crypto, ERR_clear_error);
+    LETTROVA_TROUVER(ssl, SSL_ctrl);
+    LETTROVA_TROUVER(ssl, SSL_set1_host);
+    LETTROVA_TROUVER(ssl, SSL_get0_param);
+    LETTROVA_TROUVER(crypto, X509_VERIFY_PARAM_set1_ip_asc);
+    LETTROVA_TROUVER(ssl, SSL_get_verify_result);
+    LETTROVA_TROUVER(ssl, SSL_get1_peer_certificate);
+    LETTROVA_TROUVER(crypto, X509_digest);
+    LETTROVA_TROUVER(crypto, EVP_sha256);
+    LETTROVA_TROUVER(crypto, X509_free);
 #undef LETTROVA_TROUVER
     if (!e.manquants.isEmpty())
         return nullptr;

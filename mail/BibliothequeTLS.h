@@ -7,9 +7,15 @@
 struct ssl_ctx_st;
 struct ssl_st;
 struct ssl_method_st;
+struct x509_st;
+struct X509_VERIFY_PARAM_st;
+struct evp_md_st;
 using SSL_CTX = ssl_ctx_st;
 using SSL = ssl_st;
 using SSL_METHOD = ssl_method_st;
+using X509 = x509_st;
+using X509_VERIFY_PARAM = X509_VERIFY_PARAM_st;
+using EVP_MD = evp_md_st;
 
 // The entry points used, in their OpenSSL 3 form.
 struct FonctionsTLS {
@@ -36,6 +42,16 @@ struct FonctionsTLS {
     unsigned long (*ERR_get_error)();
     void (*ERR_error_string_n)(unsigned long, char*, size_t);
     void (*ERR_clear_error)();
+    // The server's name (SNI) and the check of its certificate.
+    long (*SSL_ctrl)(SSL*, int, long, void*);
+    int (*SSL_set1_host)(SSL*, const char*);
+    X509_VERIFY_PARAM* (*SSL_get0_param)(SSL*);
+    int (*X509_VERIFY_PARAM_set1_ip_asc)(X509_VERIFY_PARAM*, const char*);
+    long (*SSL_get_verify_result)(const SSL*);
+    X509* (*SSL_get1_peer_certificate)(const SSL*);
+    int (*X509_digest)(const X509*, const EVP_MD*, unsigned char*, unsigned int*);
+    const EVP_MD* (*EVP_sha256)();
+    void (*X509_free)(X509*);
 };
 
 namespace BibliothequeTLS {

@@ -378,7 +378,9 @@ void CanalConnexion::DefinirPassageDirect(bool valeur) {
         throw ErreurConnexionFermee();
     if (!s->TLS().AContexte())
         throw ErreurBibliothequeAbsente();
-    s->TLS().Negocier(s->Descripteur());
+    certificat_ = {};
+    s->TLS().Negocier(s->Descripteur(), Hote);
+    certificat_ = s->TLS().Certificat();
     passageDirect_ = false;
 }
 

@@ -8,6 +8,7 @@
 //
 // Raises ErreurSocket, ErreurConnexionFermee, Erreur ("Longueur de ligne maximale dépassée.",
 // "Non connecté", "Déconnecté.") and, from the TLS side, ErreurBibliothequeTLS and Erreur.
+#include "mail/CertificatServeur.h"
 #include "mail/ErreursTransport.h"
 #include "mail/OptionsTLS.h"
 #include "mail/SensTravail.h"
@@ -65,8 +66,11 @@ public:
     QString AdressePair() const;
 
     bool PassageDirect() const { return passageDirect_; }
-    // Setting false runs the TLS handshake; the flag turns false only when it succeeds.
+    // Setting false runs the TLS handshake with `Hote` as the server's name; the flag turns
+    // false only when it succeeds.
     void DefinirPassageDirect(bool valeur);
+    // The server's certificate, after the handshake.
+    const CertificatServeur& CertificatPair() const { return certificat_; }
 
     // True for "LOCALHOST" in any case and for four decimal parts from 0 to 255: such a host
     // is used without asking the resolver.
@@ -88,6 +92,7 @@ private:
     std::atomic<bool> ouvert_{false};
     std::atomic<bool> fermeParPair_{false};
     bool passageDirect_ = true;
+    CertificatServeur certificat_;
     QByteArray tamponEntree_;
     bool regroupe_ = false;
     QByteArray sortie_;

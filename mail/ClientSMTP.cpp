@@ -1,7 +1,10 @@
 #include "mail/ClientSMTP.h"
 
 #include "mail/CodageMessage.h"
+#include "mail/ConfianceCertificat.h"
+#include "mail/ErreurSession.h"
 #include "mail/ErreursTransport.h"
+#include "mail/IdentifiantsSASL.h"
 #include "mail/NomSalutation.h"
 
 #include <QSysInfo>
@@ -52,11 +55,6 @@ void EcrireDonnees(CanalConnexion& canal, QByteArray texte) {
             texte.constData() + fait,
             qMin<qsizetype>(CanalConnexion::TailleBloc, texte.size() - fait)));
 }
-
-QString Base64(const QString& texte) {
-    // One byte per character, "?" for those beyond U+00FF.
-    return QString::fromLatin1(texte.toLatin1().toBase64());
-}
 } // namespace
 
 ClientSMTP::ClientSMTP(OptionsTLS options) : canal_(this, std::move(options)) {}
@@ -65,8 +63,8 @@ void ClientSMTP::DefinirModeTLS(::ModeTLS mode) {
     if (canal_.EstConnecte())
         throw Erreur(
             QStringLiteral("Cette valeur ne peut pas être définie quand le client est connecté."));
-    if (mode != modeTLS_ && Port == PortTLSImplicite)
-        Port = PortNormal;
+    // The user's port is kept whatever the mode: on the implicit-TLS port, the TLS option
+    // means TLS from the first byte (see Connecter), not another port.
     modeTLS_ = mode;
     if (mode == ::ModeTLS::TLSExplicite)
         utiliserEhlo_ = true;
@@ -74,6 +72,7 @@ void ClientSMTP::DefinirModeTLS(::ModeTLS mode) {
 
 void ClientSMTP::Connecter() {
     authentifie_ = false;
+    empreinteAEpingler_.clear();
     canal_.DefinirPassageDirect(true);
     if (canal_.EstConnecte())
         throw Erreur(QStringLiteral("Déjà connecté."));
@@ -83,6 +82,8 @@ void ClientSMTP::Connecter() {
     canal_.Port = Port;
     canal_.Ouvrir();
     try {
+        if (TLSImplicite())
+            OuvrirTLSImplicite();
         LireReponse({220});
         Salutation();
     } catch (...) {
@@ -160,6 +161,30 @@ void ClientSMTP::DemarrerTLS() {
     }
 }
 
+bool ClientSMTP::TLSImplicite() const {
+    return modeTLS_ != ::ModeTLS::SansTLS && Port == PortTLSImplicite;
+}
+
+void ClientSMTP::OuvrirTLSImplicite() {
+    // The server waits for the handshake before its greeting: nothing was said yet, so a
+    // failure just closes (Connecter's caller does that).
+    try {
+        canal_.DefinirPassageDirect(false);
+    } catch (const ErreurConnexionFermee&) {
+        throw;
+    } catch (const Erreur&) {
+        throw Erreur(texteSSLIndisponible);
+    }
+    ControlerCertificat();
+}
+
+void ClientSMTP::ControlerCertificat() {
+    const QString aEpingler =
+        ConfianceCertificat::Controler(canal_.CertificatPair(), EmpreinteConnue, Hote, Port);
+    if (!aEpingler.isEmpty())
+        empreinteAEpingler_ = aEpingler;
+}
+
 void ClientSMTP::NegocierTLS(bool& avecQuit) {
     // Once closed, every later message fails as closed, whatever the server offered.
     canal_.VerifierDeconnexion(true, true);
@@ -185,6 +210,11 @@ void ClientSMTP::NegocierTLS(bool& avecQuit) {
         avecQuit = false;
         throw Erreur(texteSSLIndisponible);
     }
+    // Checked before EHLO, which names the user, and before AUTH: nothing more is said to a
+    // server whose certificate changed.
+    avecQuit = false;
+    ControlerCertificat();
+    avecQuit = true;
     Salutation();
 }
 
@@ -192,11 +222,31 @@ void ClientSMTP::Authentifier() {
     if (authentifie_)
         return;
     DemarrerTLS();
-    if (Utilisateur.isEmpty() || !MecanismesAuth().contains(QLatin1String("LOGIN")))
+    if (Utilisateur.isEmpty())
         return;
-    EnvoyerCommande(QStringLiteral("AUTH LOGIN"), {334});
-    if (EnvoyerCommande(Base64(Utilisateur), {235, 334}).CodeNumerique() == 334)
-        EnvoyerCommande(Base64(MotDePasse), {235});
+    const QStringList mecanismes = MecanismesAuth();
+    const bool login = mecanismes.contains(QLatin1String("LOGIN"));
+    // A server offering neither mechanism gets the transaction unauthenticated.
+    if (!login && !mecanismes.contains(QLatin1String("PLAIN")))
+        return;
+    try {
+        if (login) {
+            EnvoyerCommande(QStringLiteral("AUTH LOGIN"), {334});
+            if (EnvoyerCommande(IdentifiantsSASL::Login(Utilisateur), {235, 334}).CodeNumerique() ==
+                334)
+                EnvoyerCommande(IdentifiantsSASL::Login(MotDePasse), {235});
+        } else {
+            EnvoyerCommande(QStringLiteral("AUTH PLAIN ") +
+                                IdentifiantsSASL::Plain(Utilisateur, MotDePasse),
+                            {235});
+        }
+    } catch (const ErreurReponseSMTP& e) {
+        throw ErreurSession(
+            QStringLiteral("Le serveur a refusé le nom d'utilisateur ou le mot de passe : %1")
+                .arg(QString(e.Message())
+                         .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                         .trimmed()));
+    }
     authentifie_ = true;
 }
 

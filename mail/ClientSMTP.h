@@ -1,11 +1,14 @@
 #pragma once
 // The blocking SMTP client of a campaign: connects once, then sends one message per list
-// item on the same connection (STARTTLS and AUTH LOGIN at the first one), then disconnects.
+// item on the same connection (STARTTLS and AUTH at the first one), then disconnects. With the
+// TLS option on the implicit-TLS port (465), TLS starts at the connection's first byte.
 // One thread uses it at a time; only Canal().Fermer() and Canal().VerifierDeconnexion(false,
 // false) may come from another thread, to end a blocked call.
 //
-// Raises ErreurReponseSMTP (a refused step, with the server's text), Erreur (texts below),
-// and the errors of the channel, the TLS side and the message writer unchanged.
+// Raises ErreurReponseSMTP (a refused step, with the server's text), ErreurSession (the
+// server refused the user name or password, or its certificate changed since it was pinned:
+// no address is at fault), Erreur (texts below), and the errors of the channel, the TLS side
+// and the message writer unchanged.
 #include "mail/CanalConnexion.h"
 #include "mail/MessageCourriel.h"
 #include "mail/ReponseSMTP.h"
@@ -13,13 +16,13 @@
 
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 enum class ModeTLS { SansTLS, TLSExplicite };
 
 class ClientSMTP : private ProprietaireCanal {
 public:
     static constexpr quint16 PortNormal = 25;
-    static constexpr quint16 PortTLSImplicite = 465;
 
     explicit ClientSMTP(OptionsTLS options = {});
 
@@ -30,6 +33,11 @@ public:
     QString NomHelo;
     QString Utilisateur;
     QString MotDePasse;
+    // The port on which the TLS option means TLS from the first byte (RFC 8314).
+    quint16 PortTLSImplicite = 465;
+    // The fingerprint pinned for this server and port (empty: none yet). A certificate that
+    // does not verify must match it, or the session ends before any credential leaves.
+    QString EmpreinteConnue;
     // The clock and random draws of the messages written; fixed ones in tests.
     SourcesMessage Sources = SourcesMessage::Systeme();
 
@@ -46,6 +54,9 @@ public:
     const QStringList& Capacites() const { return capacites_; }
     bool Authentifie() const { return authentifie_; }
     const ReponseSMTP& DerniereReponse() const { return derniereReponse_; }
+    // The fingerprint of a certificate trusted on its first use, for the caller to keep
+    // (empty when there is none); taking it empties it.
+    QString PrendreEmpreinteAEpingler() { return std::exchange(empreinteAEpingler_, {}); }
 
     // Raised on the sending thread for every block of a message's text written, with the
     // count of bytes written since the message began.
@@ -66,6 +77,11 @@ private:
     void Authentifier();
     void DemarrerTLS();
     void NegocierTLS(bool& avecQuit);
+    // The TLS option on the implicit-TLS port: TLS from the first byte, SMTP inside it.
+    bool TLSImplicite() const;
+    void OuvrirTLSImplicite();
+    // After a handshake; raises ErreurSession for a changed certificate.
+    void ControlerCertificat();
     bool Capacite(const QString& ligne) const;
     QStringList MecanismesAuth() const;
 
@@ -79,5 +95,6 @@ private:
     QStringList capacites_;
     bool authentifie_ = false;
     ReponseSMTP derniereReponse_;
+    QString empreinteAEpingler_;
     Compteurs compteurs_[2];
 };

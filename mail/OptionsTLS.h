@@ -1,6 +1,7 @@
 #pragma once
 // The TLS settings, fixed for the whole run: client role, any protocol version the library
-// still offers, no certificate checked.
+// still offers. The handshake itself accepts any certificate; the client then decides whether
+// it verifies or matches the one pinned (ConfianceCertificat).
 #include <QByteArray>
 
 struct OptionsTLS {

@@ -2,6 +2,8 @@
 
 #include "mail/ErreursTransport.h"
 
+#include <QStringList>
+#include <arpa/inet.h>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -10,6 +12,15 @@ namespace {
 constexpr int ctrlMode = 33;    // SSL_CTRL_MODE
 constexpr long modeRelance = 4; // SSL_MODE_AUTO_RETRY: a read never stops on a renegotiation
 constexpr int erreurSsl = 1, veutLire = 2, veutEcrire = 3, erreurSysteme = 5, finTls = 6;
+constexpr int ctrlNomServeur = 55;      // SSL_CTRL_SET_TLSEXT_HOSTNAME
+constexpr long typeNomHote = 0;         // TLSEXT_NAMETYPE_host_name
+constexpr long verificationReussie = 0; // X509_V_OK
+
+bool EstAdresseIP(const QByteArray& hote) {
+    unsigned char adresse[16];
+    return ::inet_pton(AF_INET, hote.constData(), adresse) == 1 ||
+           ::inet_pton(AF_INET6, hote.constData(), adresse) == 1;
+}
 
 // Key files would ask for their password here; none are ever loaded.
 int SansMotDePasse(char*, int, int, void*) {
@@ -31,16 +42,15 @@ void SessionTLS::PreparerContexte(const OptionsTLS& options) {
     f_->SSL_CTX_ctrl(contexte_, ctrlMode, modeRelance, nullptr);
     f_->SSL_CTX_set_default_passwd_cb(contexte_, SansMotDePasse);
     f_->SSL_CTX_set_default_passwd_cb_userdata(contexte_, nullptr);
+    // The system's trust store (or the one SSL_CERT_FILE and SSL_CERT_DIR name).
     f_->SSL_CTX_set_default_verify_paths(contexte_);
-    // Peer verification stays off (OpenSSL's default): self-signed, expired and
-    // wrong-name certificates are accepted.
     if (f_->SSL_CTX_set_cipher_list(contexte_, options.ListeEffective().constData()) <= 0) {
         Liberer(false);
         throw ErreurBibliothequeTLS(QStringLiteral("Echec de SetCipher."));
     }
 }
 
-void SessionTLS::Negocier(int descripteur) {
+void SessionTLS::Negocier(int descripteur, const QString& nomServeur) {
     if (!contexte_)
         throw ErreurBibliothequeAbsente();
     const auto echec = [this](const char* texte) {
@@ -55,10 +65,44 @@ void SessionTLS::Negocier(int descripteur) {
         throw echec("Erreur lors de la liaison des données au socket SSL.");
     if (f_->SSL_set_fd(liaison_, descripteur) < 1)
         throw echec("Erreur de définition du descripteur de fichier pour SSL");
+    // The name tells a server that carries several domains which certificate to present, and
+    // the certificate must then name it; an address is never sent as a name (RFC 6066).
+    const QByteArray nom = nomServeur.toUtf8();
+    if (EstAdresseIP(nom)) {
+        if (f_->X509_VERIFY_PARAM_set1_ip_asc(f_->SSL_get0_param(liaison_), nom.constData()) < 1)
+            throw echec("Erreur lors de la connexion avec SSL.");
+    } else if (!nom.isEmpty()) {
+        if (f_->SSL_ctrl(liaison_, ctrlNomServeur, typeNomHote,
+                         const_cast<char*>(nom.constData())) < 1 ||
+            f_->SSL_set1_host(liaison_, nom.constData()) < 1)
+            throw echec("Erreur lors de la connexion avec SSL.");
+    }
     f_->ERR_clear_error();
     if (f_->SSL_connect(liaison_) < 1)
         throw echec("Erreur lors de la connexion avec SSL.");
     active_ = true;
+}
+
+CertificatServeur SessionTLS::Certificat() const {
+    CertificatServeur c;
+    X509* certificat = active_ ? f_->SSL_get1_peer_certificate(liaison_) : nullptr;
+    if (!certificat)
+        return c;
+    unsigned char empreinte[64];
+    unsigned int longueur = 0;
+    if (f_->X509_digest(certificat, f_->EVP_sha256(), empreinte, &longueur) > 0) {
+        QStringList octets;
+        for (unsigned int i = 0; i < longueur; ++i)
+            octets << QStringLiteral("%1").arg(empreinte[i], 2, 16, QLatin1Char('0')).toUpper();
+        c.Empreinte = octets.join(QLatin1Char(':'));
+    }
+    // Peer verification stays off during the handshake, so that a certificate that does not
+    // verify can still be pinned; OpenSSL has checked the chain, the dates and the name all
+    // the same, and kept the outcome.
+    c.Verifie =
+        !c.Empreinte.isEmpty() && f_->SSL_get_verify_result(liaison_) == verificationReussie;
+    f_->X509_free(certificat);
+    return c;
 }
 
 QString SessionTLS::TexteErreur() const {

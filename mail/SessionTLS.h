@@ -2,6 +2,7 @@
 // The TLS side of one connection: its context and its connection object. It lives inside
 // the socket it is bound to (SocketCanal), so it never outlives that socket.
 #include "mail/BibliothequeTLS.h"
+#include "mail/CertificatServeur.h"
 #include "mail/OptionsTLS.h"
 
 class SessionTLS {
@@ -17,8 +18,12 @@ public:
     bool AContexte() const { return contexte_ != nullptr; }
 
     // The client handshake on `descripteur`; raises ErreurBibliothequeTLS with the step's text.
-    // No server name is sent and no certificate is examined.
-    void Negocier(int descripteur);
+    // `nomServeur` is sent in the handshake (SNI) when it is a name rather than an address,
+    // and the certificate is checked against it; a certificate that does not verify does not
+    // fail the handshake: Certificat() tells, and the caller decides.
+    void Negocier(int descripteur, const QString& nomServeur);
+    // After a good handshake.
+    CertificatServeur Certificat() const;
 
     // > 0: bytes moved; 0: the peer closed; < 0: a socket failure whose errno is in
     // `codeErrno`. A TLS protocol failure of a read raises Erreur with the library's text.

@@ -2,6 +2,7 @@
 
 #include "commun/Erreur.h"
 #include "mail/ClientSMTP.h"
+#include "mail/ErreurSession.h"
 #include "sending/RegistreErreurs.h"
 
 bool EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message, const QString& adresseEnCours,
@@ -9,6 +10,8 @@ bool EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message, const QString& 
     try {
         client.Envoyer(message);
         return true;
+    } catch (const ErreurSession&) {
+        throw;
     } catch (const Erreur& e) {
         registre.Ajouter(adresseEnCours, e.Message());
     } catch (const std::exception& e) {

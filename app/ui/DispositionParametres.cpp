@@ -52,8 +52,16 @@ void DisposerParametres(TForm1& f) {
     f.SpeedButEnrServeur =
         Bouton(p, "SpeedButEnrServeur", QStringLiteral("Enregistrer"), 203, 382, 129, 22, false);
 
-    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 409);
+    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 341);
     aide->setFrameShape(QFrame::NoFrame);
-    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 409);
+    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 341);
     f.RichEditAideServeur->setReadOnly(true);
+    Police(Etiquette(p, "LabTitreEmpreinteTLS", QStringLiteral("Certificat épinglé :"), 343, 352),
+           QStringLiteral("Tahoma"), 8, true);
+    f.SpeedButOublierEmpreinte =
+        Bouton(p, "SpeedButOublierEmpreinte", QStringLiteral("Oublier l'empreinte"), 554, 347, 129,
+               22, false);
+    f.LabEmpreinteTLS = Etiquette(p, "LabEmpreinteTLS", QString(), 343, 373, 340, 30);
+    f.LabEmpreinteTLS->setWordWrap(true);
+    f.LabEmpreinteTLS->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }

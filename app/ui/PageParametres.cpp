@@ -1,16 +1,21 @@
 #include "app/ui/PageParametres.h"
 
 #include "app/CodageMotDePasse.h"
+#include "app/EmpreintesTLS.h"
 #include "app/FichierParametres.h"
 #include "app/Version.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/TForm1.h"
+#include "commun/Erreur.h"
 #include "sending/AdresseDesinscription.h"
+#include "sending/PreparationCampagne.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace {
 const QString kSection = QStringLiteral("Parametres");
@@ -30,6 +35,49 @@ PageParametres::PageParametres(TForm1& f) : f_(f) {
     f.Relier(f.SpeedButEnrServeur, &QPushButton::clicked, [this] { SpeedButEnrServeurClick(); });
     f.Relier(f.SpeedButAnnulerServeur, &QPushButton::clicked,
              [this] { SpeedButAnnulerServeurClick(); });
+    f.Relier(f.SpeedButOublierEmpreinte, &QPushButton::clicked,
+             [this] { SpeedButOublierEmpreinteClick(); });
+    // A campaign may have pinned a certificate meanwhile.
+    f.Relier(f.PageControlPrinc, &QTabWidget::currentChanged, [this] {
+        if (f_.PageControlPrinc->currentWidget() == f_.TabSheetParamètres)
+            AfficherEmpreinte();
+    });
+}
+
+namespace {
+// The saved port as the campaign reads it; false when it is no number.
+bool PortEnregistre(const QString& texte, quint16& port) {
+    try {
+        port = PreparationCampagne::Port(texte);
+        return true;
+    } catch (const Erreur&) {
+        return false;
+    }
+}
+} // namespace
+
+void PageParametres::AfficherEmpreinte() {
+    quint16 port = 0;
+    const QString empreinte =
+        PortEnregistre(f_.ValSMTPPort, port) && !f_.ValSMTPServeur.isEmpty()
+            ? EmpreintesTLS::Lire(f_.CheminParametres(), f_.ValSMTPServeur, port)
+            : QString();
+    // Two lines of 16 bytes: the label wraps only at blanks.
+    f_.LabEmpreinteTLS->setText(empreinte.isEmpty()
+                                    ? QStringLiteral("Aucun certificat épinglé pour ce serveur.")
+                                    : empreinte.left(47) + u'\n' + empreinte.mid(48));
+    f_.SpeedButOublierEmpreinte->setEnabled(!empreinte.isEmpty());
+}
+
+void PageParametres::SpeedButOublierEmpreinteClick() {
+    quint16 port = 0;
+    if (!PortEnregistre(f_.ValSMTPPort, port))
+        return;
+    EmpreintesTLS::Ecrire(f_.CheminParametres(), f_.ValSMTPServeur, port, QString());
+    AfficherEmpreinte();
+    f_.AfficheStatut(QStringLiteral("Empreinte oubliée : la prochaine connexion épinglera le "
+                                    "certificat présenté."),
+                     Couleur::Vert);
 }
 
 void PageParametres::LireDemarrage() {
@@ -64,6 +112,7 @@ void PageParametres::LireDemarrage() {
     f_.EditSujetMessage->setText(lire("ValSujet", {}));
     f_.valListeFav = lire("ListeFav", {});
     f_.ValVersionDemarragePrecedant = lire("VersionAppli", {});
+    AfficherEmpreinte();
     const QString version = LireVersionFichier();
     if (version != f_.ValVersionDemarragePrecedant)
         fichier.Ecrire(kSectionVersion, QStringLiteral("VersionAppli"), version);
@@ -118,6 +167,7 @@ void PageParametres::SpeedButEnrServeurClick() {
     ecrire("ConnectTlS", f_.ValConnectTlS);
     f_.ValChrgtHtmlAuto = f_.CheckBoxChargeHtmlAuto->isChecked() ? kOui : kNon;
     ecrire("ChrgtHtmlAuto", f_.ValChrgtHtmlAuto);
+    AfficherEmpreinte();
     f_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
 }
 

@@ -13,6 +13,9 @@ public:
     void CheckBoxChargeHtmlAutoClick();
     void SpeedButEnrServeurClick();
     void SpeedButAnnulerServeurClick();
+    void SpeedButOublierEmpreinteClick();
+    // Shows the fingerprint pinned for the saved server and port.
+    void AfficherEmpreinte();
 
 private:
     void Modifie();

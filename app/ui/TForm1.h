@@ -218,6 +218,9 @@ public:
     QPushButton* SpeedButAnnulerServeur = nullptr;
     QPushButton* SpeedButEnrServeur = nullptr;
     QTextEdit* RichEditAideServeur = nullptr;
+    // Under the help, in the right column: the certificate pinned for the saved server.
+    QLabel* LabEmpreinteTLS = nullptr;
+    QPushButton* SpeedButOublierEmpreinte = nullptr;
 
     // "Historique" and "A Propos".
     QLabel* Label32 = nullptr;

@@ -1,5 +1,6 @@
 #include "sending/ui/Campagne.h"
 
+#include "app/EmpreintesTLS.h"
 #include "app/ui/ImageAnimee.h"
 #include "app/ui/TForm1.h"
 #include "commun/Erreur.h"
@@ -7,6 +8,7 @@
 #include "lists/ui/ModeleListe.h"
 #include "lists/ui/PageListes.h"
 #include "mail/ClientSMTP.h"
+#include "mail/ErreurSession.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
 #include "sending/EnvoiUnitaire.h"
@@ -111,8 +113,14 @@ bool Campagne::Connecter() {
     TraiterEvenements();
     ResultatConnexion = Resultat::Good;
     travailleur_.Lancer([this] {
+        // Cleared here, on the worker: a previous worker the window gave up on has ended
+        // before this piece starts.
+        MotifArret.clear();
         try {
             client_.Connecter();
+        } catch (const ErreurSession& e) {
+            MotifArret = e.Message();
+            ResultatConnexion = Resultat::Bad;
         } catch (...) {
             ResultatConnexion = Resultat::Bad;
         }
@@ -130,16 +138,20 @@ bool Campagne::Connecter() {
     f_.TimerTpsConnectMax->stop();
     f_.ImageProcessEnvois->DefinirAnimation(false);
     if (!abandon && ResultatConnexion == Resultat::Good) {
+        EpinglerCertificat();
         TraiterEvenements();
         return true;
     }
     // Closed without QUIT; a worker still blocked in the connection then fails by itself.
     client_.Canal().VerifierDeconnexion(false, false);
     client_.Canal().Fermer();
+    // The worker has ended unless the wait gave up on it: only then is its reason read.
+    const bool motif = !abandon && !MotifArret.isEmpty();
     f_.AfficheStatutFixe(f_.ArretEnvois == 1
                              ? QStringLiteral("Connection Annulée Par L'Utilisateur.")
-                             : QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos "
-                                              "Paramètres De Connection."),
+                         : motif ? MotifArret
+                                 : QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos "
+                                                  "Paramètres De Connection."),
                          Couleur::Rouge);
     f_.SpeedButFermerVisuEnvoisMail->setEnabled(true);
     f_.SpeedButStopperEnvois->setEnabled(false);
@@ -161,7 +173,11 @@ void Campagne::Envoyer() {
             AdresseEnCours = liste.Texte(i).toString();
             LireListeAdresses(AdresseEnCours, MessageEnvoi->Destinataires);
             travailleur_.Lancer([this, adresse = AdresseEnCours] {
-                EnvoiUnitaire(client_, *MessageEnvoi, adresse, registre_);
+                try {
+                    EnvoiUnitaire(client_, *MessageEnvoi, adresse, registre_);
+                } catch (const ErreurSession& e) {
+                    MotifArret = e.Message();
+                }
             });
             Attendre([this] {
                 return f_.FermetureEnCours || f_.ArretEnvois == 1 || !travailleur_.EnCours();
@@ -169,6 +185,15 @@ void Campagne::Envoyer() {
             if (travailleur_.EnCours())
                 LaisserFinirEnvoi(f_.FermetureEnCours ? 0 : 2000);
             f_.pageErreurs->Reporter(registre_.Prendre());
+            EpinglerCertificat();
+            // Every later address would fail the same way (and each refused login counts
+            // against the user at the server): the campaign ends here, in red.
+            if (!MotifArret.isEmpty()) {
+                f_.AfficheStatutFixe(MotifArret, Couleur::Rouge);
+                f_.ImageProcessEnvois->DefinirAnimation(false);
+                f_.ImageProcessEnvois->hide();
+                break;
+            }
             f_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(i + 1).arg(liste.Nombre()));
             f_.ProgressBarEnvoisMail->setValue(i + 1);
             TraiterEvenements();
@@ -195,7 +220,7 @@ void Campagne::Envoyer() {
         // The campaign still reaches its end: the overlay can be closed.
         f_.AfficherErreur(e);
     }
-    if (f_.ArretEnvois != 1) {
+    if (f_.ArretEnvois != 1 && MotifArret.isEmpty()) {
         f_.AfficheStatutFixe(QStringLiteral("Envois Terminé."), Couleur::Vert);
         f_.ImageProcessEnvois->DefinirAnimation(false);
         f_.ImageProcessEnvois->hide();
@@ -213,6 +238,19 @@ void Campagne::LaisserFinirEnvoi(int delaiMs) {
     if (travailleur_.EnCours())
         client_.Canal().Fermer();
     travailleur_.AttendreFin();
+}
+
+void Campagne::EpinglerCertificat() {
+    const QString empreinte = client_.PrendreEmpreinteAEpingler();
+    if (empreinte.isEmpty())
+        return;
+    client_.EmpreinteConnue = empreinte;
+    try {
+        EmpreintesTLS::Ecrire(f_.CheminParametres(), client_.Hote, client_.Port, empreinte);
+    } catch (const Erreur& e) {
+        // Not kept: the next campaign pins again. The sending goes on.
+        f_.AfficherErreur(e);
+    }
 }
 
 void Campagne::Terminer() {

@@ -40,6 +40,8 @@ private:
     bool Connecter();
     void Envoyer();
     void Terminer();
+    // Keeps the fingerprint of a certificate the client trusted on its first use.
+    void EpinglerCertificat();
     // After a stop or a close: the send under way may end by itself for a moment, then its
     // connection is closed, so that nothing of the campaign is released while in use.
     void LaisserFinirEnvoi(int delaiMs);
@@ -53,4 +55,7 @@ private:
     std::unique_ptr<MessageCourriel> MessageEnvoi;
     QStringList page_;
     QString AdresseEnCours;
+    // Written by the worker, read once it has ended: why the session cannot go on (login
+    // refused, certificate changed); empty while it can.
+    QString MotifArret;
 };

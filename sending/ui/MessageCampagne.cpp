@@ -1,4 +1,5 @@
 #include "sending/ui/MessageCampagne.h"
+#include "app/EmpreintesTLS.h"
 
 #include "app/ui/TForm1.h"
 #include "mail/ClientSMTP.h"
@@ -32,6 +33,8 @@ void ConfigurerClient(ClientSMTP& client, const TForm1& f) {
     client.MotDePasse = f.ValSMTPPassword;
     client.DefinirModeTLS(f.ValConnectTlS == QStringLiteral("Oui") ? ModeTLS::TLSExplicite
                                                                    : ModeTLS::SansTLS);
+    // The certificate pinned for this server and port, if any: a test send checks it too.
+    client.EmpreinteConnue = EmpreintesTLS::Lire(f.CheminParametres(), client.Hote, client.Port);
 }
 
 } // namespace MessageCampagne

@@ -182,8 +182,14 @@ TEST(ClientSMTP, Dialogues) {
          ModeTLS::SansTLS,
          "jean",
          {"", "", ""}},
-        {"AUTH PLAIN CRAM-MD5 seul",
-         accueil + Ehlo({QStringLiteral("AUTH PLAIN CRAM-MD5")}) + transaction + quitte,
+        {"AUTH PLAIN sans LOGIN : une ligne PLAIN",
+         accueil + Ehlo({QStringLiteral("AUTH PLAIN CRAM-MD5")}) +
+             "C: AUTH PLAIN AGplYW4Ac2VjcmV0" + "S: 235 2.7.0 ok" + transaction + quitte,
+         ModeTLS::SansTLS,
+         "jean",
+         {"", "", ""}},
+        {"ni LOGIN ni PLAIN : pas d'AUTH",
+         accueil + Ehlo({QStringLiteral("AUTH CRAM-MD5 XOAUTH2")}) + transaction + quitte,
          ModeTLS::SansTLS,
          "jean",
          {"", "", ""}},
@@ -203,7 +209,10 @@ TEST(ClientSMTP, Dialogues) {
              "S: 535 5.7.8 identifiants refuses" + authLogin + transaction + quitte,
          ModeTLS::SansTLS,
          "jean",
-         {"", QStringLiteral("identifiants refuses\r\n"), "", ""}},
+         {"",
+          QStringLiteral(
+              "Le serveur a refusé le nom d'utilisateur ou le mot de passe : identifiants refuses"),
+          "", ""}},
         {"RCPT refusé puis message suivant",
          accueil + Ehlo({}) + "C: RSET" + "S: 250 ok" + "C: MAIL FROM: <club@exemple.org>" +
              "S: 250 ok" + "C: RCPT TO:<dest@exemple.net>" + "S: 550 5.1.1 Destinataire inconnu" +
@@ -315,14 +324,16 @@ TEST(ClientSMTP, DejaConnecteEtHoteVide) {
     client.Deconnecter(false);
 }
 
-TEST(ClientSMTP, RegleDuPort) {
+// The port the user gave is never replaced, whatever the TLS option does.
+TEST(ClientSMTP, LePortNEstJamaisRemplace) {
     struct Cas {
         quint16 port;
         ModeTLS avant, apres;
         quint16 attendu;
     };
     const Cas cas[] = {
-        {465, ModeTLS::SansTLS, ModeTLS::TLSExplicite, 25},
+        {465, ModeTLS::SansTLS, ModeTLS::TLSExplicite, 465},
+        {465, ModeTLS::TLSExplicite, ModeTLS::SansTLS, 465},
         {465, ModeTLS::TLSExplicite, ModeTLS::TLSExplicite, 465},
         {465, ModeTLS::SansTLS, ModeTLS::SansTLS, 465},
         {587, ModeTLS::SansTLS, ModeTLS::TLSExplicite, 587},

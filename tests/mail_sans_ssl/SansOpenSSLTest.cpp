@@ -75,3 +75,19 @@ TEST_F(SansOpenSSL, PointDEntreeManquant) {
     EXPECT_TRUE(manquants.contains(QStringLiteral("TLS_client_method")));
     EXPECT_TRUE(manquants.contains(QStringLiteral("ERR_get_error")));
 }
+
+// TLS from the first byte cannot start: the connection fails without a byte sent in clear text
+// (the peer would read it as a broken handshake, a relay as the user's words).
+TEST_F(SansOpenSSL, TLSImpliciteEchoueSansRienEnvoyer) {
+    PairScripte pair({});
+    ClientSMTP client;
+    client.Hote = QStringLiteral("127.0.0.1");
+    client.Port = client.PortTLSImplicite = pair.Port();
+    client.Utilisateur = client.NomHelo = QStringLiteral("jean");
+    client.DefinirModeTLS(ModeTLS::TLSExplicite);
+    EXPECT_EQ(ResultatAppel([&] { client.Connecter(); }),
+              QStringLiteral("SSL n'est pas disponible sur ce serveur."));
+    EXPECT_FALSE(client.Canal().SocketAlloue());
+    pair.Terminer();
+    EXPECT_TRUE(pair.Recu().isEmpty());
+}

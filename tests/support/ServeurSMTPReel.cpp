@@ -9,7 +9,12 @@
 namespace {
 const QString python = QStringLiteral("/usr/bin/python3");
 
-QString Script(const char* nom) {
+quint16 LirePort(ProcessusEnfant& p) {
+    return static_cast<quint16>(p.LireLigne(15000).trimmed().toUInt());
+}
+} // namespace
+
+QString ServeurSMTPReel::Script(const char* nom) {
     QString donnees = qEnvironmentVariable("LETTROVA_DONNEES");
     // Beside this source file when the variable is not set (a test run by hand).
     if (donnees.isEmpty())
@@ -18,17 +23,15 @@ QString Script(const char* nom) {
     return donnees + QStringLiteral("/mail/") + QString::fromLatin1(nom);
 }
 
-quint16 LirePort(ProcessusEnfant& p) {
-    return static_cast<quint16>(p.LireLigne(15000).trimmed().toUInt());
-}
-} // namespace
-
 ServeurSMTPReel::ServeurSMTPReel(Options options) {
     QStringList arguments = {Script(options.script), QStringLiteral("--dossier"),
                              dossier_.Chemin()};
     if (options.mode)
         arguments << QStringLiteral("--mode") << QString::fromLatin1(options.mode);
-    if (options.starttls) {
+    if (!options.certificat.isEmpty()) {
+        arguments << QStringLiteral("--certificat") << options.certificat << QStringLiteral("--cle")
+                  << options.cle;
+    } else if (options.starttls || options.implicite) {
         ProcessusEnfant openssl(
             QStringLiteral("openssl"),
             {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
@@ -41,6 +44,13 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
         arguments << QStringLiteral("--certificat") << dossier_.Fichier(QStringLiteral("cert.pem"))
                   << QStringLiteral("--cle") << dossier_.Fichier(QStringLiteral("cle.pem"));
     }
+    if (options.implicite)
+        arguments << QStringLiteral("--implicite");
+    if (!options.mecanismes.isEmpty())
+        arguments << QStringLiteral("--mecanismes") << options.mecanismes;
+    arguments << QStringLiteral("--motdepasse") << options.motDePasse;
+    if (options.port != 0)
+        arguments << QStringLiteral("--port") << QString::number(options.port);
     for (const QString& adresse : options.refuser)
         arguments << QStringLiteral("--refuser") << adresse;
     if (options.verifierHelo)
@@ -79,4 +89,19 @@ QByteArray ServeurSMTPReel::Brut(int n) const {
 QByteArray ServeurSMTPReel::Capture() const {
     QFile f(dossier_.Fichier(QStringLiteral("capture")));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList ServeurSMTPReel::LignesFichier(const QString& nom) const {
+    QFile f(dossier_.Fichier(nom));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList ServeurSMTPReel::JournalAuth() const {
+    return LignesFichier(QStringLiteral("auth.log"));
+}
+
+QStringList ServeurSMTPReel::NomsTLS() const {
+    return LignesFichier(QStringLiteral("sni.log"));
 }

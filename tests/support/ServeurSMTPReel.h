@@ -1,8 +1,8 @@
 #pragma once
 // The aiosmtpd server of tests/donnees/mail/serveur_smtp.py (or another Python peer there), run
-// with /usr/bin/python3 for one test: AUTH LOGIN as "jean" / "secret", messages stored in a
-// temporary directory, STARTTLS when a certificate is given, and an optional relay port that
-// captures what the client sends.
+// with /usr/bin/python3 for one test: AUTH LOGIN or PLAIN as "jean" / "secret", messages stored
+// in a temporary directory, STARTTLS (or TLS from the first byte) when a certificate is given,
+// and an optional relay port that captures what the client sends.
 #include "tests/support/ProcessusEnfant.h"
 #include "tests/support/RepertoireTemporaire.h"
 
@@ -22,11 +22,24 @@ public:
         QStringList refuser = {};
         // Refuse every recipient after a greeting name that is no domain nor address literal.
         bool verifierHelo = false;
+        // A certificate and its key (files) instead of the one made for the server.
+        QString certificat = {};
+        QString cle = {};
+        // TLS from the first byte (with a certificate) instead of STARTTLS.
+        bool implicite = false;
+        // The AUTH mechanisms offered ("LOGIN PLAIN" when empty, "-" for none).
+        QString mecanismes = {};
+        QString motDePasse = QStringLiteral("secret");
+        // 0: a free port.
+        quint16 port = 0;
     };
     explicit ServeurSMTPReel(Options options);
     ~ServeurSMTPReel();
     ServeurSMTPReel(const ServeurSMTPReel&) = delete;
     ServeurSMTPReel& operator=(const ServeurSMTPReel&) = delete;
+
+    // The file of tests/donnees/mail named `nom`.
+    static QString Script(const char* nom);
 
     quint16 Port() const { return port_; }
     // The relay's port (with capture only): connect there to have the traffic captured.
@@ -38,8 +51,14 @@ public:
     // Message n as the server received it, dot-stuffing undone.
     QByteArray Brut(int n) const;
     QByteArray Capture() const;
+    // One line per AUTH attempt: the mechanism, then "ok" or "refus".
+    QStringList JournalAuth() const;
+    // The name each TLS client sent in its handshake, "-" for none.
+    QStringList NomsTLS() const;
 
 private:
+    QStringList LignesFichier(const QString& nom) const;
+
     RepertoireTemporaire dossier_;
     std::unique_ptr<ProcessusEnfant> processus_;
     quint16 port_ = 0;

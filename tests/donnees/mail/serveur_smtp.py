@@ -1,11 +1,13 @@
 """SMTP server for the transport tests (Debian's python3-aiosmtpd).
 
 Listens on 127.0.0.1 and a free port, prints that port on its first line, stores every
-message received as <n>.eml in the given directory, and accepts AUTH LOGIN with one fixed
-user and password. With --certificat and --cle it offers STARTTLS and allows AUTH only over
-TLS. With --refuser, that recipient is refused. With --verifier-helo, every recipient is refused
-when the EHLO or HELO argument is neither a domain nor an address literal, as Postfix's
-reject_invalid_helo_hostname does. With --capture it also listens on a second port (printed on the second line) that relays
+message received as <n>.eml in the given directory, and accepts AUTH LOGIN or PLAIN (those
+named by --mecanismes) with one fixed user and password, compared in UTF-8; every attempt is
+appended to auth.log. With --certificat and --cle it offers STARTTLS and allows AUTH only over
+TLS; with --implicite as well, it speaks TLS from the first byte instead. The name each TLS
+client sends (SNI, "-" for none) is appended to sni.log. With --refuser, that recipient is
+refused. With --verifier-helo, every recipient is refused when the EHLO or HELO argument is
+neither a domain nor an address literal, as Postfix's reject_invalid_helo_hostname does. With --capture it also listens on a second port (printed on the second line) that relays
 to the server and appends every byte the client sends to the capture file.
 """
 import argparse
@@ -46,7 +48,7 @@ class Depot:
             f.write(envelope.original_content or envelope.content)
         with open(base + ".json", "w") as f:
             json.dump({"mail_from": envelope.mail_from, "rcpt_tos": envelope.rcpt_tos,
-                       "tls": session.ssl is not None,
+                       "tls": server.transport.get_extra_info("ssl_object") is not None,
                        "authentifie": bool(session.authenticated)}, f)
         return "250 2.0.0 Message accepte"
 
@@ -59,32 +61,47 @@ def main():
     p.add_argument("--certificat")
     p.add_argument("--cle")
     p.add_argument("--capture")
+    p.add_argument("--implicite", action="store_true")
+    p.add_argument("--port", type=int, default=0)
+    p.add_argument("--mecanismes", default="LOGIN PLAIN",
+                   help="the AUTH mechanisms offered, among LOGIN and PLAIN")
     p.add_argument("--refuser", action="append", default=[],
                    help="a recipient refused with 550 (may be repeated)")
     p.add_argument("--verifier-helo", action="store_true")
     a = p.parse_args()
 
     def verifier(server, session, envelope, mechanism, donnees):
-        ok = (isinstance(donnees, LoginPassword) and mechanism == "LOGIN"
-              and donnees.login == a.utilisateur.encode()
-              and donnees.password == a.motdepasse.encode())
-        return AuthResult(success=ok)
+        ok = (isinstance(donnees, LoginPassword)
+              and donnees.login == a.utilisateur.encode("utf-8")
+              and donnees.password == a.motdepasse.encode("utf-8"))
+        with open(os.path.join(a.dossier, "auth.log"), "a") as f:
+            f.write(f"{mechanism} {'ok' if ok else 'refus'}\n")
+        return AuthResult(success=ok, handled=False)
+
+    def noter_nom(objet_ssl, nom, contexte_ssl):
+        with open(os.path.join(a.dossier, "sni.log"), "a") as f:
+            f.write((nom or "-") + "\n")
 
     contexte = None
     if a.certificat:
         contexte = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
         contexte.load_cert_chain(a.certificat, a.cle)
+        contexte.sni_callback = noter_nom
+    exclus = [m for m in ("LOGIN", "PLAIN") if m not in a.mecanismes.split()]
 
     depot = Depot(a.dossier, set(a.refuser), a.verifier_helo)
     boucle = asyncio.new_event_loop()
     asyncio.set_event_loop(boucle)
 
     def fabrique():
-        return SMTP(depot, hostname="serveur.test", tls_context=contexte,
+        return SMTP(depot, hostname="serveur.test",
+                    tls_context=None if a.implicite else contexte,
                     require_starttls=False, authenticator=verifier,
-                    auth_require_tls=contexte is not None, auth_required=False)
+                    auth_require_tls=contexte is not None and not a.implicite,
+                    auth_required=False, auth_exclude_mechanism=exclus)
 
-    serveur = boucle.run_until_complete(boucle.create_server(fabrique, "127.0.0.1", 0))
+    serveur = boucle.run_until_complete(boucle.create_server(
+        fabrique, "127.0.0.1", a.port, reuse_address=True, ssl=contexte if a.implicite else None))
     port = serveur.sockets[0].getsockname()[1]
     print(port, flush=True)
 

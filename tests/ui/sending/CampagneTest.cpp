@@ -1,7 +1,9 @@
+#include "app/EmpreintesTLS.h"
 #include "app/FichierParametres.h"
 #include "app/ui/ImageAnimee.h"
 #include "commun/Windows1252.h"
 #include "mail/ClientSMTP.h"
+#include "tests/support/CertificatsDeTest.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 #include "tests/ui/sending/FenetreCampagne.h"
@@ -253,15 +255,85 @@ TEST_F(Campagne, PortNonNumeriqueAtteintQuandMemeLaFin) {
     EXPECT_FALSE(f->SpeedButStopperEnvois->isEnabled());
 }
 
-TEST_F(Campagne, RegleDu465SurDeuxCampagnes) {
-    Preparer(PortLibre(), {});
-    f->ValSMTPPort = "465";
-    f->ValConnectTlS = "Oui";
+// The TLS option on the implicit-TLS port: TLS from the first byte, from the first campaign of
+// the run on, and the port the user saved is kept.
+TEST_F(Campagne, TLSImpliciteDesLaPremiereCampagne) {
+    ServeurSMTPReel serveur({.implicite = true});
+    Preparer(serveur.Port(), {"a@exemple.fr"}, true);
+    f->IdSMTP1->PortTLSImplicite = serveur.Port();
+    for (int campagne = 1; campagne <= 2; ++campagne) {
+        Envoyer();
+        EXPECT_EQ(Statut(), "Envois Terminé.");
+        EXPECT_EQ(f->IdSMTP1->Port, serveur.Port());
+        ASSERT_EQ(serveur.NombreMessages(), campagne);
+        EXPECT_TRUE(serveur.Enveloppe(campagne)["tls"].toBool());
+        EXPECT_TRUE(serveur.Enveloppe(campagne)["authentifie"].toBool());
+        QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+    }
+}
+
+// A refused login is one attempt for the whole list: the campaign stops, in red, with the
+// server's words, and no address is recorded as failed.
+TEST_F(Campagne, IdentifiantsRefusesArretentLaCampagne) {
+    ServeurSMTPReel serveur({.motDePasse = QStringLiteral("autre")});
+    Preparer(serveur.Port(),
+             {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr", "e@exemple.fr"});
     Envoyer();
-    EXPECT_EQ(f->IdSMTP1->Port, 25) << "the TLS mode set after the port replaces 465";
+    EXPECT_EQ(Statut(), "Le serveur a refusé le nom d'utilisateur ou le mot de passe : "
+                        "Authentication credentials invalid");
+    EXPECT_EQ(CouleurStatut(), kRouge);
+    EXPECT_EQ(serveur.JournalAuth(), QStringList{"LOGIN refus"});
+    EXPECT_EQ(serveur.NombreMessages(), 0);
+    EXPECT_TRUE(Erreurs().isEmpty());
+    EXPECT_FALSE(OngletErreurs(*f));
+    EXPECT_TRUE(f->SpeedButFermerVisuEnvoisMail->isEnabled());
+    EXPECT_FALSE(f->SpeedButStopperEnvois->isEnabled());
+}
+
+// A settings file without any pin sends to a self-signed server and pins its certificate; a
+// changed certificate then stops the campaign before any credential leaves, naming both
+// fingerprints; "Oublier l'empreinte" on "Paramètres" lets the next campaign pin the new one.
+TEST_F(Campagne, CertificatEpingleChangepuisOublie) {
+    const QString auto1 = CertificatsDeTest::Empreinte("auto1");
+    const QString auto2 = CertificatsDeTest::Empreinte("auto2");
+    auto premier = std::make_unique<ServeurSMTPReel>(CertificatsDeTest::Serveur("auto1"));
+    const quint16 port = premier->Port();
+    const QString ini = rep.Fichier("Lettrova.ini");
+    Preparer(port, {"a@exemple.fr", "b@exemple.fr"}, true);
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(premier->NombreMessages(), 2);
+    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), auto1);
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+    premier.reset();
+
+    ServeurSMTPReel::Options options = CertificatsDeTest::Serveur("auto2");
+    options.port = port;
+    ServeurSMTPReel second(options);
     Envoyer();
-    EXPECT_EQ(f->IdSMTP1->Port, 465) << "the mode is unchanged the second time";
+    EXPECT_TRUE(Statut().startsWith(
+        QStringLiteral("Le certificat du serveur 127.0.0.1 (port %1) a changé").arg(port)));
+    EXPECT_TRUE(Statut().contains(auto1) && Statut().contains(auto2)) << Statut().toStdString();
+    EXPECT_EQ(CouleurStatut(), kRouge);
+    EXPECT_TRUE(Erreurs().isEmpty());
+    EXPECT_EQ(second.NombreMessages(), 0);
+    EXPECT_TRUE(second.JournalAuth().isEmpty());
+    QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+
+    // As the user's click on the tab does.
+    f->PageControlPrinc->setCurrentWidget(f->TabSheetParamètres);
+    EXPECT_EQ(f->LabEmpreinteTLS->text().remove('\n'), auto1.left(47) + auto1.mid(48));
+    ASSERT_TRUE(f->SpeedButOublierEmpreinte->isEnabled());
+    QTest::mouseClick(f->SpeedButOublierEmpreinte, Qt::LeftButton);
+    EXPECT_EQ(f->LabEmpreinteTLS->text(), "Aucun certificat épinglé pour ce serveur.");
+    EXPECT_FALSE(f->SpeedButOublierEmpreinte->isEnabled());
+    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), "");
+
+    f->SelectionnerPage(f->TabSheetPrincipale);
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(second.NombreMessages(), 2);
+    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), auto2);
 }
 
 } // namespace
