@@ -22,9 +22,9 @@ void VerifierLigneCommande(const QString& ligne) {
                          .arg(ligne.section(QLatin1Char(' '), 0, 0)));
 }
 
-// The message and its end-of-data line leave together, inside one write-progress bracket
-// (the last block's count therefore holds the 3 bytes of the end-of-data line); on an error
-// nothing more leaves.
+// The message's text leaves in gathered writes, inside one write-progress bracket that also
+// holds the end-of-data line's own write (the last count therefore includes its 3 bytes); on an
+// error nothing more leaves.
 class EnvoisRegroupes {
 public:
     explicit EnvoisRegroupes(CanalConnexion& canal) : canal_(canal) {
@@ -71,6 +71,11 @@ void ClientSMTP::DefinirModeTLS(::ModeTLS mode) {
 }
 
 void ClientSMTP::Connecter() {
+    {
+        std::lock_guard verrou(arret_);
+        arretDemande_ = false;
+        finDeDonneesPartie_ = false;
+    }
     authentifie_ = false;
     empreinteAEpingler_.clear();
     canal_.DefinirPassageDirect(true);
@@ -303,12 +308,19 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     try {
         for (qsizetype i = 2; i < ouverture.size(); ++i)
             etape(i, {250, 251});
+        {
+            std::lock_guard verrou(arret_);
+            finDeDonneesPartie_ = false;
+        }
         EnvoyerCommande(QStringLiteral("DATA"), {354});
         try {
             EnvoisRegroupes regroupes(canal_);
             EcrireDonnees(canal_, texte);
-            canal_.EcrireLigne(QStringLiteral("."));
+            // The text leaves gathered; the end-of-data line in a write of its own, once no
+            // stop was asked: a stop and a delivery can then never cross.
             regroupes.Terminer();
+            PasserFinDeDonnees();
+            canal_.EcrireLigne(QStringLiteral("."));
         } catch (...) {
             // Cut inside the message, the dialogue cannot be brought back in step: the server
             // would read the next commands as text. Drop the connection, as a lost one.
@@ -325,6 +337,24 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
         }
         throw;
     }
+}
+
+bool ClientSMTP::DemanderArret() {
+    std::lock_guard verrou(arret_);
+    arretDemande_ = true;
+    return !finDeDonneesPartie_;
+}
+
+void ClientSMTP::PasserFinDeDonnees() {
+    {
+        std::lock_guard verrou(arret_);
+        if (!arretDemande_) {
+            finDeDonneesPartie_ = true;
+            return;
+        }
+    }
+    canal_.Fermer();
+    throw ErreurConnexionFermee();
 }
 
 void ClientSMTP::Deconnecter(bool avecQuit) {

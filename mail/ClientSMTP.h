@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <mutex>
 #include <utility>
 
 enum class ModeTLS { SansTLS, TLSExplicite };
@@ -58,6 +59,12 @@ public:
     // (empty when there is none); taking it empties it.
     QString PrendreEmpreinteAEpingler() { return std::exchange(empreinteAEpingler_, {}); }
 
+    // A stop of the campaign, asked from any thread. True when the message under way has not
+    // sent its end-of-data line: it never will, and the channel may be closed. False once that
+    // line has left: the server may deliver the message, so its reply must be read, and the
+    // channel stays open for it. Cleared by Connecter.
+    bool DemanderArret();
+
     // Raised on the sending thread for every block of a message's text written, with the
     // count of bytes written since the message began.
     std::function<void(ClientSMTP& emetteur, SensTravail sens, qint64 total)> SurProgression;
@@ -89,7 +96,14 @@ private:
     void Travail(SensTravail sens, qint64 n) override;
     void FinTravail(SensTravail sens) override;
 
+    // Before the end-of-data line: stops the message (closing the channel) when a stop was
+    // asked, else records that the line is leaving, so that no later stop cuts its reply.
+    void PasserFinDeDonnees();
+
     CanalConnexion canal_;
+    std::mutex arret_;
+    bool arretDemande_ = false;
+    bool finDeDonneesPartie_ = false;
     ::ModeTLS modeTLS_ = ::ModeTLS::SansTLS;
     bool utiliserEhlo_ = true;
     QStringList capacites_;

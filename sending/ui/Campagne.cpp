@@ -182,8 +182,19 @@ void Campagne::Envoyer() {
             Attendre([this] {
                 return f_.FermetureEnCours || f_.ArretEnvois == 1 || !travailleur_.EnCours();
             });
-            if (travailleur_.EnCours())
-                LaisserFinirEnvoi(f_.FermetureEnCours ? 0 : 2000);
+            if (travailleur_.EnCours()) {
+                // A stop or a close: the message under way is cut before its end-of-data line,
+                // or, once that line has left, its reply is waited for, so that what the user
+                // is told matches what the server received.
+                const bool finDeDonneesPartie = !client_.DemanderArret();
+                if (f_.ArretEnvois == 1) {
+                    MontrerArret();
+                    f_.LabNbEnvois->setText(
+                        QStringLiteral("%1 / %2").arg(i + 1).arg(liste.Nombre()));
+                }
+                LaisserFinirEnvoi(finDeDonneesPartie ? kAttenteReponseFinMs
+                                                     : (f_.FermetureEnCours ? 0 : 2000));
+            }
             f_.pageErreurs->Reporter(registre_.Prendre());
             EpinglerCertificat();
             // Every later address would fail the same way (and each refused login counts
@@ -198,10 +209,7 @@ void Campagne::Envoyer() {
             f_.ProgressBarEnvoisMail->setValue(i + 1);
             TraiterEvenements();
             if (f_.ArretEnvois == 1) {
-                f_.AfficheStatutFixe(QStringLiteral("Envois Stoppé Par L'Utilisateur."),
-                                     Couleur::Rouge);
-                f_.ImageProcessEnvois->DefinirAnimation(false);
-                f_.ImageProcessEnvois->hide();
+                MontrerArret();
                 break;
             }
             // The window is closing: no new message starts.
@@ -226,6 +234,12 @@ void Campagne::Envoyer() {
         f_.ImageProcessEnvois->hide();
     }
     f_.TimerResetStatusInfos->stop();
+}
+
+void Campagne::MontrerArret() {
+    f_.AfficheStatutFixe(QStringLiteral("Envois Stoppé Par L'Utilisateur."), Couleur::Rouge);
+    f_.ImageProcessEnvois->DefinirAnimation(false);
+    f_.ImageProcessEnvois->hide();
 }
 
 void Campagne::LaisserFinirEnvoi(int delaiMs) {
@@ -290,7 +304,8 @@ void Campagne::TimerTpsConnectMaxTimer() {
 }
 
 void Campagne::IdSMTP1Work(ClientSMTP& emetteur, SensTravail, qint64) {
-    if (f_.ArretEnvois == 1) {
+    // Once the end-of-data line has left, the reply decides: the channel stays open for it.
+    if (f_.ArretEnvois == 1 && emetteur.DemanderArret()) {
         emetteur.Canal().VerifierDeconnexion(true, false);
         emetteur.Canal().Fermer();
     }

@@ -9,6 +9,7 @@
 
 #include <QSysInfo>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 QStringList operator+(QStringList a, const char* b) {
@@ -377,6 +378,50 @@ TEST(ClientSMTP, ArretPendantLeTransfert) {
     client.Deconnecter(true);
     pair.Terminer();
     EXPECT_TRUE(pair.Ecarts().isEmpty()) << pair.Ecarts().join(QLatin1Char('\n')).toStdString();
+}
+
+// A stop and the end-of-data line never cross: asked before the line leaves, the line is never
+// sent; asked after, the channel stays open and the server's reply is read.
+TEST(ClientSMTP, ArretAvantEtApresLaFinDesDonnees) {
+    MessageCourriel m = MessageDeTest();
+    {
+        PairScripte pair(accueil + Ehlo({}) + transaction.mid(0, 8));
+        ClientSMTP client;
+        client.Hote = QStringLiteral("127.0.0.1");
+        client.Port = pair.Port();
+        client.NomHelo = QStringLiteral("client.test");
+        bool arretAccepte = false;
+        client.SurProgression = [&](ClientSMTP& emetteur, SensTravail, qint64) {
+            arretAccepte = emetteur.DemanderArret();
+        };
+        client.Connecter();
+        EXPECT_EQ(ResultatAppel([&] { client.Envoyer(m); }),
+                  QStringLiteral("La connexion s'est terminée proprement."));
+        EXPECT_TRUE(arretAccepte) << "asked during the text: the message can still be cut";
+        EXPECT_FALSE(client.Canal().Ouvert());
+        pair.Terminer();
+        EXPECT_FALSE(pair.Recu().contains("\r\n.\r\n")) << "the end-of-data line never left";
+    }
+    {
+        PairScripte pair(accueil + Ehlo({}) + transaction.mid(0, 9) + "PAUSE 300" +
+                         "S: 250 2.0.0 queued" + quitte);
+        ClientSMTP client;
+        client.Hote = QStringLiteral("127.0.0.1");
+        client.Port = pair.Port();
+        client.NomHelo = QStringLiteral("client.test");
+        client.Connecter();
+        QString resultat;
+        std::thread envoi([&] { resultat = ResultatAppel([&] { client.Envoyer(m); }); });
+        for (int ms = 0; ms < 10000 && !pair.Recu().contains("\r\n.\r\n"); ++ms)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        EXPECT_FALSE(client.DemanderArret()) << "the line has left: the reply decides";
+        envoi.join();
+        EXPECT_EQ(resultat, QString());
+        EXPECT_EQ(client.DerniereReponse().CodeNumerique(), 250) << "delivered, and known to be";
+        client.Deconnecter(true);
+        pair.Terminer();
+        EXPECT_TRUE(pair.Ecarts().isEmpty()) << pair.Ecarts().join(QLatin1Char('\n')).toStdString();
+    }
 }
 
 TEST(ClientSMTP, InjectionDansLesCommandes) {

@@ -2,6 +2,7 @@
 #include "tests/support/SocketLocale.h"
 
 #include <arpa/inet.h>
+#include <chrono>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
@@ -106,6 +107,8 @@ void PairScripte::Jouer() {
             Envoyer(etape.mid(3).toUtf8() + "\r\n");
         } else if (etape.startsWith(QLatin1String("S~"))) {
             Envoyer(etape.mid(2).toUtf8());
+        } else if (etape.startsWith(QLatin1String("PAUSE "))) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(etape.mid(6).toInt()));
         } else if (etape == QLatin1String("FIN")) {
             ::shutdown(client_, SHUT_WR);
         } else if (etape == QLatin1String("COUPE")) {

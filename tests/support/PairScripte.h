@@ -5,6 +5,7 @@
 //   "C~"       the client sends some bytes (one read, for instance a TLS client hello)
 //   "S: text"  the peer sends the text followed by CR LF
 //   "S~text"   the peer sends the text as it is (no line end added)
+//   "PAUSE ms" the peer waits that many milliseconds (a server holding its reply)
 //   "FIN"      the peer closes its sending side in an orderly way, then reads until the client
 //              closes
 //   "COUPE"    the peer closes the connection at once

@@ -55,6 +55,8 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
         arguments << QStringLiteral("--refuser") << adresse;
     if (options.verifierHelo)
         arguments << QStringLiteral("--verifier-helo");
+    if (options.retenue > 0)
+        arguments << QStringLiteral("--retenue") << QString::number(options.retenue);
     if (options.capture)
         arguments << QStringLiteral("--capture") << dossier_.Fichier(QStringLiteral("capture"));
     processus_ = std::make_unique<ProcessusEnfant>(python, arguments);

@@ -22,6 +22,8 @@ public:
         QStringList refuser = {};
         // Refuse every recipient after a greeting name that is no domain nor address literal.
         bool verifierHelo = false;
+        // Seconds the reply to each end of data is held (the message is already kept).
+        double retenue = 0;
         // A certificate and its key (files) instead of the one made for the server.
         QString certificat = {};
         QString cle = {};

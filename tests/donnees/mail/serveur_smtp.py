@@ -7,7 +7,8 @@ appended to auth.log. With --certificat and --cle it offers STARTTLS and allows 
 TLS; with --implicite as well, it speaks TLS from the first byte instead. The name each TLS
 client sends (SNI, "-" for none) is appended to sni.log. With --refuser, that recipient is
 refused. With --verifier-helo, every recipient is refused when the EHLO or HELO argument is
-neither a domain nor an address literal, as Postfix's reject_invalid_helo_hostname does. With --capture it also listens on a second port (printed on the second line) that relays
+neither a domain nor an address literal, as Postfix's reject_invalid_helo_hostname does. With
+--retenue, the reply to each message's end of data is held that many seconds. With --capture it also listens on a second port (printed on the second line) that relays
 to the server and appends every byte the client sends to the capture file.
 """
 import argparse
@@ -27,8 +28,9 @@ NOM_VALIDE = re.compile(
 
 
 class Depot:
-    def __init__(self, dossier, refuses, verifier_helo):
+    def __init__(self, dossier, refuses, verifier_helo, retenue=0.0):
         self.dossier = dossier
+        self.retenue = retenue
         self.compte = 0
         self.refuses = refuses
         self.verifier_helo = verifier_helo
@@ -50,6 +52,8 @@ class Depot:
             json.dump({"mail_from": envelope.mail_from, "rcpt_tos": envelope.rcpt_tos,
                        "tls": server.transport.get_extra_info("ssl_object") is not None,
                        "authentifie": bool(session.authenticated)}, f)
+        # The message is kept; its reply is held, as a busy server does.
+        await asyncio.sleep(self.retenue)
         return "250 2.0.0 Message accepte"
 
 
@@ -68,6 +72,8 @@ def main():
     p.add_argument("--refuser", action="append", default=[],
                    help="a recipient refused with 550 (may be repeated)")
     p.add_argument("--verifier-helo", action="store_true")
+    p.add_argument("--retenue", type=float, default=0.0,
+                   help="seconds the reply to the end of data is held, the message kept")
     a = p.parse_args()
 
     def verifier(server, session, envelope, mechanism, donnees):
@@ -89,7 +95,7 @@ def main():
         contexte.sni_callback = noter_nom
     exclus = [m for m in ("LOGIN", "PLAIN") if m not in a.mecanismes.split()]
 
-    depot = Depot(a.dossier, set(a.refuser), a.verifier_helo)
+    depot = Depot(a.dossier, set(a.refuser), a.verifier_helo, a.retenue)
     boucle = asyncio.new_event_loop()
     asyncio.set_event_loop(boucle)
 

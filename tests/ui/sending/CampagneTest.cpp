@@ -165,6 +165,26 @@ TEST_F(Campagne, StopperPendantUnEnvoiArreteApresCetElement) {
         << "the item under way is delivered or recorded, and nothing after it is sent";
 }
 
+// "Stopper" once the end-of-data line has left: the server holds its reply, and the program
+// waits for it instead of cutting the connection; the message it delivered is not an error.
+TEST_F(Campagne, StopperApresLaFinDesDonneesAttendLaReponse) {
+    ServeurSMTPReel serveur({.retenue = 3});
+    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr"});
+    boites.reponses << true;
+    QString statutAussitot;
+    Envoyer({.pendant = [&] {
+        // The message is kept by the server; its reply is held.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return serveur.NombreMessages() == 1; }, 20000));
+        QTimer::singleShot(200, [&] { statutAussitot = Statut(); });
+        QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton);
+    }});
+    EXPECT_EQ(statutAussitot, "Envois Stoppé Par L'Utilisateur.") << "shown at once";
+    EXPECT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
+    EXPECT_EQ(f->LabNbEnvois->text(), "1 / 2");
+    EXPECT_EQ(serveur.NombreMessages(), 1);
+    EXPECT_EQ(Erreurs(), QStringList()) << "delivered: not reported as an error";
+}
+
 TEST_F(Campagne, StopperReponduNonLaisseContinuer) {
     ServeurSMTPReel serveur({});
     Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr"});
