@@ -18,6 +18,7 @@ bash outils/dependances.sh
 
 # Qt and the tests run in the environment ctest pins for the normal suite.
 environnement=(LANG=fr_FR.UTF-8 TZ=Europe/Paris QT_QPA_PLATFORM=offscreen
+  "DBUS_SESSION_BUS_ADDRESS=unix:path=$racine/build-tsan/aucun-bus"
   "LETTROVA_SOURCES=$racine" "LETTROVA_DONNEES=$racine/tests/donnees")
 
 section "AddressSanitizer + UndefinedBehaviorSanitizer : construction"

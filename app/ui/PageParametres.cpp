@@ -1,8 +1,8 @@
 #include "app/ui/PageParametres.h"
 
-#include "app/CodageMotDePasse.h"
 #include "app/EmpreintesTLS.h"
 #include "app/FichierParametres.h"
+#include "app/MotDePasseSMTP.h"
 #include "app/Version.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/TForm1.h"
@@ -91,7 +91,11 @@ void PageParametres::LireDemarrage() {
     f_.EditSMTPPort->setText(f_.ValSMTPPort);
     f_.ValSMTPUser = lire("SMTPUser", {});
     f_.EditSMTPUser->setText(f_.ValSMTPUser);
-    f_.ValSMTPPassword = CodageMotDePasse(lire("SMTPPassword", {}), kCleMotDePasse);
+    f_.ValSMTPPassword = MotDePasseSMTP::Lire(fichier, motDePasseNonLu_);
+    if (motDePasseNonLu_)
+        f_.AfficheStatut(QStringLiteral("Mot de passe non lu : le trousseau du bureau est "
+                                        "verrouillé ou ne répond pas."),
+                         Couleur::Rouge);
     f_.EditSMTPPassword->setText(f_.ValSMTPPassword);
     f_.ValEditMailEXP = lire("MailEXP", {});
     f_.EditMailEXP->setText(f_.ValEditMailEXP);
@@ -156,7 +160,14 @@ void PageParametres::SpeedButEnrServeurClick() {
     f_.ValSMTPUser = f_.EditSMTPUser->text();
     ecrire("SMTPUser", f_.ValSMTPUser);
     f_.ValSMTPPassword = f_.EditSMTPPassword->text();
-    ecrire("SMTPPassword", CodageMotDePasse(f_.ValSMTPPassword, kCleMotDePasse));
+    // A password the keyring kept back at start-up and that was not typed again stays there.
+    bool refuse = false;
+    if (!motDePasseNonLu_ || !f_.ValSMTPPassword.isEmpty()) {
+        motDePasseNonLu_ = false;
+        refuse = MotDePasseSMTP::Enregistrer(fichier, f_.ValSMTPPassword,
+                                             QFileInfo(f_.CheminParametres()).absoluteFilePath()) ==
+                 MotDePasseSMTP::Lieu::FichierApresRefus;
+    }
     f_.ValEditMailEXP = f_.EditMailEXP->text();
     ecrire("MailEXP", f_.ValEditMailEXP);
     f_.ValNomExpediteur = f_.EditNomExpediteur->text().trimmed();
@@ -168,7 +179,13 @@ void PageParametres::SpeedButEnrServeurClick() {
     f_.ValChrgtHtmlAuto = f_.CheckBoxChargeHtmlAuto->isChecked() ? kOui : kNon;
     ecrire("ChrgtHtmlAuto", f_.ValChrgtHtmlAuto);
     AfficherEmpreinte();
-    f_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
+    if (refuse)
+        f_.AfficheStatut(QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
+                                        "verrouillé ou refuse : mot de passe gardé dans le "
+                                        "fichier de paramètres."),
+                         Couleur::Orange);
+    else
+        f_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
 }
 
 void PageParametres::SpeedButAnnulerServeurClick() {

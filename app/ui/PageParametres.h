@@ -20,4 +20,6 @@ public:
 private:
     void Modifie();
     TForm1& f_;
+    // The keyring did not give the password at start-up: an empty field is no new password.
+    bool motDePasseNonLu_ = false;
 };

@@ -1,4 +1,5 @@
 #include "app/CodageMotDePasse.h"
+#include "app/FichierParametres.h"
 #include "app/ui/TForm1.h"
 #include "tests/support/FenetreDeTest.h"
 #include "tests/support/LimiteTailleFichiers.h"
@@ -127,6 +128,36 @@ TEST(Parametres, EchecDEnregistrementGardeLesValeursDejaPrises) {
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_NE(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
     EXPECT_EQ(t.rep.Lire("Lettrova.ini"), avant) << "the file is whole";
+}
+
+// The file names a keyring entry, but no keyring answers (a bare session): the start says so,
+// a save that does not retype the password leaves it where it is, a typed one goes to the file.
+TEST(Parametres, MotDePasseDansUnTrousseauInjoignableNEstPasPerdu) {
+    FenetreDeTest t;
+    t.rep.Ecrire("Lettrova.ini", "[Parametres]\r\nSMTPServeur=smtp.exemple.fr\r\nSMTPPassword=\r\n"
+                                 "SMTPPasswordTrousseau=/ailleurs/Lettrova.ini\r\n");
+    TForm1& f = t.Ouvrir();
+    EXPECT_EQ(f.EditSMTPPassword->text(), "");
+    EXPECT_EQ(f.LabStatusInfos->text(),
+              "Mot de passe non lu : le trousseau du bureau est verrouillé ou ne répond pas.");
+
+    Saisir(f.EditSMTPServeur, "smtp2.exemple.fr");
+    QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
+    EXPECT_EQ(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
+    {
+        FichierParametres fichier(t.rep.Fichier("Lettrova.ini"));
+        EXPECT_EQ(fichier.Lire("Parametres", "SMTPServeur", ""), "smtp2.exemple.fr");
+        EXPECT_EQ(fichier.Lire("Parametres", "SMTPPasswordTrousseau", ""),
+                  "/ailleurs/Lettrova.ini");
+        EXPECT_EQ(fichier.Lire("Parametres", "SMTPPassword", "absent"), "");
+    }
+
+    Saisir(f.EditSMTPPassword, "neuf");
+    QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
+    FichierParametres fichier(t.rep.Fichier("Lettrova.ini"));
+    EXPECT_EQ(fichier.Lire("Parametres", "SMTPPasswordTrousseau", "absent"), "");
+    EXPECT_EQ(fichier.Lire("Parametres", "SMTPPassword", ""),
+              CodageMotDePasse("neuf", kCleMotDePasse));
 }
 
 } // namespace

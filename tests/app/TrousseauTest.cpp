@@ -1,0 +1,186 @@
+// The password through a real Secret Service: gnome-keyring on a private session bus, and the
+// program's save and start-up reading run as processes of their own on that bus.
+#include "app/CodageMotDePasse.h"
+#include "app/FichierParametres.h"
+#include "tests/support/RepertoireTemporaire.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSection = QStringLiteral("Parametres");
+
+// A session bus of the test's own, without service files, so that nothing starts on demand;
+// on it, when asked, gnome-keyring's Secret Service keeping its keyrings in the test's
+// directory.
+class BusPrive {
+public:
+    explicit BusPrive(const RepertoireTemporaire& rep) : rep_(rep) {
+        rep.Ecrire("bus.conf", QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC
+ "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=%1</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)")
+                                   .arg(rep.Chemin())
+                                   .toUtf8());
+        bus_.start(QStringLiteral("dbus-daemon"),
+                   {"--nofork", "--print-address", "--config-file=" + rep.Fichier("bus.conf")});
+        if (bus_.waitForStarted() && QTest::qWaitFor([&] { return bus_.canReadLine(); }, 20000))
+            adresse_ = QString::fromUtf8(bus_.readLine()).trimmed();
+    }
+    ~BusPrive() {
+        static_cast<void>(ArreterTrousseau());
+        bus_.terminate();
+        bus_.waitForFinished();
+    }
+    const QString& Adresse() const { return adresse_; }
+
+    // The keyring, with its login keyring unlocked by `motDePasse` (created at the first
+    // start), or left locked when `motDePasse` is empty. True once it is on the bus.
+    bool DemarrerTrousseau(const QByteArray& motDePasse) {
+        QDir(rep_.Chemin()).mkpath("execution");
+        QFile::setPermissions(rep_.Fichier("execution"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", adresse_);
+        env.insert("HOME", rep_.Chemin());
+        env.insert("XDG_DATA_HOME", rep_.Fichier("donnees"));
+        env.insert("XDG_RUNTIME_DIR", rep_.Fichier("execution"));
+        trousseau_.setProcessEnvironment(env);
+        QStringList arguments = {"--foreground", "--components=secrets"};
+        if (!motDePasse.isEmpty())
+            arguments << "--unlock";
+        trousseau_.start(QStringLiteral("gnome-keyring-daemon"), arguments);
+        if (!trousseau_.waitForStarted())
+            return false;
+        trousseau_.write(motDePasse);
+        trousseau_.closeWriteChannel();
+        return QTest::qWaitFor([&] { return SurLeBus(); }, 20000);
+    }
+    // True once it has left the bus.
+    bool ArreterTrousseau() {
+        trousseau_.terminate();
+        trousseau_.waitForFinished();
+        return QTest::qWaitFor([&] { return !SurLeBus(); }, 20000);
+    }
+
+private:
+    bool SurLeBus() {
+        QProcess question;
+        question.start(
+            QStringLiteral("dbus-send"),
+            QStringList{"--bus=" + adresse_, "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                        "org.freedesktop.DBus.NameHasOwner", "string:org.freedesktop.secrets"});
+        question.waitForFinished();
+        return question.readAllStandardOutput().contains("boolean true");
+    }
+    const RepertoireTemporaire& rep_;
+    QString adresse_;
+    QProcess bus_;
+    QProcess trousseau_;
+};
+
+// The program's save ("enregistrer", the password) or start-up reading ("lire"), on the given
+// session bus; its output's lines.
+QStringList Lancer(const QString& bus, const QStringList& arguments) {
+    QProcess programme;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DBUS_SESSION_BUS_ADDRESS", bus);
+    programme.setProcessEnvironment(env);
+    programme.start(QStringLiteral(LETTROVA_PARAMETRES_TROUSSEAU), arguments);
+    if (!programme.waitForFinished(60000) || programme.exitCode() != 0)
+        return {QStringLiteral("échec")};
+    return QString::fromUtf8(programme.readAllStandardOutput()).split(u'\n');
+}
+
+// A settings file as the program writes it without a keyring: the password disguised.
+QByteArray FichierDAujourdhui(const RepertoireTemporaire& rep, const QString& motDePasse) {
+    FichierParametres fichier(rep.Fichier("attendu.ini"));
+    fichier.Ecrire(kSection, "SMTPServeur", "mail.exemple.fr");
+    fichier.Ecrire(kSection, "SMTPPassword", CodageMotDePasse(motDePasse, kCleMotDePasse));
+    return rep.Lire("attendu.ini");
+}
+
+TEST(Trousseau, LeMotDePasseYPasseEtSeRelitApresRedemarrage) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+    const QString ini = rep.Fichier("Lettrova.ini");
+    const QByteArray avant = FichierDAujourdhui(rep, "ancien");
+    rep.Ecrire("Lettrova.ini", avant);
+
+    EXPECT_EQ(Lancer(bus.Adresse(), {"lire", ini}), QStringList({"ancien", "lu"}));
+    // The first save moves the disguised password out of the file.
+    EXPECT_EQ(Lancer(bus.Adresse(), {"enregistrer", ini, "ancien"}), QStringList{"trousseau"});
+    EXPECT_FALSE(
+        rep.Lire("Lettrova.ini").contains(CodageMotDePasse("ancien", kCleMotDePasse).toLatin1()));
+    const QString motDePasse = QStringLiteral("clé à 5 € \"x\" ");
+    EXPECT_EQ(Lancer(bus.Adresse(), {"enregistrer", ini, motDePasse}), QStringList{"trousseau"});
+    {
+        FichierParametres fichier(ini);
+        EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", "absent"), "");
+        EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", ""), ini);
+        EXPECT_EQ(fichier.Lire(kSection, "SMTPServeur", ""), "mail.exemple.fr");
+    }
+    EXPECT_EQ(Lancer(bus.Adresse(), {"lire", ini}), QStringList({motDePasse, "lu"}));
+
+    // The keyring gone (a bare session): nothing to read, and the next save goes to the file.
+    ASSERT_TRUE(bus.ArreterTrousseau());
+    EXPECT_EQ(Lancer(bus.Adresse(), {"lire", ini}), QStringList({"", "non lu"}));
+    EXPECT_EQ(Lancer(bus.Adresse(), {"enregistrer", ini, "nouveau"}), QStringList{"fichier"});
+    EXPECT_EQ(Lancer(bus.Adresse(), {"lire", ini}), QStringList({"nouveau", "lu"}));
+    EXPECT_EQ(FichierParametres(ini).Lire(kSection, "SMTPPasswordTrousseau", "absent"), "");
+}
+
+// Without a keyring, or with one that refuses, the file is today's, byte for byte.
+struct SansTrousseau {
+    const char* nom;
+    bool bus;
+    bool trousseauVerrouille;
+    const char* lieu;
+};
+
+class TrousseauAbsent : public testing::TestWithParam<SansTrousseau> {};
+
+TEST_P(TrousseauAbsent, LeFichierResteCeluiDAujourdhui) {
+    const SansTrousseau& cas = GetParam();
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    if (cas.trousseauVerrouille) {
+        // The login keyring created, then locked by a restart; no prompt can unlock it here.
+        ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+        ASSERT_TRUE(bus.ArreterTrousseau());
+        ASSERT_TRUE(bus.DemarrerTrousseau({}));
+    }
+    const QString adresse = cas.bus ? bus.Adresse() : "unix:path=" + rep.Fichier("aucun-bus");
+    const QString ini = rep.Fichier("Lettrova.ini");
+    FichierParametres(ini).Ecrire(kSection, "SMTPServeur", "mail.exemple.fr");
+
+    EXPECT_EQ(Lancer(adresse, {"enregistrer", ini, "secret"}), QStringList{cas.lieu});
+    EXPECT_EQ(rep.Lire("Lettrova.ini"), FichierDAujourdhui(rep, "secret"));
+    EXPECT_EQ(Lancer(adresse, {"lire", ini}), QStringList({"secret", "lu"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, TrousseauAbsent,
+                         testing::Values(SansTrousseau{"SansBus", false, false, "fichier"},
+                                         SansTrousseau{"BusSansTrousseau", true, false, "fichier"},
+                                         SansTrousseau{"TrousseauVerrouille", true, true, "refus"}),
+                         [](const auto& info) { return std::string(info.param.nom); });
+
+} // namespace
