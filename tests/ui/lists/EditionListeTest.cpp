@@ -30,12 +30,6 @@ QByteArray Copies(const QByteArray& ligne, int n) {
 
 class EditionFenetre : public FenetreListes {
 protected:
-    void CliquerElement(int position) {
-        QTreeView* v = f->TreeViewListingListe;
-        const QModelIndex ix = f->pageListes->Modele().Index(position);
-        v->scrollTo(ix);
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(ix).center());
-    }
     int Image(int position) const { return f->pageListes->Liste().Image(position); }
 };
 

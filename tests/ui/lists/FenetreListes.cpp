@@ -1,5 +1,8 @@
 #include "tests/ui/lists/FenetreListes.h"
 
+#include "lists/ui/ModeleListe.h"
+#include "lists/ui/PageListes.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
@@ -9,6 +12,13 @@ void FenetreListes::Ouvrir() {
     f = std::make_unique<TForm1>(boites, rep.Chemin());
     f->show();
     f->PageControlPrinc->setCurrentWidget(f->TabSheetAdresseMail);
+}
+
+void FenetreListes::CliquerElement(int position) {
+    QTreeView* v = f->TreeViewListingListe;
+    const QModelIndex ix = f->pageListes->Modele().Index(position);
+    v->scrollTo(ix);
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(ix).center());
 }
 
 void FenetreListes::Choisir(const QString& nom) {

@@ -23,6 +23,8 @@ protected:
     QString Statut() const;
     QColor CouleurStatut() const;
     void Cliquer(QWidget* bouton);
+    // A click on the item at this position in display order, scrolled into view first.
+    void CliquerElement(int position);
 
     RepertoireTemporaire rep;
     DialoguesScriptes boites;

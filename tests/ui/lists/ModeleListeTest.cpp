@@ -23,12 +23,6 @@ void Recueillir(QtMsgType type, const QMessageLogContext&, const QString& texte)
 
 class ModeleSousControle : public FenetreListes {
 protected:
-    void CliquerElement(int position) {
-        QTreeView* v = f->TreeViewListingListe;
-        const QModelIndex ix = f->pageListes->Modele().Index(position);
-        v->scrollTo(ix);
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(ix).center());
-    }
     void Ajouter(const char* adresse) {
         f->EditAjoutAdresse->setText(adresse);
         Cliquer(f->SpeedButAjouterAdresse);
