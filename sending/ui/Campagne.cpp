@@ -24,6 +24,8 @@
 #include <QTimer>
 
 namespace {
+const QString texteStoppe = QStringLiteral("Envois Stoppé Par L'Utilisateur.");
+
 void TraiterEvenements() {
     QCoreApplication::processEvents();
 }
@@ -188,7 +190,7 @@ void Campagne::Envoyer() {
                 // is told matches what the server received.
                 const bool finDeDonneesPartie = !client_.DemanderArret();
                 if (f_.ArretEnvois == 1) {
-                    MontrerArret();
+                    MontrerArret(texteStoppe);
                     f_.LabNbEnvois->setText(
                         QStringLiteral("%1 / %2").arg(i + 1).arg(liste.Nombre()));
                 }
@@ -200,16 +202,14 @@ void Campagne::Envoyer() {
             // Every later address would fail the same way (and each refused login counts
             // against the user at the server): the campaign ends here, in red.
             if (!MotifArret.isEmpty()) {
-                f_.AfficheStatutFixe(MotifArret, Couleur::Rouge);
-                f_.ImageProcessEnvois->DefinirAnimation(false);
-                f_.ImageProcessEnvois->hide();
+                MontrerArret(MotifArret);
                 break;
             }
             f_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(i + 1).arg(liste.Nombre()));
             f_.ProgressBarEnvoisMail->setValue(i + 1);
             TraiterEvenements();
             if (f_.ArretEnvois == 1) {
-                MontrerArret();
+                MontrerArret(texteStoppe);
                 break;
             }
             // The window is closing: no new message starts.
@@ -236,8 +236,8 @@ void Campagne::Envoyer() {
     f_.TimerResetStatusInfos->stop();
 }
 
-void Campagne::MontrerArret() {
-    f_.AfficheStatutFixe(QStringLiteral("Envois Stoppé Par L'Utilisateur."), Couleur::Rouge);
+void Campagne::MontrerArret(const QString& motif) {
+    f_.AfficheStatutFixe(motif, Couleur::Rouge);
     f_.ImageProcessEnvois->DefinirAnimation(false);
     f_.ImageProcessEnvois->hide();
 }

@@ -45,7 +45,8 @@ private:
     // After a stop or a close: the send under way may end by itself for a moment, then its
     // connection is closed, so that nothing of the campaign is released while in use.
     void LaisserFinirEnvoi(int delaiMs);
-    void MontrerArret();
+    // The campaign ends early: the reason in red, the busy picture stopped.
+    void MontrerArret(const QString& motif);
 
     // How long a stop waits for the reply to an end-of-data line that has already left.
     static constexpr int kAttenteReponseFinMs = 30000;

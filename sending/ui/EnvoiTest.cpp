@@ -13,8 +13,8 @@
 #include <QTimer>
 
 namespace {
-// As long as a campaign waits for its connection.
-constexpr int delaiConnexionMs = 25000;
+const QString texteInjoignable =
+    QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
 } // namespace
 
 EnvoiTest::EnvoiTest(TForm1& f) : f_(f) {
@@ -36,8 +36,7 @@ QString EnvoiTest::Envoyer(MessageCourriel& message) {
     } catch (const Erreur& e) {
         erreur = e.Message().trimmed();
         if (erreur.isEmpty())
-            erreur = QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos Paramètres "
-                                    "De Connection.");
+            erreur = texteInjoignable;
     } catch (const std::exception& e) {
         erreur = QString::fromLocal8Bit(e.what());
     }
@@ -84,7 +83,8 @@ void EnvoiTest::SpeedButEnvoyerTestClick() {
     QTimer delai;
     delai.setSingleShot(true);
     QObject::connect(&delai, &QTimer::timeout, [&] { delaiDepasse = !connecte_; });
-    delai.start(delaiConnexionMs);
+    // As long as a campaign waits for its connection.
+    delai.start(f_.TimerTpsConnectMax->interval());
     while (travailleur_.EnCours() && !f_.FermetureEnCours && !delaiDepasse)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (travailleur_.EnCours()) {
@@ -94,8 +94,7 @@ void EnvoiTest::SpeedButEnvoyerTestClick() {
         travailleur_.AttendreFin();
     }
     if (delaiDepasse)
-        erreur = QStringLiteral(
-            "Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
+        erreur = texteInjoignable;
     if (erreur.isEmpty())
         f_.AfficheStatutFixe(
             QStringLiteral("Test envoyé à %1 : le serveur l'a accepté.").arg(adresse),
