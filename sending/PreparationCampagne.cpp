@@ -22,14 +22,6 @@ QStringList TextePage(const QString& editeur) {
     return page + lignes;
 }
 
-quint16 Port(const QString& texte) {
-    bool ok = false;
-    const int valeur = texte.trimmed().toInt(&ok);
-    if (!ok)
-        throw Erreur(QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(texte));
-    return static_cast<quint16>(static_cast<unsigned>(valeur) & 0xFFFFu);
-}
-
 void ConstruireMessage(MessageCourriel& message, const ReglagesMessage& reglages,
                        const QString& sujet, const QStringList& page, const QStringList& texte) {
     AdresseCourriel de = LireAdresse(reglages.Expediteur);

@@ -1,5 +1,5 @@
 #pragma once
-// What a campaign builds before it connects: the page text, the port, the message.
+// What a campaign builds before it connects: the page text and the message.
 #include <QString>
 #include <QStringList>
 
@@ -10,10 +10,6 @@ namespace PreparationCampagne {
 // The five fixed lines of the page (a head holding the charset), then every line of the
 // editor's text.
 QStringList TextePage(const QString& editeur);
-
-// The saved port as a 16-bit number (a whole number outside 0..65535 is taken modulo 65536).
-// Raises Erreur "'<texte>' n'est pas une valeur entière correcte" when it is no whole number.
-quint16 Port(const QString& texte);
 
 // What the settings say of the sender and the list.
 struct ReglagesMessage {

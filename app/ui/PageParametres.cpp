@@ -1,14 +1,9 @@
 #include "app/ui/PageParametres.h"
 
-#include "app/EmpreintesTLS.h"
-#include "app/FichierParametres.h"
-#include "app/MotDePasseSMTP.h"
 #include "app/Version.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/TForm1.h"
-#include "commun/Erreur.h"
 #include "sending/AdresseDesinscription.h"
-#include "sending/PreparationCampagne.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -16,13 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-
-namespace {
-const QString kSection = QStringLiteral("Parametres");
-const QString kSectionVersion = QStringLiteral("parametres");
-const QString kOui = QStringLiteral("Oui");
-const QString kNon = QStringLiteral("Non");
-} // namespace
 
 PageParametres::PageParametres(TForm1& f) : f_(f) {
     for (QLineEdit* champ : {f.EditSMTPServeur, f.EditSMTPPort, f.EditSMTPUser, f.EditSMTPPassword,
@@ -44,24 +32,11 @@ PageParametres::PageParametres(TForm1& f) : f_(f) {
     });
 }
 
-namespace {
-// The saved port as the campaign reads it; false when it is no number.
-bool PortEnregistre(const QString& texte, quint16& port) {
-    try {
-        port = PreparationCampagne::Port(texte);
-        return true;
-    } catch (const Erreur&) {
-        return false;
-    }
-}
-} // namespace
-
 void PageParametres::AfficherEmpreinte() {
-    quint16 port = 0;
-    const QString empreinte =
-        PortEnregistre(f_.ValSMTPPort, port) && !f_.ValSMTPServeur.isEmpty()
-            ? EmpreintesTLS::Lire(f_.CheminParametres(), f_.ValSMTPServeur, port)
-            : QString();
+    const Reglages& r = f_.ReglagesActifs;
+    const QString empreinte = r.ValSMTPPort.Numero && !r.ValSMTPServeur.isEmpty()
+                                  ? f_.Fichier().Empreinte(r.ValSMTPServeur, *r.ValSMTPPort.Numero)
+                                  : QString();
     // Two lines of 16 bytes: the label wraps only at blanks.
     f_.LabEmpreinteTLS->setText(empreinte.isEmpty()
                                     ? QStringLiteral("Aucun certificat épinglé pour ce serveur.")
@@ -70,10 +45,10 @@ void PageParametres::AfficherEmpreinte() {
 }
 
 void PageParametres::SpeedButOublierEmpreinteClick() {
-    quint16 port = 0;
-    if (!PortEnregistre(f_.ValSMTPPort, port))
+    const Reglages& r = f_.ReglagesActifs;
+    if (!r.ValSMTPPort.Numero)
         return;
-    EmpreintesTLS::Ecrire(f_.CheminParametres(), f_.ValSMTPServeur, port, QString());
+    f_.Fichier().EcrireEmpreinte(r.ValSMTPServeur, *r.ValSMTPPort.Numero, QString());
     AfficherEmpreinte();
     f_.AfficheStatut(QStringLiteral("Empreinte oubliée : la prochaine connexion épinglera le "
                                     "certificat présenté."),
@@ -81,45 +56,38 @@ void PageParametres::SpeedButOublierEmpreinteClick() {
 }
 
 void PageParametres::LireDemarrage() {
-    FichierParametres fichier(f_.CheminParametres());
-    auto lire = [&](const char* cle, const QString& defaut) {
-        return fichier.Lire(kSection, QString::fromUtf8(cle), defaut);
-    };
-    f_.ValSMTPServeur = lire("SMTPServeur", {});
-    f_.EditSMTPServeur->setText(f_.ValSMTPServeur);
-    f_.ValSMTPPort = lire("SMTPPort", QStringLiteral("25"));
-    f_.EditSMTPPort->setText(f_.ValSMTPPort);
-    f_.ValSMTPUser = lire("SMTPUser", {});
-    f_.EditSMTPUser->setText(f_.ValSMTPUser);
-    f_.ValSMTPPassword = MotDePasseSMTP::Lire(fichier, motDePasseNonLu_);
+    FichierReglages fichier = f_.Fichier();
+    Reglages& r = f_.ReglagesActifs;
+    r = fichier.Lire(motDePasseNonLu_);
+    // A hand-edited file cannot put an address in the headers that the page would refuse.
+    if (!AdresseDesinscription::Valide(r.ValDesinscription))
+        r.ValDesinscription.clear();
+    MontrerActifs();
     if (motDePasseNonLu_)
         f_.AfficheStatut(QStringLiteral("Mot de passe non lu : le trousseau du bureau est "
                                         "verrouillé ou ne répond pas."),
                          Couleur::Rouge);
-    f_.EditSMTPPassword->setText(f_.ValSMTPPassword);
-    f_.ValEditMailEXP = lire("MailEXP", {});
-    f_.EditMailEXP->setText(f_.ValEditMailEXP);
-    f_.ValNomExpediteur = lire("NomExpediteur", {});
-    f_.EditNomExpediteur->setText(f_.ValNomExpediteur);
-    f_.ValDesinscription = lire("Desinscription", {});
-    // A hand-edited file cannot put an address in the headers that the page would refuse.
-    if (!AdresseDesinscription::Valide(f_.ValDesinscription))
-        f_.ValDesinscription.clear();
-    f_.EditDesinscription->setText(f_.ValDesinscription);
-    f_.ValConnectTlS = lire("ConnectTlS", kNon);
-    f_.CheckBoxTLS->setChecked(f_.ValConnectTlS == kOui);
-    f_.ValChrgtHtmlAuto = lire("ChrgtHtmlAuto", kNon);
-    f_.CheckBoxChargeHtmlAuto->setChecked(f_.ValChrgtHtmlAuto == kOui);
-    f_.EditFichierACharger->setText(lire("DernierFichierChargé", {}));
+    f_.EditFichierACharger->setText(r.ValDernierFichierCharge);
     if (!QFileInfo(f_.EditFichierACharger->text()).isFile())
         f_.EditFichierACharger->clear();
-    f_.EditSujetMessage->setText(lire("ValSujet", {}));
-    f_.valListeFav = lire("ListeFav", {});
-    f_.ValVersionDemarragePrecedant = lire("VersionAppli", {});
+    f_.EditSujetMessage->setText(r.ValSujet);
     AfficherEmpreinte();
     const QString version = LireVersionFichier();
-    if (version != f_.ValVersionDemarragePrecedant)
-        fichier.Ecrire(kSectionVersion, QStringLiteral("VersionAppli"), version);
+    if (version != r.ValVersionDemarragePrecedant)
+        fichier.EcrireVersion(version);
+}
+
+void PageParametres::MontrerActifs() {
+    const Reglages& r = f_.ReglagesActifs;
+    f_.EditSMTPServeur->setText(r.ValSMTPServeur);
+    f_.EditSMTPPort->setText(r.ValSMTPPort.Texte);
+    f_.EditSMTPUser->setText(r.ValSMTPUser);
+    f_.EditSMTPPassword->setText(r.ValSMTPPassword);
+    f_.EditMailEXP->setText(r.ValEditMailEXP);
+    f_.EditNomExpediteur->setText(r.ValNomExpediteur);
+    f_.EditDesinscription->setText(r.ValDesinscription);
+    f_.CheckBoxTLS->setChecked(r.ValConnectTlS);
+    f_.CheckBoxChargeHtmlAuto->setChecked(r.ValChrgtHtmlAuto);
 }
 
 void PageParametres::Modifie() {
@@ -149,35 +117,22 @@ void PageParametres::SpeedButEnrServeurClick() {
     Fabrique::Couleurs(f_.EditDesinscription, QColor(0, 0, 128));
     f_.SpeedButAnnulerServeur->setEnabled(false);
     f_.SpeedButEnrServeur->setEnabled(false);
-    FichierParametres fichier(f_.CheminParametres());
-    auto ecrire = [&](const char* cle, const QString& valeur) {
-        fichier.Ecrire(kSection, QString::fromUtf8(cle), valeur);
-    };
-    f_.ValSMTPServeur = f_.EditSMTPServeur->text();
-    ecrire("SMTPServeur", f_.ValSMTPServeur);
-    f_.ValSMTPPort = f_.EditSMTPPort->text();
-    ecrire("SMTPPort", f_.ValSMTPPort);
-    f_.ValSMTPUser = f_.EditSMTPUser->text();
-    ecrire("SMTPUser", f_.ValSMTPUser);
-    f_.ValSMTPPassword = f_.EditSMTPPassword->text();
+    Reglages saisis;
+    saisis.ValSMTPServeur = f_.EditSMTPServeur->text();
+    saisis.ValSMTPPort = PortSMTP::Depuis(f_.EditSMTPPort->text());
+    saisis.ValSMTPUser = f_.EditSMTPUser->text();
+    saisis.ValSMTPPassword = f_.EditSMTPPassword->text();
+    saisis.ValEditMailEXP = f_.EditMailEXP->text();
+    saisis.ValNomExpediteur = f_.EditNomExpediteur->text().trimmed();
+    saisis.ValDesinscription = desinscription;
+    saisis.ValConnectTlS = f_.CheckBoxTLS->isChecked();
+    saisis.ValChrgtHtmlAuto = f_.CheckBoxChargeHtmlAuto->isChecked();
     // A password the keyring kept back at start-up and that was not typed again stays there.
-    bool refuse = false;
-    if (!motDePasseNonLu_ || !f_.ValSMTPPassword.isEmpty()) {
+    const bool avecMotDePasse = !motDePasseNonLu_ || !saisis.ValSMTPPassword.isEmpty();
+    if (avecMotDePasse)
         motDePasseNonLu_ = false;
-        refuse = MotDePasseSMTP::Enregistrer(fichier, f_.ValSMTPPassword,
-                                             QFileInfo(f_.CheminParametres()).absoluteFilePath()) ==
-                 MotDePasseSMTP::Lieu::FichierApresRefus;
-    }
-    f_.ValEditMailEXP = f_.EditMailEXP->text();
-    ecrire("MailEXP", f_.ValEditMailEXP);
-    f_.ValNomExpediteur = f_.EditNomExpediteur->text().trimmed();
-    ecrire("NomExpediteur", f_.ValNomExpediteur);
-    f_.ValDesinscription = desinscription;
-    ecrire("Desinscription", f_.ValDesinscription);
-    f_.ValConnectTlS = f_.CheckBoxTLS->isChecked() ? kOui : kNon;
-    ecrire("ConnectTlS", f_.ValConnectTlS);
-    f_.ValChrgtHtmlAuto = f_.CheckBoxChargeHtmlAuto->isChecked() ? kOui : kNon;
-    ecrire("ChrgtHtmlAuto", f_.ValChrgtHtmlAuto);
+    const bool refuse = f_.Fichier().EcrireServeur(f_.ReglagesActifs, saisis, avecMotDePasse) ==
+                        FichierReglages::LieuMotDePasse::FichierApresRefus;
     AfficherEmpreinte();
     if (refuse)
         f_.AfficheStatut(QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
@@ -189,17 +144,9 @@ void PageParametres::SpeedButEnrServeurClick() {
 }
 
 void PageParametres::SpeedButAnnulerServeurClick() {
-    f_.EditSMTPServeur->setText(f_.ValSMTPServeur);
-    f_.EditSMTPPort->setText(f_.ValSMTPPort);
-    f_.EditSMTPUser->setText(f_.ValSMTPUser);
-    f_.EditSMTPPassword->setText(f_.ValSMTPPassword);
-    f_.EditMailEXP->setText(f_.ValEditMailEXP);
-    f_.EditNomExpediteur->setText(f_.ValNomExpediteur);
-    f_.EditDesinscription->setText(f_.ValDesinscription);
+    MontrerActifs();
     Fabrique::Couleurs(f_.EditDesinscription, QColor(0, 0, 128));
     f_.AfficheStatut(QStringLiteral("Paramètres Rechargés Avec Succes."), Couleur::Vert);
-    f_.CheckBoxTLS->setChecked(f_.ValConnectTlS == kOui);
-    f_.CheckBoxChargeHtmlAuto->setChecked(f_.ValChrgtHtmlAuto == kOui);
     f_.SpeedButAnnulerServeur->setEnabled(false);
     f_.SpeedButEnrServeur->setEnabled(false);
 }

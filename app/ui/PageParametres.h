@@ -19,6 +19,8 @@ public:
 
 private:
     void Modifie();
+    // The active settings into the page's fields and boxes.
+    void MontrerActifs();
     TForm1& f_;
     // The keyring did not give the password at start-up: an empty field is no new password.
     bool motDePasseNonLu_ = false;

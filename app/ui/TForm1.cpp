@@ -1,6 +1,5 @@
 #include "app/ui/TForm1.h"
 
-#include "app/FichierParametres.h"
 #include "app/Version.h"
 #include "app/ui/ApparencePolices.h"
 #include "app/ui/Disposition.h"
@@ -169,7 +168,7 @@ void TForm1::FormCreate() {
     pageListes->ChargeListe();
     ChoisirPageDemarrage();
     EcrireTexteAide(RichEditAideServeur);
-    if (ValChrgtHtmlAuto == QStringLiteral("Oui") && !EditFichierACharger->text().isEmpty())
+    if (ReglagesActifs.ValChrgtHtmlAuto && !EditFichierACharger->text().isEmpty())
         chargementPage->SpeedButChargerClick();
 }
 
@@ -178,7 +177,7 @@ void TForm1::ChoisirPageDemarrage() {
                           !EditSMTPUser->text().isEmpty() && !EditSMTPPassword->text().isEmpty() &&
                           !EditMailEXP->text().isEmpty();
     QWidget* page = complets ? TabSheetPrincipale : TabSheetParamètres;
-    if (LireVersionFichier() != ValVersionDemarragePrecedant)
+    if (LireVersionFichier() != ReglagesActifs.ValVersionDemarragePrecedant)
         page = TabSheet2;
     SelectionnerPage(page);
 }
@@ -189,13 +188,13 @@ void TForm1::SelectionnerPage(QWidget* page) {
 }
 
 void TForm1::FormActivate() {
-    if (!valListeFav.right(5).toLower().endsWith(QStringLiteral(".list")))
+    if (!ReglagesActifs.valListeFav.right(5).toLower().endsWith(QStringLiteral(".list")))
         return;
     if (ComboBoxListe1->count() == 0)
         return;
     for (int i = -1; i < ComboBoxListe1->count(); ++i) {
         ComboBoxListe1->setCurrentIndex(i);
-        if (ComboBoxListe1->currentText() == valListeFav) {
+        if (ComboBoxListe1->currentText() == ReglagesActifs.valListeFav) {
             ComboBoxListe2->setCurrentIndex(i);
             LMDLImageListe2->DefinirIndex(4);
             pageListes->ComboBoxListe2Change();
@@ -231,8 +230,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 void TForm1::FormCloseQuery() {
     FermetureEnCours = true;
-    FichierParametres(CheminParametres())
-        .Ecrire(QStringLiteral("Parametres"), QStringLiteral("ValSujet"), EditSujetMessage->text());
+    Fichier().EcrireSujet(EditSujetMessage->text());
 }
 
 void TForm1::SpeedButQuitterClick() {

@@ -1,6 +1,8 @@
 #pragma once
 // The main window: it owns every control (named as the user's manual names them), the active
 // settings, the flags shared by the pages, and the status line.
+#include "app/FichierReglages.h"
+#include "app/Reglages.h"
 #include "app/ui/Dialogues.h"
 
 #include <QColor>
@@ -105,9 +107,10 @@ public:
     std::atomic<int> ArretEnvois{0};
     bool DelaiConnexionDepasse = false;
     QString ValOuiNon;
-    QString ValSMTPServeur, ValSMTPPort, ValSMTPUser, ValSMTPPassword, ValEditMailEXP;
-    QString ValConnectTlS, ValChrgtHtmlAuto, ValVersionDemarragePrecedant, valListeFav;
-    QString ValNomExpediteur, ValDesinscription;
+    // The settings last read or saved: what a campaign sends with.
+    Reglages ReglagesActifs;
+    // The settings file's reader and writer.
+    FichierReglages Fichier() const { return FichierReglages(CheminParametres()); }
 
     // Image lists.
     ListeImages* ImageList1 = nullptr;

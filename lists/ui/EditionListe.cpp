@@ -1,6 +1,5 @@
 #include "lists/ui/EditionListe.h"
 
-#include "app/FichierParametres.h"
 #include "app/ui/FiltreEvenements.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/TForm1.h"
@@ -258,9 +257,8 @@ void EditionListe::SpeedButSaveGestionAdresseClick() {
     if (f_.pageListes->TraitementEnCours)
         return;
     const QString nom = f_.ComboBoxListe2->currentText();
-    f_.valListeFav = f_.LMDLImageListe2->Index() == 4 ? nom : QString();
-    FichierParametres(f_.CheminParametres())
-        .Ecrire(QStringLiteral("Parametres"), QStringLiteral("ListeFav"), f_.valListeFav);
+    f_.ReglagesActifs.valListeFav = f_.LMDLImageListe2->Index() == 4 ? nom : QString();
+    f_.Fichier().EcrireListeFav(f_.ReglagesActifs.valListeFav);
 
     f_.EcritStatut(QStringLiteral("Vérification des adresses..."), Couleur::Noir);
     const ListeAdresses& liste = f_.pageListes->Liste();

@@ -95,7 +95,7 @@ void PageListes::Charger() {
     f_.SpeedButSaveGestionAdresse->setEnabled(false);
     f_.SpeedButSupDoublon->setEnabled(false);
     f_.SpeedButAnnuleModifGestionAdresse->setEnabled(false);
-    f_.LMDLImageListe2->DefinirIndex(nom == f_.valListeFav ? 4 : 3);
+    f_.LMDLImageListe2->DefinirIndex(nom == f_.ReglagesActifs.valListeFav ? 4 : 3);
 
     const QString chemin = f_.CheminProgramme(nom);
     if (!QFile::exists(chemin)) {

@@ -1,6 +1,5 @@
 #include "page/ui/ChargementPage.h"
 
-#include "app/FichierParametres.h"
 #include "app/ui/Forme.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/TForm1.h"
@@ -52,7 +51,6 @@ void ChargementPage::SpeedButChargerClick() {
     }
     f_.AfficheStatut(QStringLiteral("Le Fichier HTML Chargé Semble Correct."), Couleur::Vert);
     f_.LMDLImageStatusChargement->DefinirIndex(MarqueCorrecte);
-    FichierParametres(f_.CheminParametres())
-        .Ecrire(QStringLiteral("Parametres"), QStringLiteral("DernierFichierChargé"), chemin);
+    f_.Fichier().EcrireDernierFichier(chemin);
     f_.SpeedButCharger->setEnabled(false);
 }

@@ -1,6 +1,5 @@
 #include "sending/ui/Campagne.h"
 
-#include "app/EmpreintesTLS.h"
 #include "app/ui/ImageAnimee.h"
 #include "app/ui/TForm1.h"
 #include "commun/Erreur.h"
@@ -260,7 +259,7 @@ void Campagne::EpinglerCertificat() {
         return;
     client_.EmpreinteConnue = empreinte;
     try {
-        EmpreintesTLS::Ecrire(f_.CheminParametres(), client_.Hote, client_.Port, empreinte);
+        f_.Fichier().EcrireEmpreinte(client_.Hote, client_.Port, empreinte);
     } catch (const Erreur& e) {
         // Not kept: the next campaign pins again. The sending goes on.
         f_.AfficherErreur(e);

@@ -71,7 +71,7 @@ void EnvoiTest::SpeedButEnvoyerTestClick() {
         f_.AfficherErreur(e);
         return;
     }
-    const QString adresse = LireAdresse(f_.ValEditMailEXP).Adresse;
+    const QString adresse = LireAdresse(f_.ReglagesActifs.ValEditMailEXP).Adresse;
     message->Destinataires = {{QString(), adresse}};
     f_.AfficheStatutFixe(QStringLiteral("Envoi du test à %1...").arg(adresse), Couleur::Noir);
     QCoreApplication::processEvents();

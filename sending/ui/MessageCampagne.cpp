@@ -1,5 +1,4 @@
 #include "sending/ui/MessageCampagne.h"
-#include "app/EmpreintesTLS.h"
 
 #include "app/ui/TForm1.h"
 #include "mail/ClientSMTP.h"
@@ -20,21 +19,23 @@ QStringList Page(const TForm1& f) {
 std::unique_ptr<MessageCourriel> Construire(const TForm1& f, const QStringList& page) {
     auto message = std::make_unique<MessageCourriel>();
     PreparationCampagne::ConstruireMessage(
-        *message, {f.ValEditMailEXP, f.ValNomExpediteur, f.ValDesinscription},
+        *message,
+        {f.ReglagesActifs.ValEditMailEXP, f.ReglagesActifs.ValNomExpediteur,
+         f.ReglagesActifs.ValDesinscription},
         f.EditSujetMessage->text(), page, TexteAlternatif(page.join(u'\n')));
     return message;
 }
 
 void ConfigurerClient(ClientSMTP& client, const TForm1& f) {
-    client.Hote = f.ValSMTPServeur;
-    client.Port = PreparationCampagne::Port(f.ValSMTPPort);
-    client.NomHelo = f.ValSMTPUser;
-    client.Utilisateur = f.ValSMTPUser;
-    client.MotDePasse = f.ValSMTPPassword;
-    client.DefinirModeTLS(f.ValConnectTlS == QStringLiteral("Oui") ? ModeTLS::TLSExplicite
-                                                                   : ModeTLS::SansTLS);
+    const Reglages& r = f.ReglagesActifs;
+    client.Hote = r.ValSMTPServeur;
+    client.Port = r.ValSMTPPort.Exiger();
+    client.NomHelo = r.ValSMTPUser;
+    client.Utilisateur = r.ValSMTPUser;
+    client.MotDePasse = r.ValSMTPPassword;
+    client.DefinirModeTLS(r.ValConnectTlS ? ModeTLS::TLSExplicite : ModeTLS::SansTLS);
     // The certificate pinned for this server and port, if any: a test send checks it too.
-    client.EmpreinteConnue = EmpreintesTLS::Lire(f.CheminParametres(), client.Hote, client.Port);
+    client.EmpreinteConnue = f.Fichier().Empreinte(client.Hote, client.Port);
 }
 
 } // namespace MessageCampagne

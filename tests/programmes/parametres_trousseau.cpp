@@ -2,11 +2,9 @@
 // the session bus a process meets first is the one it keeps. Writes the outcome on its output.
 //   parametres_trousseau enregistrer <settings file> <password>  ->  "trousseau", "fichier" or
 //   "refus" parametres_trousseau lire <settings file>  ->  the password, then "lu" or "non lu"
-#include "app/FichierParametres.h"
-#include "app/MotDePasseSMTP.h"
+#include "app/FichierReglages.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -14,24 +12,23 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
-    FichierParametres fichier(args[2]);
+    FichierReglages fichier(args[2]);
     QString sortie;
     if (args[1] == QStringLiteral("enregistrer") && args.size() == 4) {
-        switch (
-            MotDePasseSMTP::Enregistrer(fichier, args[3], QFileInfo(args[2]).absoluteFilePath())) {
-        case MotDePasseSMTP::Lieu::Trousseau:
+        switch (fichier.EcrireMotDePasse(args[3])) {
+        case FichierReglages::LieuMotDePasse::Trousseau:
             sortie = QStringLiteral("trousseau");
             break;
-        case MotDePasseSMTP::Lieu::Fichier:
+        case FichierReglages::LieuMotDePasse::Fichier:
             sortie = QStringLiteral("fichier");
             break;
-        case MotDePasseSMTP::Lieu::FichierApresRefus:
+        case FichierReglages::LieuMotDePasse::FichierApresRefus:
             sortie = QStringLiteral("refus");
             break;
         }
     } else if (args[1] == QStringLiteral("lire")) {
         bool nonLu = false;
-        sortie = MotDePasseSMTP::Lire(fichier, nonLu);
+        sortie = fichier.LireMotDePasse(nonLu);
         sortie += nonLu ? QStringLiteral("\nnon lu") : QStringLiteral("\nlu");
     } else {
         return 2;

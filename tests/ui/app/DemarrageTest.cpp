@@ -59,7 +59,7 @@ TEST(Demarrage, PremierLancementSansFichier) {
     for (QLineEdit* champ : {f.EditSMTPServeur, f.EditSMTPUser, f.EditSMTPPassword, f.EditMailEXP})
         EXPECT_TRUE(champ->text().isEmpty()) << champ->objectName().toStdString();
     EXPECT_EQ(t.Parametres(), "[parametres]\r\nVersionAppli=1.0.4.42\r\n");
-    EXPECT_EQ(f.ValVersionDemarragePrecedant, "");
+    EXPECT_EQ(f.ReglagesActifs.ValVersionDemarragePrecedant, "");
     EXPECT_EQ(f.LabelVersion->text(), "Version: 1.0.4.42 ");
     EXPECT_EQ(f.LabelVersion2->text(), "v.1.0.4.42");
     EXPECT_FALSE(f.PageControlPrinc->isTabVisible(f.PageControlPrinc->indexOf(f.TabSheetErreur)));
@@ -72,7 +72,7 @@ TEST(Demarrage, SectionEnMajusculeRecoitLaVersionSansSecondeSection) {
     t.rep.Ecrire("Lettrova.ini", kComplet);
     t.Ouvrir();
     EXPECT_EQ(t.Parametres(), QString::fromLatin1(kComplet + "VersionAppli=1.0.4.42\r\n"));
-    EXPECT_EQ(t.f->ValSMTPPassword, "ko") << "the stored password is unscrambled";
+    EXPECT_EQ(t.f->ReglagesActifs.ValSMTPPassword, "ko") << "the stored password is unscrambled";
     EXPECT_EQ(t.f->EditSMTPPassword->text(), "ko");
 }
 

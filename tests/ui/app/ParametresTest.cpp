@@ -29,14 +29,14 @@ TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
     QTest::mouseClick(f.CheckBoxTLS, Qt::LeftButton, {}, QPoint(5, 8));
     EXPECT_TRUE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_TRUE(f.SpeedButAnnulerServeur->isEnabled());
-    EXPECT_EQ(f.ValSMTPServeur, "") << "the active values wait for Enregistrer";
+    EXPECT_EQ(f.ReglagesActifs.ValSMTPServeur, "") << "the active values wait for Enregistrer";
 
     QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
     EXPECT_EQ(f.EditSMTPPort->text(), "587") << "digits only";
-    EXPECT_EQ(f.ValSMTPServeur, "smtp.exemple.fr");
-    EXPECT_EQ(f.ValSMTPPassword, "s3cr\"t =");
-    EXPECT_EQ(f.ValConnectTlS, "Oui");
-    EXPECT_EQ(f.ValChrgtHtmlAuto, "Non");
+    EXPECT_EQ(f.ReglagesActifs.ValSMTPServeur, "smtp.exemple.fr");
+    EXPECT_EQ(f.ReglagesActifs.ValSMTPPassword, "s3cr\"t =");
+    EXPECT_TRUE(f.ReglagesActifs.ValConnectTlS);
+    EXPECT_FALSE(f.ReglagesActifs.ValChrgtHtmlAuto);
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_EQ(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
     const QByteArray motDePasse = CodageMotDePasse("s3cr\"t =", kCleMotDePasse).toLatin1();
@@ -65,14 +65,14 @@ TEST(Parametres, NomDeLExpediteurEtAdresseDeDesinscription) {
     EXPECT_EQ(f.LabStatusInfos->text(), "Adresse de désinscription incorrecte : une adresse "
                                         "mailto: ou https:// est attendue.");
     EXPECT_EQ(f.EditDesinscription->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(f.ValNomExpediteur, "") << "nothing is taken from a refused page";
+    EXPECT_EQ(f.ReglagesActifs.ValNomExpediteur, "") << "nothing is taken from a refused page";
     EXPECT_FALSE(t.Parametres().contains("Desinscription"));
 
     Saisir(f.EditDesinscription, "https://club.exemple.org/stop");
     QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
     EXPECT_EQ(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
-    EXPECT_EQ(f.ValNomExpediteur, "Club des Amis");
-    EXPECT_EQ(f.ValDesinscription, "https://club.exemple.org/stop");
+    EXPECT_EQ(f.ReglagesActifs.ValNomExpediteur, "Club des Amis");
+    EXPECT_EQ(f.ReglagesActifs.ValDesinscription, "https://club.exemple.org/stop");
     EXPECT_TRUE(t.Parametres().contains(
         "NomExpediteur=Club des Amis\r\nDesinscription=https://club.exemple.org/stop\r\n"));
 
@@ -80,7 +80,7 @@ TEST(Parametres, NomDeLExpediteurEtAdresseDeDesinscription) {
     u.rep.Ecrire("Lettrova.ini", t.rep.Lire("Lettrova.ini"));
     TForm1& g = u.Ouvrir();
     EXPECT_EQ(g.EditNomExpediteur->text(), "Club des Amis");
-    EXPECT_EQ(g.ValDesinscription, "https://club.exemple.org/stop");
+    EXPECT_EQ(g.ReglagesActifs.ValDesinscription, "https://club.exemple.org/stop");
 }
 
 TEST(Parametres, AnnulerRestaureToutSansRelireLeFichier) {
@@ -90,7 +90,7 @@ TEST(Parametres, AnnulerRestaureToutSansRelireLeFichier) {
                                  "ChrgtHtmlAuto=Oui\r\nVersionAppli=1.0.4.42\r\n");
     TForm1& f = t.Ouvrir(true);
     EXPECT_FALSE(f.CheckBoxTLS->isChecked()) << "only the exact word Oui counts";
-    EXPECT_EQ(f.ValConnectTlS, "oui");
+    EXPECT_FALSE(f.ReglagesActifs.ValConnectTlS) << "oui is no Oui: a plain connection";
     for (QLineEdit* champ :
          {f.EditSMTPServeur, f.EditSMTPPort, f.EditSMTPUser, f.EditSMTPPassword, f.EditMailEXP})
         Saisir(champ, "9");
@@ -123,8 +123,8 @@ TEST(Parametres, EchecDEnregistrementGardeLesValeursDejaPrises) {
     EXPECT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur),
               QStringList{QString::fromUtf8("Impossible d'écrire dans ") +
                           t.rep.Fichier("Lettrova.ini")});
-    EXPECT_EQ(f.ValSMTPServeur, "smtp.exemple.fr");
-    EXPECT_EQ(f.ValSMTPPort, "25");
+    EXPECT_EQ(f.ReglagesActifs.ValSMTPServeur, "smtp.exemple.fr");
+    EXPECT_EQ(f.ReglagesActifs.ValSMTPPort.Texte, "25");
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_NE(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
     EXPECT_EQ(t.rep.Lire("Lettrova.ini"), avant) << "the file is whole";

@@ -170,7 +170,7 @@ TEST_F(EditionFenetre, EnregistrementRefuse) {
             FichierParametres(rep.Fichier("Lettrova.ini")).Lire("Parametres", "ListeFav", "?"),
             "l.list")
             << "the favourite is stored first";
-        f->valListeFav.clear();
+        f->ReglagesActifs.valListeFav.clear();
     }
     EXPECT_FALSE(f->SpeedButSaveGestionAdresse->isEnabled());
     EXPECT_EQ(CouleurStatut(), QColor(0, 128, 0));
@@ -183,7 +183,7 @@ TEST_F(EditionFenetre, EnregistrementTrieEnWindows1252) {
     EXPECT_EQ(rep.Lire("l.list"), "b@x.fr\r\nz\xE9@x.fr\r\n?@x.fr\r\n");
     EXPECT_EQ(Statut(), "Liste Enregistrée Avec Succes") << "the reload shows no count";
     EXPECT_EQ(Image(0), 0);
-    EXPECT_EQ(f->valListeFav, "l.list");
+    EXPECT_EQ(f->ReglagesActifs.valListeFav, "l.list");
     EXPECT_EQ(f->LMDLImageListe2->Index(), 4);
 }
 

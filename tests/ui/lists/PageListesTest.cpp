@@ -119,7 +119,7 @@ TEST_F(FenetreListes, FavoriSensibleALaCasse) {
     Ouvrir();
     Choisir("clients.list");
     EXPECT_EQ(f->LMDLImageListe2->Index(), 3);
-    f->valListeFav = "clients.list";
+    f->ReglagesActifs.valListeFav = "clients.list";
     Choisir("clients.list");
     EXPECT_EQ(f->LMDLImageListe2->Index(), 4);
     emit f->LMDLImageListe2->Clic();

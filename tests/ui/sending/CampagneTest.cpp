@@ -1,5 +1,5 @@
-#include "app/EmpreintesTLS.h"
 #include "app/FichierParametres.h"
+#include "app/FichierReglages.h"
 #include "app/ui/ImageAnimee.h"
 #include "commun/Windows1252.h"
 #include "mail/ClientSMTP.h"
@@ -250,7 +250,7 @@ TEST_F(Campagne, DeuxCampagnesLaPremiereSansServeur) {
     EXPECT_TRUE(f->PanelVisuEnvoisMail->isHidden());
     EXPECT_EQ(Statut(), "");
 
-    f->ValSMTPPort = QString::number(serveur.Port());
+    f->ReglagesActifs.ValSMTPPort = PortSMTP::Depuis(QString::number(serveur.Port()));
     Envoyer();
     EXPECT_EQ(Statut(), "Envois Terminé.");
     EXPECT_EQ(serveur.NombreMessages(), 1);
@@ -267,7 +267,7 @@ TEST_F(Campagne, LeSujetEstLuAuDepartEtLesReglagesEnregistresServent) {
 
 TEST_F(Campagne, PortNonNumeriqueAtteintQuandMemeLaFin) {
     Preparer(25, {"a@exemple.fr"});
-    f->ValSMTPPort = "vingt-cinq";
+    f->ReglagesActifs.ValSMTPPort = PortSMTP::Depuis("vingt-cinq");
     Envoyer();
     EXPECT_EQ(boites.Textes(DialoguesScriptes::Boite::Erreur),
               QStringList{"'vingt-cinq' n'est pas une valeur entière correcte"});
@@ -323,7 +323,7 @@ TEST_F(Campagne, CertificatEpingleChangepuisOublie) {
     Envoyer();
     EXPECT_EQ(Statut(), "Envois Terminé.");
     EXPECT_EQ(premier->NombreMessages(), 2);
-    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), auto1);
+    EXPECT_EQ(FichierReglages(ini).Empreinte("127.0.0.1", port), auto1);
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
     premier.reset();
 
@@ -347,13 +347,13 @@ TEST_F(Campagne, CertificatEpingleChangepuisOublie) {
     QTest::mouseClick(f->SpeedButOublierEmpreinte, Qt::LeftButton);
     EXPECT_EQ(f->LabEmpreinteTLS->text(), "Aucun certificat épinglé pour ce serveur.");
     EXPECT_FALSE(f->SpeedButOublierEmpreinte->isEnabled());
-    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), "");
+    EXPECT_EQ(FichierReglages(ini).Empreinte("127.0.0.1", port), "");
 
     f->SelectionnerPage(f->TabSheetPrincipale);
     Envoyer();
     EXPECT_EQ(Statut(), "Envois Terminé.");
     EXPECT_EQ(second.NombreMessages(), 2);
-    EXPECT_EQ(EmpreintesTLS::Lire(ini, "127.0.0.1", port), auto2);
+    EXPECT_EQ(FichierReglages(ini).Empreinte("127.0.0.1", port), auto2);
 }
 
 } // namespace

@@ -1,0 +1,151 @@
+#include "app/FichierReglages.h"
+
+#include "app/CodageMotDePasse.h"
+#include "app/FichierParametres.h"
+#include "app/TrousseauMotDePasse.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Both spellings name one section: the program has always written both.
+const QString kSection = QStringLiteral("Parametres");
+const QString kSectionMinuscule = QStringLiteral("parametres");
+const QString kSectionEmpreintes = QStringLiteral("EmpreintesTLS");
+const QString kOui = QStringLiteral("Oui");
+const QString kNon = QStringLiteral("Non");
+const QString kCleMotDePasseFichier = QStringLiteral("SMTPPassword");
+// Present and not empty when the password is in the keyring: the name of its entry there.
+const QString kCleEntreeTrousseau = QStringLiteral("SMTPPasswordTrousseau");
+
+QString OuiNon(bool valeur) {
+    return valeur ? kOui : kNon;
+}
+
+// Host names compare without case; a character that would end the key ("=") or open a
+// section cannot reach the file.
+QString CleEmpreinte(const QString& hote, quint16 port) {
+    QString cle = hote.trimmed().toLower();
+    for (QChar& c : cle)
+        if (!(c.isLetterOrNumber() || c == u'.' || c == u'-' || c == u':' || c == u'_'))
+            c = u'_';
+    return cle + u':' + QString::number(port);
+}
+
+} // namespace
+
+FichierReglages::FichierReglages(QString chemin) : chemin_(std::move(chemin)) {}
+
+Reglages FichierReglages::Lire(bool& motDePasseNonLu) const {
+    const FichierParametres fichier(chemin_);
+    auto lire = [&](const char* cle, const QString& defaut = {}) {
+        return fichier.Lire(kSection, QString::fromUtf8(cle), defaut);
+    };
+    Reglages r;
+    r.ValSMTPServeur = lire("SMTPServeur");
+    r.ValSMTPPort = PortSMTP::Depuis(lire("SMTPPort", QStringLiteral("25")));
+    r.ValSMTPUser = lire("SMTPUser");
+    r.ValSMTPPassword = LireMotDePasse(motDePasseNonLu);
+    r.ValEditMailEXP = lire("MailEXP");
+    r.ValNomExpediteur = lire("NomExpediteur");
+    r.ValDesinscription = lire("Desinscription");
+    r.ValConnectTlS = lire("ConnectTlS", kNon) == kOui;
+    r.ValChrgtHtmlAuto = lire("ChrgtHtmlAuto", kNon) == kOui;
+    r.ValDernierFichierCharge = lire("DernierFichierChargé");
+    r.ValSujet = lire("ValSujet");
+    r.valListeFav = lire("ListeFav");
+    r.ValVersionDemarragePrecedant = lire("VersionAppli");
+    return r;
+}
+
+FichierReglages::LieuMotDePasse
+FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis, bool avecMotDePasse) {
+    FichierParametres fichier(chemin_);
+    auto ecrire = [&](const char* cle, const QString& valeur) {
+        fichier.Ecrire(kSection, QString::fromUtf8(cle), valeur);
+    };
+    actifs.ValSMTPServeur = saisis.ValSMTPServeur;
+    ecrire("SMTPServeur", actifs.ValSMTPServeur);
+    actifs.ValSMTPPort = saisis.ValSMTPPort;
+    ecrire("SMTPPort", actifs.ValSMTPPort.Texte);
+    actifs.ValSMTPUser = saisis.ValSMTPUser;
+    ecrire("SMTPUser", actifs.ValSMTPUser);
+    actifs.ValSMTPPassword = saisis.ValSMTPPassword;
+    LieuMotDePasse lieu = LieuMotDePasse::Fichier;
+    if (avecMotDePasse)
+        lieu = EcrireMotDePasse(actifs.ValSMTPPassword);
+    // The password's writes went through a file object of their own.
+    fichier = FichierParametres(chemin_);
+    actifs.ValEditMailEXP = saisis.ValEditMailEXP;
+    ecrire("MailEXP", actifs.ValEditMailEXP);
+    actifs.ValNomExpediteur = saisis.ValNomExpediteur;
+    ecrire("NomExpediteur", actifs.ValNomExpediteur);
+    actifs.ValDesinscription = saisis.ValDesinscription;
+    ecrire("Desinscription", actifs.ValDesinscription);
+    actifs.ValConnectTlS = saisis.ValConnectTlS;
+    ecrire("ConnectTlS", OuiNon(actifs.ValConnectTlS));
+    actifs.ValChrgtHtmlAuto = saisis.ValChrgtHtmlAuto;
+    ecrire("ChrgtHtmlAuto", OuiNon(actifs.ValChrgtHtmlAuto));
+    return lieu;
+}
+
+QString FichierReglages::LireMotDePasse(bool& nonLu) const {
+    const FichierParametres fichier(chemin_);
+    const QString dansLeFichier =
+        CodageMotDePasse(fichier.Lire(kSection, kCleMotDePasseFichier, {}), kCleMotDePasse);
+    const QString entree = fichier.Lire(kSection, kCleEntreeTrousseau, {});
+    nonLu = false;
+    if (entree.isEmpty())
+        return dansLeFichier;
+    QString motDePasse;
+    if (TrousseauMotDePasse::Present() && TrousseauMotDePasse::Lire(entree, motDePasse))
+        return motDePasse;
+    nonLu = true;
+    return dansLeFichier;
+}
+
+FichierReglages::LieuMotDePasse FichierReglages::EcrireMotDePasse(const QString& motDePasse) {
+    FichierParametres fichier(chemin_);
+    const QString entreeActuelle = fichier.Lire(kSection, kCleEntreeTrousseau, {});
+    LieuMotDePasse lieu = LieuMotDePasse::Fichier;
+    if (TrousseauMotDePasse::Present()) {
+        // One entry per settings file: two copies of the program keep two passwords.
+        const QString nom =
+            entreeActuelle.isEmpty() ? QFileInfo(chemin_).absoluteFilePath() : entreeActuelle;
+        if (TrousseauMotDePasse::Ecrire(nom, motDePasse)) {
+            // The marker first: at no moment does the file lose the way to the password.
+            fichier.Ecrire(kSection, kCleEntreeTrousseau, nom);
+            fichier.Ecrire(kSection, kCleMotDePasseFichier, {});
+            return LieuMotDePasse::Trousseau;
+        }
+        lieu = LieuMotDePasse::FichierApresRefus;
+    }
+    fichier.Ecrire(kSection, kCleMotDePasseFichier, CodageMotDePasse(motDePasse, kCleMotDePasse));
+    if (!entreeActuelle.isEmpty())
+        fichier.Ecrire(kSection, kCleEntreeTrousseau, {});
+    return lieu;
+}
+
+void FichierReglages::EcrireVersion(const QString& version) {
+    FichierParametres(chemin_).Ecrire(kSectionMinuscule, QStringLiteral("VersionAppli"), version);
+}
+
+void FichierReglages::EcrireSujet(const QString& sujet) {
+    FichierParametres(chemin_).Ecrire(kSection, QStringLiteral("ValSujet"), sujet);
+}
+
+void FichierReglages::EcrireDernierFichier(const QString& chemin) {
+    FichierParametres(chemin_).Ecrire(kSection, QStringLiteral("DernierFichierChargé"), chemin);
+}
+
+void FichierReglages::EcrireListeFav(const QString& nom) {
+    FichierParametres(chemin_).Ecrire(kSectionMinuscule, QStringLiteral("ListeFav"), nom);
+}
+
+QString FichierReglages::Empreinte(const QString& hote, quint16 port) const {
+    return FichierParametres(chemin_).Lire(kSectionEmpreintes, CleEmpreinte(hote, port), {});
+}
+
+void FichierReglages::EcrireEmpreinte(const QString& hote, quint16 port, const QString& empreinte) {
+    FichierParametres(chemin_).Ecrire(kSectionEmpreintes, CleEmpreinte(hote, port), empreinte);
+}

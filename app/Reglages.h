@@ -1,0 +1,38 @@
+#pragma once
+// The saved settings as the program uses them: typed once, where the settings file is read.
+#include <QString>
+#include <optional>
+
+// The port as saved: its text, as the "Paramètres" page shows it, and its number.
+struct PortSMTP {
+    QString Texte = QStringLiteral("25");
+    // Empty when the text is no whole number.
+    std::optional<quint16> Numero = quint16(25);
+
+    // A whole number outside 0..65535 is taken modulo 65536.
+    static PortSMTP Depuis(const QString& texte);
+    // Raises Erreur "'<texte>' n'est pas une valeur entière correcte" when there is no number.
+    quint16 Exiger() const;
+};
+
+struct Reglages {
+    QString ValSMTPServeur;
+    PortSMTP ValSMTPPort;
+    QString ValSMTPUser;
+    // In clear.
+    QString ValSMTPPassword;
+    QString ValEditMailEXP;
+    // Shown with the sender's address in "From" when not empty.
+    QString ValNomExpediteur;
+    // The unsubscribe address of the headers, or empty.
+    QString ValDesinscription;
+    // True only for a saved "Oui", written exactly so: any other value is a plain connection.
+    bool ValConnectTlS = false;
+    // True only for a saved "Oui": the last page is loaded at start-up.
+    bool ValChrgtHtmlAuto = false;
+    QString ValDernierFichierCharge;
+    QString ValSujet;
+    QString valListeFav;
+    // The version of the previous start; empty at the very first.
+    QString ValVersionDemarragePrecedant;
+};

@@ -1,0 +1,151 @@
+#include "app/FichierReglages.h"
+#include "app/CodageMotDePasse.h"
+#include "app/FichierParametres.h"
+#include "commun/Erreur.h"
+#include "commun/Windows1252.h"
+#include "tests/support/RepertoireTemporaire.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CasLecture {
+    const char* nom;
+    QByteArray fichier;
+    std::function<void(const Reglages&)> verifier;
+};
+
+// Each key read into its typed value, with the default of a missing key and the values that a
+// hand-edited file may hold.
+TEST(FichierReglages, LitChaqueCleDansSonType) {
+    const QByteArray mdp = Windows1252::Encoder(CodageMotDePasse("pa55", kCleMotDePasse));
+    const std::vector<CasLecture> cas = {
+        {"fichier absent",
+         {},
+         [](const Reglages& r) {
+             EXPECT_EQ(r.ValSMTPServeur, "");
+             EXPECT_EQ(r.ValSMTPPort.Texte, "25");
+             EXPECT_EQ(r.ValSMTPPort.Numero, 25);
+             EXPECT_FALSE(r.ValConnectTlS);
+             EXPECT_FALSE(r.ValChrgtHtmlAuto);
+             EXPECT_EQ(r.ValVersionDemarragePrecedant, "");
+         }},
+        {"toutes les clés",
+         "[parametres]\r\nVersionAppli=1.0.4.41\r\n[Parametres]\r\nSMTPServeur=smtp.exemple.fr\r\n"
+         "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
+             mdp +
+             "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=Club des Amis\r\n"
+             "Desinscription=mailto:stop@exemple.fr\r\nConnectTlS=Oui\r\nChrgtHtmlAuto=Oui\r\n"
+             "DernierFichierCharg\xE9=/home/jean/lettre.html\r\nValSujet=\"Nouvelles de "
+             "l'\xE9t\xE9\"\r\n"
+             "ListeFav=club.list\r\n",
+         [](const Reglages& r) {
+             EXPECT_EQ(r.ValSMTPServeur, "smtp.exemple.fr");
+             EXPECT_EQ(r.ValSMTPPort.Numero, 587);
+             EXPECT_EQ(r.ValSMTPUser, "jean");
+             EXPECT_EQ(r.ValSMTPPassword, "pa55");
+             EXPECT_EQ(r.ValEditMailEXP, "jean@exemple.fr");
+             EXPECT_EQ(r.ValNomExpediteur, "Club des Amis");
+             EXPECT_EQ(r.ValDesinscription, "mailto:stop@exemple.fr");
+             EXPECT_TRUE(r.ValConnectTlS);
+             EXPECT_TRUE(r.ValChrgtHtmlAuto);
+             EXPECT_EQ(r.ValDernierFichierCharge, "/home/jean/lettre.html");
+             EXPECT_EQ(r.ValSujet, "Nouvelles de l'été");
+             EXPECT_EQ(r.valListeFav, "club.list");
+             EXPECT_EQ(r.ValVersionDemarragePrecedant, "1.0.4.41");
+         }},
+        {"port vide, oui en minuscules", "[Parametres]\r\nSMTPPort=\r\nConnectTlS=oui\r\n",
+         [](const Reglages& r) {
+             EXPECT_EQ(r.ValSMTPPort.Texte, "") << "the default applies only to a missing key";
+             EXPECT_FALSE(r.ValSMTPPort.Numero);
+             EXPECT_FALSE(r.ValConnectTlS) << "only the exact word Oui";
+         }},
+        {"port hors limites", "[Parametres]\r\nSMTPPort=70000\r\n",
+         [](const Reglages& r) { EXPECT_EQ(r.ValSMTPPort.Numero, 70000 % 65536); }},
+        {"port qui n'est pas un nombre", "[Parametres]\r\nSMTPPort=vingt-cinq\r\n",
+         [](const Reglages& r) {
+             EXPECT_FALSE(r.ValSMTPPort.Numero);
+             try {
+                 r.ValSMTPPort.Exiger();
+                 ADD_FAILURE() << "no number: the campaign cannot start";
+             } catch (const Erreur& e) {
+                 EXPECT_EQ(e.Message(), "'vingt-cinq' n'est pas une valeur entière correcte");
+             }
+         }},
+    };
+    for (const CasLecture& c : cas) {
+        SCOPED_TRACE(c.nom);
+        RepertoireTemporaire rep;
+        if (!c.fichier.isNull())
+            rep.Ecrire("Lettrova.ini", c.fichier);
+        bool nonLu = true;
+        c.verifier(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(nonLu));
+        EXPECT_FALSE(nonLu);
+    }
+}
+
+// What "Enregistrer" and the single-key writes leave in the file: the format earlier versions
+// wrote, byte for byte, and what is read back is what was written.
+TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
+    RepertoireTemporaire rep;
+    FichierReglages fichier(rep.Fichier("Lettrova.ini"));
+    fichier.EcrireVersion("1.0.4.42");
+    Reglages saisis;
+    saisis.ValSMTPServeur = "smtp.exemple.fr";
+    saisis.ValSMTPPort = PortSMTP::Depuis("587");
+    saisis.ValSMTPUser = "jean";
+    saisis.ValSMTPPassword = "s3cr\"t =";
+    saisis.ValEditMailEXP = "jean@exemple.fr";
+    saisis.ValConnectTlS = true;
+    Reglages actifs;
+    EXPECT_EQ(fichier.EcrireServeur(actifs, saisis, true),
+              FichierReglages::LieuMotDePasse::Fichier);
+    fichier.EcrireListeFav("club.list");
+    fichier.EcrireSujet("Été");
+    fichier.EcrireDernierFichier("/tmp/l.html");
+    EXPECT_EQ(rep.Lire("Lettrova.ini"),
+              "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
+              "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
+                  Windows1252::Encoder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
+                  "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
+                  "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nListeFav=club.list\r\n"
+                  "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
+    bool nonLu = false;
+    const Reglages relus = fichier.Lire(nonLu);
+    EXPECT_EQ(relus.ValSMTPPassword, actifs.ValSMTPPassword);
+    EXPECT_EQ(relus.ValSMTPPort.Numero, 587);
+    EXPECT_TRUE(relus.ValConnectTlS && actifs.ValConnectTlS);
+    EXPECT_EQ(relus.ValSujet, "Été");
+
+    // Without the password: the stored one stays as it is.
+    saisis.ValSMTPPassword.clear();
+    fichier.EcrireServeur(actifs, saisis, false);
+    EXPECT_EQ(fichier.Lire(nonLu).ValSMTPPassword, "s3cr\"t =");
+}
+
+// One pin per server and port, host names without case; a hostile host name stays inside its
+// own key; forgetting leaves the other pins and the settings as they were.
+TEST(FichierReglages, UneEmpreinteParServeurEtPort) {
+    RepertoireTemporaire rep;
+    rep.Ecrire("Lettrova.ini", "[Parametres]\r\nSMTPServeur=smtp.exemple.fr\r\n");
+    const QString ini = rep.Fichier("Lettrova.ini");
+    FichierReglages f(ini);
+    f.EcrireEmpreinte("smtp.exemple.fr", 465, "AA:01");
+    f.EcrireEmpreinte("smtp.exemple.fr", 587, "BB:02");
+    f.EcrireEmpreinte("x=y]\r\n[Parametres", 25, "CC:03");
+    EXPECT_EQ(f.Empreinte("SMTP.Exemple.FR", 465), "AA:01");
+    EXPECT_EQ(f.Empreinte("smtp.exemple.fr", 587), "BB:02");
+    EXPECT_EQ(f.Empreinte("smtp.exemple.fr", 25), "");
+    EXPECT_EQ(f.Empreinte("x=y]\r\n[Parametres", 25), "CC:03");
+    f.EcrireEmpreinte("smtp.exemple.fr", 465, "");
+    EXPECT_EQ(f.Empreinte("smtp.exemple.fr", 465), "");
+    EXPECT_EQ(f.Empreinte("smtp.exemple.fr", 587), "BB:02");
+    FichierParametres brut(ini);
+    EXPECT_EQ(brut.Lire("Parametres", "SMTPServeur", ""), "smtp.exemple.fr");
+    EXPECT_EQ(brut.Lire("Parametres", "y]", "absent"), "absent");
+    bool nonLu = false;
+    EXPECT_EQ(f.Lire(nonLu).ValSMTPServeur, "smtp.exemple.fr");
+}
+
+} // namespace
