@@ -3,19 +3,26 @@
 #include "commun/Erreur.h"
 #include "mail/ClientSMTP.h"
 #include "mail/ErreurSession.h"
-#include "sending/RegistreErreurs.h"
+#include "mail/ErreursTransport.h"
 
-bool EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message, const QString& adresseEnCours,
-                   RegistreErreurs& registre) {
+ResultatEnvoi EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message,
+                            const QString& adresseEnCours) {
+    ResultatEnvoi r{adresseEnCours};
     try {
         client.Envoyer(message);
-        return true;
+        r.accepte = true;
+        r.code = client.DerniereReponse().CodeNumerique();
+        r.codeEtendu = client.DerniereReponse().CodeEtendu.Texte();
     } catch (const ErreurSession&) {
         throw;
+    } catch (const ErreurReponseSMTP& e) {
+        r.message = e.Message();
+        r.code = e.Code();
+        r.codeEtendu = e.Etendu().Texte();
     } catch (const Erreur& e) {
-        registre.Ajouter(adresseEnCours, e.Message());
+        r.message = e.Message();
     } catch (const std::exception& e) {
-        registre.Ajouter(adresseEnCours, QString::fromLocal8Bit(e.what()));
+        r.message = QString::fromLocal8Bit(e.what());
     }
-    return false;
+    return r;
 }

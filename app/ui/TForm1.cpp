@@ -112,10 +112,6 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     TimerAcitveEnvoyer = new QTimer(this);
     TimerAcitveEnvoyer->setObjectName(QStringLiteral("TimerAcitveEnvoyer"));
     TimerAcitveEnvoyer->setInterval(1000);
-    TimerTpsConnectMax = new QTimer(this);
-    TimerTpsConnectMax->setObjectName(QStringLiteral("TimerTpsConnectMax"));
-    TimerTpsConnectMax->setInterval(25000);
-    TimerTpsConnectMax->setSingleShot(true);
 
     Relier(SpeedButQuitter, &QPushButton::clicked, [this] { SpeedButQuitterClick(); });
     Relier(PageControlPrinc, &QTabWidget::currentChanged, [this] { PageControlPrincChange(); });

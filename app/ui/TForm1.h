@@ -8,7 +8,6 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
-#include <atomic>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -103,9 +102,6 @@ public:
     bool RechargeApresSauvegarde = false;
     bool RechercheEnSuite = false;
     bool ArretRecherche = false;
-    // Read by the send worker too.
-    std::atomic<int> ArretEnvois{0};
-    bool DelaiConnexionDepasse = false;
     QString ValOuiNon;
     // The settings last read or saved: what a campaign sends with.
     Reglages ReglagesActifs;
@@ -134,7 +130,6 @@ public:
     // Timers.
     QTimer* TimerResetStatusInfos = nullptr;
     QTimer* TimerAcitveEnvoyer = nullptr;
-    QTimer* TimerTpsConnectMax = nullptr;
 
     // "Envois Mail".
     QComboBox* ComboBoxListe1 = nullptr;

@@ -1,66 +1,50 @@
 #pragma once
-// The send campaign: from the confirmation to the last message, inside the click on
-// "Envoyer". The network calls run on a worker while the window keeps handling its events.
-#include "mail/SensTravail.h"
-#include "sending/RegistreErreurs.h"
-#include "sending/Travailleur.h"
+// The send campaign as the window shows it: the confirmation, the progress overlay, the status
+// line and the error tab, inside the click on "Envoyer". The campaign itself (connection,
+// waits, limits, stop, the walk over the list) is the engine's; this class turns the user's
+// clicks into requests to it and its events into what the user sees.
+#include "sending/EcouteurCampagne.h"
+#include "sending/MoteurCampagne.h"
 
-#include <QStringList>
-#include <atomic>
-#include <memory>
-
-class ClientSMTP;
-class MessageCourriel;
 class TForm1;
 
-class Campagne {
+class Campagne : private EcouteurCampagne {
 public:
     explicit Campagne(TForm1& f);
-    ~Campagne();
 
     void SpeedButEnvoyerClick();
     void SpeedButOuiClick();
     void SpeedButNonClick();
     void SpeedButFermerVisuEnvoisMailClick();
     void SpeedButStopperEnvoisClick();
-    void TimerTpsConnectMaxTimer();
-    // The client's progress, on the send worker: a confirmed stop closes the connection.
-    void IdSMTP1Work(ClientSMTP& emetteur, SensTravail sens, qint64 total);
 
     // True from the press of "Envoyer" until the campaign has ended or was cancelled.
     bool EnCours() const { return enCours_; }
+    // The connection limit and the waits after a stop (tests shorten them).
+    MoteurCampagne::Limites& Limites() { return moteur_.LimitesEnVigueur(); }
 
 private:
-    enum class Resultat { Good, Bad };
-
-    // Processes the window's events, sleeping while none comes, until `fini` holds.
-    template <class Condition> void Attendre(Condition fini);
     bool Confirmer();
-    bool Preparer();
-    bool Connecter();
-    void Envoyer();
-    void Terminer();
-    // Keeps the fingerprint of a certificate the client trusted on its first use.
-    void EpinglerCertificat();
-    // After a stop or a close: the send under way may end by itself for a moment, then its
-    // connection is closed, so that nothing of the campaign is released while in use.
-    void LaisserFinirEnvoi(int delaiMs);
+    // The overlay shown, the client configured, the message built; false (after the error
+    // box) when the saved settings cannot make a campaign.
+    bool Preparer(std::unique_ptr<MessageCourriel>& message);
     // The campaign ends early: the reason in red, the busy picture stopped.
     void MontrerArret(const QString& motif);
 
-    // How long a stop waits for the reply to an end-of-data line that has already left.
-    static constexpr int kAttenteReponseFinMs = 30000;
+    void Connexion() override;
+    void Connecte() override;
+    void EmpreinteAEpingler(const QString& hote, quint16 port, const QString& empreinte) override;
+    void DebutEnvois(int nombre) override;
+    void ArretEnCours(int numero, int nombre) override;
+    void Resultat(const ResultatEnvoi& resultat) override;
+    void Progression(int envoyes, int nombre) override;
+    void ErreurEnvoi(const QString& message, const QString& adresse) override;
+    void ErreurDeconnexion(const std::exception& e) override;
+    void Fin(FinCampagne fin, const QString& motif) override;
 
     TForm1& f_;
-    ClientSMTP& client_;
+    MoteurCampagne moteur_;
     bool enCours_ = false;
-    Travailleur travailleur_;
-    std::atomic<Resultat> ResultatConnexion{Resultat::Good};
-    RegistreErreurs registre_;
-    std::unique_ptr<MessageCourriel> MessageEnvoi;
-    QStringList page_;
-    QString AdresseEnCours;
-    // Written by the worker, read once it has ended: why the session cannot go on (login
-    // refused, certificate changed); empty while it can.
-    QString MotifArret;
+    // The connection succeeded: the campaign's end is shown as a sending's end.
+    bool connecte_ = false;
 };

@@ -1,7 +1,6 @@
 #include "sending/ui/EnvoiTest.h"
 
 #include "app/ui/TForm1.h"
-#include "commun/Erreur.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
 #include "sending/ui/Campagne.h"
@@ -15,37 +14,29 @@
 namespace {
 const QString texteInjoignable =
     QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
+
+// The server's reply on one line of the status.
+QString SurUneLigne(QString texte) {
+    texte = texte.trimmed().replace(QStringLiteral("\r\n"), QStringLiteral(" ")).trimmed();
+    return texte.isEmpty() ? texteInjoignable : texte;
+}
 } // namespace
 
-EnvoiTest::EnvoiTest(TForm1& f) : f_(f) {
+// As long a connection wait as the campaign's.
+EnvoiTest::EnvoiTest(TForm1& f) : f_(f), moteur_(client_, {}) {
     f.Relier(f.SpeedButEnvoyerTest, &QPushButton::clicked, [this] { SpeedButEnvoyerTestClick(); });
+    moteur_.Abandon = [this] { return f_.FermetureEnCours; };
 }
 
-EnvoiTest::~EnvoiTest() {
-    if (travailleur_.EnCours())
-        client_.Canal().Fermer();
-    travailleur_.Arreter();
+void EnvoiTest::Resultat(const ResultatEnvoi& resultat) {
+    if (!resultat.accepte)
+        erreur_ = SurUneLigne(resultat.message);
 }
 
-QString EnvoiTest::Envoyer(MessageCourriel& message) {
-    QString erreur;
-    try {
-        client_.Connecter();
-        connecte_ = true;
-        client_.Envoyer(message);
-    } catch (const Erreur& e) {
-        erreur = e.Message().trimmed();
-        if (erreur.isEmpty())
-            erreur = texteInjoignable;
-    } catch (const std::exception& e) {
-        erreur = QString::fromLocal8Bit(e.what());
-    }
-    try {
-        client_.Deconnecter(true);
-    } catch (const std::exception&) {
-        // The message's fate is known; a failed QUIT changes nothing of it.
-    }
-    return erreur.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).trimmed();
+void EnvoiTest::Fin(FinCampagne fin, const QString& motif) {
+    if (fin == FinCampagne::Injoignable || fin == FinCampagne::SessionRefusee ||
+        fin == FinCampagne::ConnexionAnnulee)
+        erreur_ = SurUneLigne(motif);
 }
 
 void EnvoiTest::SpeedButEnvoyerTestClick() {
@@ -72,34 +63,16 @@ void EnvoiTest::SpeedButEnvoyerTestClick() {
         return;
     }
     const QString adresse = LireAdresse(f_.ReglagesActifs.ValEditMailEXP).Adresse;
-    message->Destinataires = {{QString(), adresse}};
     f_.AfficheStatutFixe(QStringLiteral("Envoi du test à %1...").arg(adresse), Couleur::Noir);
     QCoreApplication::processEvents();
 
-    QString erreur;
-    connecte_ = false;
-    travailleur_.Lancer([this, &erreur, &message] { erreur = Envoyer(*message); });
-    bool delaiDepasse = false;
-    QTimer delai;
-    delai.setSingleShot(true);
-    QObject::connect(&delai, &QTimer::timeout, [&] { delaiDepasse = !connecte_; });
-    // As long as a campaign waits for its connection.
-    delai.start(f_.TimerTpsConnectMax->interval());
-    while (travailleur_.EnCours() && !f_.FermetureEnCours && !delaiDepasse)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (travailleur_.EnCours()) {
-        // A server that never answers, or a window that closes: the blocked call fails now.
-        client_.Canal().VerifierDeconnexion(false, false);
-        client_.Canal().Fermer();
-        travailleur_.AttendreFin();
-    }
-    if (delaiDepasse)
-        erreur = texteInjoignable;
-    if (erreur.isEmpty())
+    erreur_.clear();
+    moteur_.Executer(*message, {adresse}, *this);
+    if (erreur_.isEmpty())
         f_.AfficheStatutFixe(
             QStringLiteral("Test envoyé à %1 : le serveur l'a accepté.").arg(adresse),
             Couleur::Vert);
     else
-        f_.AfficheStatutFixe(QStringLiteral("Test non envoyé à %1 : %2").arg(adresse, erreur),
+        f_.AfficheStatutFixe(QStringLiteral("Test non envoyé à %1 : %2").arg(adresse, erreur_),
                              Couleur::Rouge);
 }

@@ -39,8 +39,8 @@ void PageErreurs::Reinitialiser() {
     f_.LabFichierErrEnvois->setText(fichierErreurs_);
 }
 
-void PageErreurs::Reporter(const QList<RegistreErreurs::Echec>& echecs) {
-    for (const RegistreErreurs::Echec& e : echecs) {
+void PageErreurs::Reporter(const QList<ResultatEnvoi>& echecs) {
+    for (const ResultatEnvoi& e : echecs) {
         rapport_ += e.EntreeRapport();
         // Appended at the end: a campaign whose every address fails stays linear.
         QTextCursor fin(f_.MemoErreurEnvois->document());

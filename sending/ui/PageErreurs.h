@@ -1,6 +1,6 @@
 #pragma once
 // The error tab of a campaign: the failed addresses, their reasons and the ".err" file.
-#include "sending/RegistreErreurs.h"
+#include "sending/ResultatEnvoi.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@ public:
     // At the start of a campaign: a new file name, an empty record, the tab hidden.
     void Reinitialiser();
     // Shows failures met by the send worker, in their order.
-    void Reporter(const QList<RegistreErreurs::Echec>& echecs);
+    void Reporter(const QList<ResultatEnvoi>& echecs);
     // At the end of a campaign: the tab shows when anything failed.
     void Reveler();
     void ListBoxErrAdresseClick();

@@ -1,6 +1,6 @@
 #include "sending/FichierErreurs.h"
 #include "commun/Erreur.h"
-#include "sending/RegistreErreurs.h"
+#include "sending/ResultatEnvoi.h"
 #include "tests/support/LimiteTailleFichiers.h"
 #include "tests/support/RepertoireTemporaire.h"
 
@@ -22,14 +22,13 @@ TEST(FichierErreurs, NomDuSujetDeLaDateEtDeLHeure) {
 
 TEST(FichierErreurs, RapportEnWindows1252RemplaceLAncien) {
     RepertoireTemporaire rep;
-    RegistreErreurs registre;
-    registre.Ajouter("a@b.fr", "550 Utilisateur inconnu\r\n");
-    registre.Ajouter(QString::fromUtf8("é@b.fr"),
-                     QString::fromUtf8("La connexion s'est terminée proprement. ☃"));
+    const QList<ResultatEnvoi> echecs = {
+        {"a@b.fr", "550 Utilisateur inconnu\r\n"},
+        {QString::fromUtf8("é@b.fr"),
+         QString::fromUtf8("La connexion s'est terminée proprement. ☃")}};
     QString rapport;
-    for (const auto& e : registre.Prendre())
+    for (const auto& e : echecs)
         rapport += e.EntreeRapport();
-    EXPECT_TRUE(registre.Prendre().isEmpty());
     const QString chemin = rep.Fichier("Lettre.err");
     rep.Ecrire("Lettre.err", "ancien contenu plus long que le nouveau .........................");
     FichierErreurs::Enregistrer(chemin, rep.Chemin(), rapport);

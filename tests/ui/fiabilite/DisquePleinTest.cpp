@@ -53,7 +53,7 @@ protected:
     QString PreparerErreurs(const QByteArray& ancien) {
         f->EditSujetMessage->setText("Lettre de juin");
         f->pageErreurs->Reinitialiser();
-        QList<RegistreErreurs::Echec> echecs;
+        QList<ResultatEnvoi> echecs;
         for (int i = 0; i < 40; ++i)
             echecs.append({QStringLiteral("membre%1@club.fr").arg(i),
                            QStringLiteral("550 5.1.1 Destinataire inconnu\r\n")});

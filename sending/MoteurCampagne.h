@@ -1,0 +1,79 @@
+#pragma once
+// One send campaign without a window: it connects on its worker, sends the message to each
+// address in turn on the same connection, says goodbye, and tells its listener what happens.
+// Executer returns when the campaign has ended; meanwhile it processes the caller's events,
+// sleeping while none comes, so that the window stays alive and its handlers may ask for a
+// stop. The message and the addresses are copied when the campaign starts: the list the user
+// edits meanwhile is never read.
+#include "mail/MessageCourriel.h"
+#include "sending/EcouteurCampagne.h"
+#include "sending/Travailleur.h"
+
+#include <QStringList>
+#include <atomic>
+#include <chrono>
+#include <functional>
+
+class ClientSMTP;
+
+class MoteurCampagne {
+public:
+    struct Limites {
+        // From the start of the connection to the end of the greeting, STARTTLS and login.
+        std::chrono::milliseconds connexion{25000};
+        // After a stop, for the reply to an end-of-data line that has already left.
+        std::chrono::milliseconds reponseFinDeDonnees{30000};
+        // After a stop, for a message whose end-of-data line has not left to end by itself.
+        std::chrono::milliseconds finEnvoiArrete{2000};
+    };
+
+    // `client` is configured by the caller (server, port, names, TLS, pinned certificate) and
+    // used by one campaign at a time.
+    MoteurCampagne(ClientSMTP& client, Limites limites);
+    // A worker still blocked on the network is woken, and ends before the client goes.
+    ~MoteurCampagne();
+    MoteurCampagne(const MoteurCampagne&) = delete;
+    MoteurCampagne& operator=(const MoteurCampagne&) = delete;
+
+    // Runs one campaign to its end. `message` is sent once per item of `adresses`, its
+    // recipients read from the item.
+    FinCampagne Executer(const MessageCourriel& message, const QStringList& adresses,
+                         EcouteurCampagne& ecouteur);
+
+    // A stop confirmed by the user, from a handler that runs during Executer: a message whose
+    // end-of-data line has not left is not delivered; one whose line has left waits for its
+    // reply, so that what is told matches what the server received.
+    void DemanderArret() { arret_ = true; }
+    // At the start of a campaign, before its stop button can be pressed.
+    void OublierArret() { arret_ = false; }
+    // Asked between events (the window closing): no new message starts, and no wait lasts.
+    std::function<bool()> Abandon = [] { return false; };
+
+    const Limites& LimitesEnVigueur() const { return limites_; }
+    Limites& LimitesEnVigueur() { return limites_; }
+
+private:
+    // Processes the caller's events, sleeping while none comes, until `fini` holds or `delai`
+    // has passed (none: no limit). True when `fini` holds.
+    bool Attendre(const std::function<bool()>& fini,
+                  std::chrono::milliseconds delai = std::chrono::milliseconds::max());
+    bool Connecter(EcouteurCampagne& ecouteur, FinCampagne& fin, QString& motif);
+    FinCampagne Envoyer(MessageCourriel& message, const QStringList& adresses,
+                        EcouteurCampagne& ecouteur, QString& motif);
+    void Deconnecter(EcouteurCampagne& ecouteur);
+    // After a stop or a close: the message under way may end by itself for a moment, then its
+    // connection is closed.
+    void LaisserFinirEnvoi(std::chrono::milliseconds delai);
+    void EpinglerCertificat(EcouteurCampagne& ecouteur);
+    bool Interrompu() const { return arret_ || Abandon(); }
+
+    ClientSMTP& client_;
+    Limites limites_;
+    Travailleur travailleur_;
+    std::atomic<bool> arret_{false};
+    // Written by the worker, read once it has ended.
+    QString motifSession_;
+    QString erreurConnexion_;
+    bool connecte_ = false;
+    ResultatEnvoi resultat_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// What became of one item of the list in a campaign: accepted by the server, or failed with the
+// error's text and, when the server refused it, its reply code and enhanced status code.
+#include <QString>
+
+struct ResultatEnvoi {
+    // The list item, as the list shows it.
+    QString adresse = {};
+    // The error's text; empty for an accepted message.
+    QString message = {};
+    bool accepte = false;
+    // The server's reply code (the refusal, or 250 for an accepted message); 0 when no reply
+    // decided, as for a lost connection.
+    int code = 0;
+    // "5.1.1" when the reply carried an enhanced status code, else empty.
+    QString codeEtendu = {};
+
+    // "Erreur suivante: " and the message: the description shown under the list.
+    QString Description() const;
+    // The report line: the address, " -> Erreur suivante: ", the message, CR LF.
+    QString EntreeRapport() const;
+};

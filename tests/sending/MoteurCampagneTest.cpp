@@ -1,0 +1,154 @@
+#include "sending/MoteurCampagne.h"
+
+#include "mail/ClientSMTP.h"
+#include "tests/support/CourrielDeTest.h"
+#include "tests/support/PairScripte.h"
+#include "tests/support/ServeurSMTPReel.h"
+#include "tests/support/SocketLocale.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Every event as one line, in the order it came.
+class Journal : public EcouteurCampagne {
+public:
+    QStringList lignes;
+    std::function<void()> surDebutEnvois;
+
+    void Connexion() override { lignes << "connexion"; }
+    void Connecte() override { lignes << "connecté"; }
+    void DebutEnvois(int n) override {
+        lignes << QString("début %1").arg(n);
+        if (surDebutEnvois)
+            surDebutEnvois();
+    }
+    void ArretEnCours(int i, int n) override { lignes << QString("arrêt %1/%2").arg(i).arg(n); }
+    void Resultat(const ResultatEnvoi& r) override {
+        lignes << (r.accepte
+                       ? QString("accepté %1 %2").arg(r.adresse).arg(r.code)
+                       : QString("refusé %1 %2 %3").arg(r.adresse).arg(r.code).arg(r.codeEtendu));
+    }
+    void Progression(int i, int n) override { lignes << QString("%1/%2").arg(i).arg(n); }
+    void Fin(FinCampagne fin, const QString& motif) override {
+        static const char* noms[] = {"terminée", "annulée", "injoignable", "stoppée",
+                                     "session",  "erreur",  "fermeture"};
+        lignes << QString("fin %1").arg(noms[int(fin)]);
+        this->motif = motif;
+    }
+    QString motif;
+};
+
+struct Banc {
+    ClientSMTP client;
+    MoteurCampagne moteur{
+        client, {.connexion = 400ms, .reponseFinDeDonnees = 30s, .finEnvoiArrete = 300ms}};
+    Journal journal;
+
+    explicit Banc(quint16 port) {
+        client.Hote = "127.0.0.1";
+        client.Port = port;
+        client.Utilisateur = "jean";
+        client.MotDePasse = "secret";
+    }
+    FinCampagne Executer(const QStringList& adresses,
+                         const MessageCourriel& message = MessageDeTest()) {
+        return moteur.Executer(message, adresses, journal);
+    }
+};
+
+// The address's outcome and the campaign's end as the server saw them: each told once, in order.
+TEST(MoteurCampagne, UneCampagneEntiereAvecUnRefus) {
+    ServeurSMTPReel serveur({.refuser = {"refuse@exemple.fr"}});
+    Banc b(serveur.Port());
+    EXPECT_EQ(b.Executer({"a@exemple.fr", "refuse@exemple.fr", "c@exemple.fr, d@exemple.fr"}),
+              FinCampagne::Terminee);
+    EXPECT_EQ(b.journal.lignes,
+              QStringList({"connexion", "connecté", "début 3", "accepté a@exemple.fr 250", "1/3",
+                           "refusé refuse@exemple.fr 550 5.1.1", "2/3",
+                           "accepté c@exemple.fr, d@exemple.fr 250", "3/3", "fin terminée"}));
+    EXPECT_EQ(serveur.NombreMessages(), 2);
+}
+
+// A campaign that never connects: refused, silent beyond the limit, stopped, refused login.
+TEST(MoteurCampagne, ConnexionQuiNAboutitPas) {
+    {
+        Banc b(PortLibre());
+        EXPECT_EQ(b.Executer({"a@exemple.fr"}), FinCampagne::Injoignable);
+        EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "fin injoignable"}));
+        EXPECT_FALSE(b.journal.motif.isEmpty()) << "the connection's own error is kept";
+    }
+    {
+        PairScripte muet({"PAUSE 2000"});
+        Banc b(muet.Port());
+        EXPECT_EQ(b.Executer({"a@exemple.fr"}), FinCampagne::Injoignable);
+        EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "fin injoignable"}));
+        EXPECT_EQ(b.journal.motif, "") << "a time-out has no words of the server";
+    }
+    {
+        PairScripte muet({"PAUSE 2000"});
+        Banc b(muet.Port());
+        b.moteur.LimitesEnVigueur().connexion = 30s;
+        QTimer::singleShot(100, [&] { b.moteur.DemanderArret(); });
+        EXPECT_EQ(b.Executer({"a@exemple.fr"}), FinCampagne::ConnexionAnnulee);
+        EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "fin annulée"}));
+    }
+    {
+        ServeurSMTPReel serveur({.motDePasse = QStringLiteral("autre")});
+        Banc b(serveur.Port());
+        b.moteur.LimitesEnVigueur().connexion = 25s;
+        EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr"}), FinCampagne::SessionRefusee);
+        EXPECT_EQ(b.journal.lignes.first(), "connexion");
+        EXPECT_EQ(b.journal.lignes.last(), "fin session");
+        EXPECT_FALSE(b.journal.lignes.join(' ').contains("refusé")) << "no address is at fault";
+        EXPECT_TRUE(b.journal.motif.startsWith("Le serveur a refusé le nom d'utilisateur"));
+        EXPECT_EQ(serveur.JournalAuth(), QStringList{"LOGIN refus"});
+    }
+}
+
+// A stop once the end-of-data line has left: the reply, held by the server, is waited for, and
+// the message it delivered is told as accepted; nothing after it starts.
+TEST(MoteurCampagne, ArretApresLaFinDesDonneesAttendLaReponse) {
+    ServeurSMTPReel serveur({.retenue = 2});
+    Banc b(serveur.Port());
+    b.moteur.LimitesEnVigueur().connexion = 25s;
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        if (serveur.NombreMessages() == 1) {
+            guet.stop();
+            b.moteur.DemanderArret();
+        }
+    });
+    b.journal.surDebutEnvois = [&] { guet.start(20); };
+    EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr"}), FinCampagne::Stoppee);
+    EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "connecté", "début 2", "arrêt 1/2",
+                                             "accepté a@exemple.fr 250", "1/2", "fin stoppée"}));
+    EXPECT_EQ(serveur.NombreMessages(), 1);
+}
+
+// A stop while the text is still being written: the end-of-data line never leaves, so the
+// server cannot deliver it, and it is told as not sent.
+TEST(MoteurCampagne, ArretAvantLaFinDesDonneesNeLivreRien) {
+    PairScripte pair({"S: 220 pair", "C: EHLO client.test", "S: 250 pair", "C: RSET", "S: 250 ok",
+                      "C: MAIL FROM: <club@exemple.org>", "S: 250 ok", "C: RCPT TO:<a@exemple.fr>",
+                      "S: 250 ok", "C: DATA", "S: 354 go", "PAUSE 3000", "C*"});
+    Banc b(pair.Port());
+    b.client.NomHelo = "client.test";
+    b.client.Utilisateur.clear();
+    // Far more than the socket buffers hold: the client is still writing while the peer waits.
+    MessageCourriel message = MessageDeTest(
+        "a@exemple.fr", "Lettre", QStringList(200000, QStringLiteral("<p>ligne de la page</p>")));
+    b.journal.surDebutEnvois = [&] { QTimer::singleShot(500, [&] { b.moteur.DemanderArret(); }); };
+    EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr"}, message), FinCampagne::Stoppee);
+    ASSERT_EQ(b.journal.lignes.size(), 7) << b.journal.lignes.join(" | ").toStdString();
+    EXPECT_EQ(b.journal.lignes[3], "arrêt 1/2");
+    EXPECT_TRUE(b.journal.lignes[4].startsWith("refusé a@exemple.fr 0"));
+    EXPECT_EQ(b.journal.lignes.mid(5), QStringList({"1/2", "fin stoppée"}));
+    pair.Terminer();
+    EXPECT_FALSE(pair.Recu().contains("\r\n.\r\n")) << "the end-of-data line never left";
+}
+
+} // namespace
