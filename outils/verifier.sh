@@ -47,8 +47,9 @@ declare -A filtres=(
   [tests_mail]='*'
   [tests_mail_sans_ssl]='*'
   [tests_sending]='*'
-  # The window's tests that run threads: the campaign's, and the transport faults.
-  [tests_ui]='*Campagne*:PairDefaillant*'
+  # The window's tests that run threads: the campaign's, the test send's (same engine), the
+  # waits a close interrupts, and the transport faults.
+  [tests_ui]='*Campagne*:EnvoiTest*:FermetureEnAttente*:PairDefaillant*'
 )
 cmake --build build-tsan -j2 --target "${!filtres[@]}"
 
