@@ -32,6 +32,18 @@ QString CleEmpreinte(const QString& hote, quint16 port) {
     return cle + u':' + QString::number(port);
 }
 
+// "1,5,15": whole minutes, in order; what is not one is left out.
+std::vector<std::chrono::minutes> DelaisReprise(const QString& texte) {
+    std::vector<std::chrono::minutes> delais;
+    for (const QString& partie : texte.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int minutes = partie.trimmed().toInt(&ok);
+        if (ok && minutes >= 0)
+            delais.emplace_back(minutes);
+    }
+    return delais;
+}
+
 } // namespace
 
 FichierReglages::FichierReglages(QString chemin) : chemin_(std::move(chemin)) {}
@@ -51,6 +63,7 @@ Reglages FichierReglages::Lire(bool& motDePasseNonLu) const {
     r.ValDesinscription = lire("Desinscription");
     r.ValConnectTlS = lire("ConnectTlS", kNon) == kOui;
     r.ValChrgtHtmlAuto = lire("ChrgtHtmlAuto", kNon) == kOui;
+    r.ValDelaisReprise = DelaisReprise(lire("DelaisReprise", QStringLiteral("1,5,15")));
     r.ValDernierFichierCharge = lire("DernierFichierChargé");
     r.ValSujet = lire("ValSujet");
     r.valListeFav = lire("ListeFav");

@@ -1,7 +1,9 @@
 #pragma once
 // The saved settings as the program uses them: typed once, where the settings file is read.
 #include <QString>
+#include <chrono>
 #include <optional>
+#include <vector>
 
 // The port as saved: its text, as the "Paramètres" page shows it, and its number.
 struct PortSMTP {
@@ -30,6 +32,9 @@ struct Reglages {
     bool ValConnectTlS = false;
     // True only for a saved "Oui": the last page is loaded at start-up.
     bool ValChrgtHtmlAuto = false;
+    // Minutes before each new try of an address whose refusal was temporary; empty: none.
+    std::vector<std::chrono::minutes> ValDelaisReprise{
+        std::chrono::minutes(1), std::chrono::minutes(5), std::chrono::minutes(15)};
     QString ValDernierFichierCharge;
     QString ValSujet;
     QString valListeFav;

@@ -4,6 +4,7 @@
 #include "sending/ResultatEnvoi.h"
 
 #include <QString>
+#include <chrono>
 #include <exception>
 
 enum class FinCampagne {
@@ -40,7 +41,12 @@ public:
     // A stop was asked while item `numero` (from 1) was under way; its outcome follows.
     virtual void ArretEnCours(int numero, int nombre) { (void)numero, (void)nombre; }
     virtual void Resultat(const ResultatEnvoi& resultat) { (void)resultat; }
-    // `envoyes` items of `nombre` are done.
+    // `enAttente` items wait for a new try, the next one in `prochainEssai`; 0 when none waits
+    // any more.
+    virtual void AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) {
+        (void)enAttente, (void)prochainEssai;
+    }
+    // `envoyes` items of `nombre` are done: accepted, refused for good, or out of tries.
     virtual void Progression(int envoyes, int nombre) { (void)envoyes, (void)nombre; }
     // The error that ended the walk, and the item it met.
     virtual void ErreurEnvoi(const QString& message, const QString& adresse) {

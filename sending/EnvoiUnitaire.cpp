@@ -5,6 +5,16 @@
 #include "mail/ErreurSession.h"
 #include "mail/ErreursTransport.h"
 
+namespace {
+bool ConnexionPerdue(ClientSMTP& client) {
+    try {
+        return !client.Canal().EstConnecte();
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+} // namespace
+
 ResultatEnvoi EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message,
                             const QString& adresseEnCours) {
     ResultatEnvoi r{adresseEnCours};
@@ -19,8 +29,12 @@ ResultatEnvoi EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message,
         r.message = e.Message();
         r.code = e.Code();
         r.codeEtendu = e.Etendu().Texte();
+        r.temporaire = r.code / 100 == 4;
     } catch (const Erreur& e) {
         r.message = e.Message();
+        // The connection is gone (closed, reset, silent): no fault of the address.
+        r.temporaire = dynamic_cast<const ErreurSocket*>(&e) ||
+                       dynamic_cast<const ErreurConnexionFermee*>(&e) || ConnexionPerdue(client);
     } catch (const std::exception& e) {
         r.message = QString::fromLocal8Bit(e.what());
     }

@@ -9,10 +9,15 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
+#include <algorithm>
+#include <deque>
 
 using std::chrono::milliseconds;
 
 namespace {
+const QString kInjoignable =
+    QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
+
 QString TexteErreur(const std::exception& e) {
     const auto* erreur = dynamic_cast<const Erreur*>(&e);
     return erreur ? erreur->Message() : QString::fromLocal8Bit(e.what());
@@ -71,15 +76,17 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
     return fin;
 }
 
-bool MoteurCampagne::Connecter(EcouteurCampagne& ecouteur, FinCampagne& fin, QString& motif) {
-    ecouteur.Connexion();
-    travailleur_.Lancer([this] {
+MoteurCampagne::IssueConnexion MoteurCampagne::OuvrirConnexion(bool reprise, QString& motif) {
+    travailleur_.Lancer([this, reprise] {
         // Cleared here, on the worker: a previous worker the wait gave up on has ended before
         // this piece starts.
         motifSession_.clear();
         erreurConnexion_.clear();
         connecte_ = false;
         try {
+            // A connection the server dropped or ended with 421: closed without QUIT.
+            if (reprise)
+                client_.Deconnecter(false);
             client_.Connecter();
             connecte_ = true;
         } catch (const ErreurSession& e) {
@@ -98,71 +105,157 @@ bool MoteurCampagne::Connecter(EcouteurCampagne& ecouteur, FinCampagne& fin, QSt
     // The worker's words are read only when it has ended: a worker given up on may still
     // write them.
     const bool termine = fini && !abandon;
-    if (termine && connecte_) {
-        EpinglerCertificat(ecouteur);
-        ecouteur.Connecte();
-        return true;
-    }
+    if (termine && connecte_)
+        return IssueConnexion::Connecte;
     // Closed without QUIT; a worker still blocked in the connection then fails by itself.
     client_.Canal().VerifierDeconnexion(false, false);
     client_.Canal().Fermer();
     if (arret_)
+        return IssueConnexion::Interrompue;
+    if (termine && !motifSession_.isEmpty()) {
+        motif = motifSession_;
+        return IssueConnexion::Session;
+    }
+    motif = termine ? erreurConnexion_.trimmed() : QString();
+    return IssueConnexion::Echec;
+}
+
+bool MoteurCampagne::Connecter(EcouteurCampagne& ecouteur, FinCampagne& fin, QString& motif) {
+    ecouteur.Connexion();
+    switch (OuvrirConnexion(false, motif)) {
+    case IssueConnexion::Connecte:
+        EpinglerCertificat(ecouteur);
+        ecouteur.Connecte();
+        return true;
+    case IssueConnexion::Interrompue:
         fin = FinCampagne::ConnexionAnnulee;
-    else if (termine && !motifSession_.isEmpty())
+        break;
+    case IssueConnexion::Session:
         fin = FinCampagne::SessionRefusee;
-    else
+        break;
+    case IssueConnexion::Echec:
         fin = FinCampagne::Injoignable;
-    motif = !termine                             ? QString()
-            : fin == FinCampagne::SessionRefusee ? motifSession_
-                                                 : erreurConnexion_.trimmed();
+        break;
+    }
     return false;
+}
+
+ResultatEnvoi MoteurCampagne::EnvoyerA(MessageCourriel& message, const QString& adresse, int numero,
+                                       int nombre, EcouteurCampagne& ecouteur) {
+    travailleur_.Lancer([this, &message, adresse] {
+        try {
+            resultat_ = EnvoiUnitaire(client_, message, adresse);
+        } catch (const ErreurSession& e) {
+            motifSession_ = e.Message();
+        }
+    });
+    Attendre([this] { return Interrompu() || !travailleur_.EnCours(); });
+    if (travailleur_.EnCours()) {
+        // A stop or a close: the message under way is cut before its end-of-data line, or,
+        // once that line has left, its reply is waited for.
+        const bool finDeDonneesPartie = !client_.DemanderArret();
+        if (arret_)
+            ecouteur.ArretEnCours(numero, nombre);
+        LaisserFinirEnvoi(finDeDonneesPartie ? limites_.reponseFinDeDonnees
+                          : Abandon()        ? milliseconds(0)
+                                             : limites_.finEnvoiArrete);
+    }
+    EpinglerCertificat(ecouteur);
+    return resultat_;
 }
 
 FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList& adresses,
                                     EcouteurCampagne& ecouteur, QString& motif) {
     const int n = adresses.size();
     ecouteur.DebutEnvois(n);
-    for (int i = 0; i < n; ++i) {
-        const QString& adresse = adresses[i];
-        try {
-            LireListeAdresses(adresse, message.Destinataires);
-        } catch (const std::exception& e) {
-            ecouteur.ErreurEnvoi(TexteErreur(e), adresse);
-            return FinCampagne::Erreur;
+    // The items still to try now, in the list's order, and those waiting for a new try.
+    std::deque<int> aFaire;
+    for (int i = 0; i < n; ++i)
+        aFaire.push_back(i);
+    std::vector<EnAttente> enAttente;
+    std::vector<int> essais(n, 0);
+    int faits = 0;
+    bool connecte = true;
+    auto terminer = [&](const ResultatEnvoi& r) {
+        ecouteur.Resultat(r);
+        ecouteur.Progression(++faits, n);
+    };
+    // A temporary outcome waits for its next try while tries are left; else it is final.
+    auto differer = [&](int i, const ResultatEnvoi& r) {
+        if (essais[i] >= int(limites_.reprises.size())) {
+            terminer(r);
+            return;
         }
-        travailleur_.Lancer([this, &message, adresse] {
-            try {
-                resultat_ = EnvoiUnitaire(client_, message, adresse);
-            } catch (const ErreurSession& e) {
-                motifSession_ = e.Message();
+        enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[essais[i]], r});
+        ++essais[i];
+        SignalerAttente(enAttente, ecouteur);
+    };
+    FinCampagne fin = FinCampagne::Terminee;
+    while (fin == FinCampagne::Terminee && (!aFaire.empty() || !enAttente.empty())) {
+        if (aFaire.empty()) {
+            if (!AttendreReprise(enAttente, aFaire))
+                break;
+            SignalerAttente(enAttente, ecouteur);
+            continue;
+        }
+        if (!connecte) {
+            QString raison;
+            switch (OuvrirConnexion(true, raison)) {
+            case IssueConnexion::Connecte:
+                connecte = true;
+                EpinglerCertificat(ecouteur);
+                break;
+            case IssueConnexion::Session:
+                motif = raison;
+                return FinCampagne::SessionRefusee;
+            case IssueConnexion::Interrompue:
+                break;
+            case IssueConnexion::Echec:
+                // Nothing goes out on this pass: every item waiting now waits for the back-off.
+                while (!aFaire.empty()) {
+                    const int i = aFaire.front();
+                    aFaire.pop_front();
+                    differer(i, {adresses[i], raison.isEmpty() ? kInjoignable : raison, true});
+                }
+                continue;
             }
-        });
-        Attendre([this] { return Interrompu() || !travailleur_.EnCours(); });
-        if (travailleur_.EnCours()) {
-            // A stop or a close: the message under way is cut before its end-of-data line, or,
-            // once that line has left, its reply is waited for.
-            const bool finDeDonneesPartie = !client_.DemanderArret();
-            if (arret_)
-                ecouteur.ArretEnCours(i + 1, n);
-            LaisserFinirEnvoi(finDeDonneesPartie ? limites_.reponseFinDeDonnees
-                              : Abandon()        ? milliseconds(0)
-                                                 : limites_.finEnvoiArrete);
+            if (!connecte)
+                break;
         }
-        EpinglerCertificat(ecouteur);
+        const int i = aFaire.front();
+        aFaire.pop_front();
+        try {
+            LireListeAdresses(adresses[i], message.Destinataires);
+        } catch (const std::exception& e) {
+            ecouteur.ErreurEnvoi(TexteErreur(e), adresses[i]);
+            fin = FinCampagne::Erreur;
+            break;
+        }
+        const ResultatEnvoi r = EnvoyerA(message, adresses[i], faits + 1, n, ecouteur);
         // Every later address would fail the same way (and each refused login counts against
         // the user at the server): the campaign ends here.
         if (!motifSession_.isEmpty()) {
             motif = motifSession_;
             return FinCampagne::SessionRefusee;
         }
-        ecouteur.Resultat(resultat_);
-        ecouteur.Progression(i + 1, n);
+        // A dropped connection, or a server that said 421, is opened again for the next item.
+        if (r.code == 421 || (r.temporaire && r.code == 0))
+            connecte = false;
+        if (r.temporaire && !Interrompu())
+            differer(i, r);
+        else
+            terminer(r);
         if (arret_)
-            return FinCampagne::Stoppee;
-        if (Abandon())
-            return FinCampagne::Fermeture;
+            fin = FinCampagne::Stoppee;
+        else if (Abandon())
+            fin = FinCampagne::Fermeture;
     }
-    return FinCampagne::Terminee;
+    if (Interrompu() && fin == FinCampagne::Terminee)
+        fin = arret_ ? FinCampagne::Stoppee : FinCampagne::Fermeture;
+    // Stopped with items waiting for a new try: each is told with the reply it last had.
+    for (const EnAttente& a : enAttente)
+        ecouteur.Resultat(a.dernier);
+    return fin;
 }
 
 void MoteurCampagne::Deconnecter(EcouteurCampagne& ecouteur) {
@@ -188,6 +281,48 @@ void MoteurCampagne::Deconnecter(EcouteurCampagne& ecouteur) {
             ecouteur.ErreurDeconnexion(e);
         }
     }
+}
+
+bool MoteurCampagne::AttendreReprise(std::vector<EnAttente>& enAttente, std::deque<int>& aFaire) {
+    const Horloge::Instant prochaine =
+        std::min_element(enAttente.begin(), enAttente.end(), [](const auto& a, const auto& b) {
+            return a.echeance < b.echeance;
+        })->echeance;
+    while (horloge_->Maintenant() < prochaine) {
+        if (Interrompu())
+            return false;
+        // Woken at least every 100 ms: a clock that a test moves is seen at once.
+        const auto reste =
+            std::chrono::duration_cast<milliseconds>(prochaine - horloge_->Maintenant());
+        Attendre([this] { return Interrompu(); },
+                 std::clamp(reste, milliseconds(1), milliseconds(100)));
+    }
+    // Every item due now, in the list's order.
+    const Horloge::Instant maintenant = horloge_->Maintenant();
+    std::vector<int> dus;
+    std::erase_if(enAttente, [&](const EnAttente& a) {
+        if (a.echeance > maintenant)
+            return false;
+        dus.push_back(a.indice);
+        return true;
+    });
+    std::sort(dus.begin(), dus.end());
+    aFaire.insert(aFaire.end(), dus.begin(), dus.end());
+    return true;
+}
+
+void MoteurCampagne::SignalerAttente(const std::vector<EnAttente>& enAttente,
+                                     EcouteurCampagne& ecouteur) const {
+    if (enAttente.empty()) {
+        ecouteur.AttenteReprise(0, milliseconds(0));
+        return;
+    }
+    Horloge::Instant prochaine = enAttente.front().echeance;
+    for (const EnAttente& a : enAttente)
+        prochaine = std::min(prochaine, a.echeance);
+    ecouteur.AttenteReprise(int(enAttente.size()),
+                            std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
+                                                          prochaine - horloge_->Maintenant())));
 }
 
 void MoteurCampagne::LaisserFinirEnvoi(milliseconds delai) {

@@ -7,12 +7,15 @@
 // edits meanwhile is never read.
 #include "mail/MessageCourriel.h"
 #include "sending/EcouteurCampagne.h"
+#include "sending/Horloge.h"
 #include "sending/Travailleur.h"
 
 #include <QStringList>
 #include <atomic>
 #include <chrono>
+#include <deque>
 #include <functional>
+#include <vector>
 
 class ClientSMTP;
 
@@ -25,6 +28,10 @@ public:
         std::chrono::milliseconds reponseFinDeDonnees{30000};
         // After a stop, for a message whose end-of-data line has not left to end by itself.
         std::chrono::milliseconds finEnvoiArrete{2000};
+        // The back-offs before each new try of an address whose outcome was temporary (4xx,
+        // 421, connection lost, time-out); their count is the number of new tries.
+        std::vector<std::chrono::milliseconds> reprises{
+            std::chrono::minutes(1), std::chrono::minutes(5), std::chrono::minutes(15)};
     };
 
     // `client` is configured by the caller (server, port, names, TLS, pinned certificate) and
@@ -49,15 +56,36 @@ public:
     // Asked between events (the window closing): no new message starts, and no wait lasts.
     std::function<bool()> Abandon = [] { return false; };
 
+    // The clock of the back-offs; the system's unless a test gives its own.
+    void DefinirHorloge(const Horloge& horloge) { horloge_ = &horloge; }
+
     const Limites& LimitesEnVigueur() const { return limites_; }
     Limites& LimitesEnVigueur() { return limites_; }
 
 private:
+    enum class IssueConnexion { Connecte, Interrompue, Session, Echec };
+    struct EnAttente {
+        int indice;
+        Horloge::Instant echeance;
+        // The outcome of its last try, told as final if the campaign ends first.
+        ResultatEnvoi dernier;
+    };
+
     // Processes the caller's events, sleeping while none comes, until `fini` holds or `delai`
     // has passed (none: no limit). True when `fini` holds.
     bool Attendre(const std::function<bool()>& fini,
                   std::chrono::milliseconds delai = std::chrono::milliseconds::max());
+    // Connects on the worker within the connection limit; `reprise` drops the connection in
+    // place first, without QUIT. `motif`: the session's refusal, or the connection's error.
+    IssueConnexion OuvrirConnexion(bool reprise, QString& motif);
     bool Connecter(EcouteurCampagne& ecouteur, FinCampagne& fin, QString& motif);
+    // One message to one item, on the worker; a stop or a close during it is handled here.
+    ResultatEnvoi EnvoyerA(MessageCourriel& message, const QString& adresse, int numero, int nombre,
+                           EcouteurCampagne& ecouteur);
+    // Until the first item waiting for a new try is due; false on a stop or a close. The items
+    // due move to `aFaire`, in the list's order.
+    bool AttendreReprise(std::vector<EnAttente>& enAttente, std::deque<int>& aFaire);
+    void SignalerAttente(const std::vector<EnAttente>& enAttente, EcouteurCampagne& ecouteur) const;
     FinCampagne Envoyer(MessageCourriel& message, const QStringList& adresses,
                         EcouteurCampagne& ecouteur, QString& motif);
     void Deconnecter(EcouteurCampagne& ecouteur);
@@ -69,6 +97,7 @@ private:
 
     ClientSMTP& client_;
     Limites limites_;
+    const Horloge* horloge_ = &Horloge::Systeme();
     Travailleur travailleur_;
     std::atomic<bool> arret_{false};
     // Written by the worker, read once it has ended.

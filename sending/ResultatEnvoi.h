@@ -8,6 +8,8 @@ struct ResultatEnvoi {
     QString adresse = {};
     // The error's text; empty for an accepted message.
     QString message = {};
+    // A failure worth a new try later: a 4xx reply, a lost connection, a time-out.
+    bool temporaire = false;
     bool accepte = false;
     // The server's reply code (the refusal, or 250 for an accepted message); 0 when no reply
     // decided, as for a lost connection.

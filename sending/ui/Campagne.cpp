@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTime>
 #include <QTimer>
 
 namespace {
@@ -89,6 +90,8 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     f_.PanelVisuEnvoisMail->show();
     f_.PanelVisuEnvoisMail->raise();
     moteur_.OublierArret();
+    moteur_.LimitesEnVigueur().reprises.assign(f_.ReglagesActifs.ValDelaisReprise.begin(),
+                                               f_.ReglagesActifs.ValDelaisReprise.end());
     TraiterEvenements();
     try {
         const QStringList page = MessageCampagne::Page(f_);
@@ -139,6 +142,23 @@ void Campagne::ArretEnCours(int numero, int nombre) {
 void Campagne::Resultat(const ResultatEnvoi& resultat) {
     if (!resultat.accepte)
         f_.pageErreurs->Reporter({resultat});
+}
+
+void Campagne::AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) {
+    const QString heure = QTime::currentTime()
+                              .addMSecs(static_cast<int>(prochainEssai.count()))
+                              .toString(QStringLiteral("HH:mm"));
+    f_.AfficheStatutFixe(
+        enAttente == 0 ? QStringLiteral("Envois en cours...")
+        : enAttente == 1
+            ? QStringLiteral("Envois en cours... 1 adresse en attente d'un nouvel essai "
+                             "(prochain essai à %1).")
+                  .arg(heure)
+            : QStringLiteral("Envois en cours... %1 adresses en attente d'un nouvel essai "
+                             "(prochain essai à %2).")
+                  .arg(enAttente)
+                  .arg(heure),
+        Couleur::Noir);
 }
 
 void Campagne::Progression(int envoyes, int nombre) {

@@ -20,7 +20,8 @@ public:
 
     // True from the press of "Envoyer" until the campaign has ended or was cancelled.
     bool EnCours() const { return enCours_; }
-    // The connection limit and the waits after a stop (tests shorten them).
+    // The connection limit and the waits after a stop (tests shorten them); the back-offs come
+    // from the settings at each campaign.
     MoteurCampagne::Limites& Limites() { return moteur_.LimitesEnVigueur(); }
 
 private:
@@ -37,6 +38,7 @@ private:
     void DebutEnvois(int nombre) override;
     void ArretEnCours(int numero, int nombre) override;
     void Resultat(const ResultatEnvoi& resultat) override;
+    void AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) override;
     void Progression(int envoyes, int nombre) override;
     void ErreurEnvoi(const QString& message, const QString& adresse) override;
     void ErreurDeconnexion(const std::exception& e) override;

@@ -22,8 +22,8 @@ QString SurUneLigne(QString texte) {
 }
 } // namespace
 
-// As long a connection wait as the campaign's.
-EnvoiTest::EnvoiTest(TForm1& f) : f_(f), moteur_(client_, {}) {
+// As long a connection wait as the campaign's; the user waits for the answer: no new try later.
+EnvoiTest::EnvoiTest(TForm1& f) : f_(f), moteur_(client_, {.reprises = {}}) {
     f.Relier(f.SpeedButEnvoyerTest, &QPushButton::clicked, [this] { SpeedButEnvoyerTestClick(); });
     moteur_.Abandon = [this] { return f_.FermetureEnCours; };
 }

@@ -30,6 +30,9 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
              EXPECT_FALSE(r.ValConnectTlS);
              EXPECT_FALSE(r.ValChrgtHtmlAuto);
              EXPECT_EQ(r.ValVersionDemarragePrecedant, "");
+             EXPECT_EQ(r.ValDelaisReprise, (std::vector<std::chrono::minutes>{
+                                               std::chrono::minutes(1), std::chrono::minutes(5),
+                                               std::chrono::minutes(15)}));
          }},
         {"toutes les clés",
          "[parametres]\r\nVersionAppli=1.0.4.41\r\n[Parametres]\r\nSMTPServeur=smtp.exemple.fr\r\n"
@@ -61,6 +64,13 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
              EXPECT_FALSE(r.ValSMTPPort.Numero);
              EXPECT_FALSE(r.ValConnectTlS) << "only the exact word Oui";
          }},
+        {"délais de reprise", "[Parametres]\r\nDelaisReprise= 2, x,30 \r\n",
+         [](const Reglages& r) {
+             EXPECT_EQ(r.ValDelaisReprise, (std::vector<std::chrono::minutes>{
+                                               std::chrono::minutes(2), std::chrono::minutes(30)}));
+         }},
+        {"aucune reprise", "[Parametres]\r\nDelaisReprise=\r\n",
+         [](const Reglages& r) { EXPECT_TRUE(r.ValDelaisReprise.empty()); }},
         {"port hors limites", "[Parametres]\r\nSMTPPort=70000\r\n",
          [](const Reglages& r) { EXPECT_EQ(r.ValSMTPPort.Numero, 70000 % 65536); }},
         {"port qui n'est pas un nombre", "[Parametres]\r\nSMTPPort=vingt-cinq\r\n",

@@ -6,6 +6,7 @@
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 
+#include <QJsonArray>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,8 @@ class Journal : public EcouteurCampagne {
 public:
     QStringList lignes;
     std::function<void()> surDebutEnvois;
+    std::function<void()> surAttente;
+    bool avecDelais = true;
 
     void Connexion() override { lignes << "connexion"; }
     void Connecte() override { lignes << "connecté"; }
@@ -32,6 +35,12 @@ public:
                        ? QString("accepté %1 %2").arg(r.adresse).arg(r.code)
                        : QString("refusé %1 %2 %3").arg(r.adresse).arg(r.code).arg(r.codeEtendu));
     }
+    void AttenteReprise(int n, std::chrono::milliseconds dans) override {
+        lignes << (avecDelais ? QString("attente %1 %2s").arg(n).arg((dans.count() + 500) / 1000)
+                              : QString("attente %1").arg(n));
+        if (surAttente)
+            surAttente();
+    }
     void Progression(int i, int n) override { lignes << QString("%1/%2").arg(i).arg(n); }
     void Fin(FinCampagne fin, const QString& motif) override {
         static const char* noms[] = {"terminée", "annulée", "injoignable", "stoppée",
@@ -40,6 +49,17 @@ public:
         this->motif = motif;
     }
     QString motif;
+};
+
+// A thousand times faster than the system's: a back-off of a minute passes in 60 ms.
+class HorlogeRapide : public Horloge {
+public:
+    Instant Maintenant() const override {
+        return debut_ + (std::chrono::steady_clock::now() - debut_) * 1000;
+    }
+
+private:
+    const Instant debut_ = std::chrono::steady_clock::now();
 };
 
 struct Banc {
@@ -149,6 +169,48 @@ TEST(MoteurCampagne, ArretAvantLaFinDesDonneesNeLivreRien) {
     EXPECT_EQ(b.journal.lignes.mid(5), QStringList({"1/2", "fin stoppée"}));
     pair.Terminer();
     EXPECT_FALSE(pair.Recu().contains("\r\n.\r\n")) << "the end-of-data line never left";
+}
+
+// A temporary refusal is tried again after each back-off, on the engine's clock, while the
+// other addresses go on; out of tries, it is final with the server's last reply. A server
+// that ends the connection with 421 after two messages is joined again. Every address is told
+// once, and delivered once.
+TEST(MoteurCampagne, ReprisesApresUnRefusTemporaireOuUneConnexionFermee) {
+    ServeurSMTPReel serveur(
+        {.temporaires = {"b@exemple.fr=2", "d@exemple.fr=9"}, .parConnexion = 2});
+    Banc b(serveur.Port());
+    b.moteur.LimitesEnVigueur().connexion = 25s;
+    HorlogeRapide horloge;
+    b.moteur.DefinirHorloge(horloge);
+    b.journal.avecDelais = false;
+    EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr"}),
+              FinCampagne::Terminee);
+    EXPECT_EQ(b.journal.lignes,
+              QStringList({"connexion", "connecté", "début 4", "accepté a@exemple.fr 250", "1/4",
+                           "attente 1", "accepté c@exemple.fr 250", "2/4",
+                           // d meets the 421: both wait, then go on a new connection.
+                           "attente 2", "attente 0", "attente 1", "attente 2", "attente 0",
+                           "accepté b@exemple.fr 250", "3/4", "attente 1", "attente 0",
+                           // d's fourth refusal: out of tries.
+                           "refusé d@exemple.fr 450 4.2.1", "4/4", "fin terminée"}))
+        << b.journal.lignes.join(" | ").toStdString();
+    QStringList livres;
+    for (int n = 1; n <= serveur.NombreMessages(); ++n)
+        livres << serveur.Enveloppe(n)["rcpt_tos"].toArray().first().toString();
+    EXPECT_EQ(livres, QStringList({"a@exemple.fr", "c@exemple.fr", "b@exemple.fr"}));
+}
+
+// A stop while addresses wait for a new try: each is told with the reply it last had, and the
+// campaign ends at once.
+TEST(MoteurCampagne, ArretPendantUneAttenteDeReprise) {
+    ServeurSMTPReel serveur({.temporaires = {"b@exemple.fr=9"}});
+    Banc b(serveur.Port());
+    b.moteur.LimitesEnVigueur().connexion = 25s;
+    b.journal.surAttente = [&] { QTimer::singleShot(50, [&] { b.moteur.DemanderArret(); }); };
+    EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr"}), FinCampagne::Stoppee);
+    EXPECT_EQ(b.journal.lignes,
+              QStringList({"connexion", "connecté", "début 2", "accepté a@exemple.fr 250", "1/2",
+                           "attente 1 60s", "refusé b@exemple.fr 450 4.2.1", "fin stoppée"}));
 }
 
 } // namespace

@@ -55,6 +55,10 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
         arguments << QStringLiteral("--refuser") << adresse;
     if (options.verifierHelo)
         arguments << QStringLiteral("--verifier-helo");
+    for (const QString& t : options.temporaires)
+        arguments << QStringLiteral("--temporaire") << t;
+    if (options.parConnexion > 0)
+        arguments << QStringLiteral("--par-connexion") << QString::number(options.parConnexion);
     if (options.retenue > 0)
         arguments << QStringLiteral("--retenue") << QString::number(options.retenue);
     if (options.capture)

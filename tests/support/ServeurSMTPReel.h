@@ -22,6 +22,11 @@ public:
         QStringList refuser = {};
         // Refuse every recipient after a greeting name that is no domain nor address literal.
         bool verifierHelo = false;
+        // "adresse=N": that recipient is answered 450 its first N times.
+        QStringList temporaires = {};
+        // Messages per connection before the next MAIL is answered 421 and the connection
+        // closed; 0: no limit.
+        int parConnexion = 0;
         // Seconds the reply to each end of data is held (the message is already kept).
         double retenue = 0;
         // A certificate and its key (files) instead of the one made for the server.

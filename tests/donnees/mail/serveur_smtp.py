@@ -8,7 +8,9 @@ TLS; with --implicite as well, it speaks TLS from the first byte instead. The na
 client sends (SNI, "-" for none) is appended to sni.log. With --refuser, that recipient is
 refused. With --verifier-helo, every recipient is refused when the EHLO or HELO argument is
 neither a domain nor an address literal, as Postfix's reject_invalid_helo_hostname does. With
---retenue, the reply to each message's end of data is held that many seconds. With --capture it also listens on a second port (printed on the second line) that relays
+--retenue, the reply to each message's end of data is held that many seconds. With
+--temporaire ADRESSE=N, that recipient is answered 450 its first N times. With --par-connexion N,
+the MAIL after N messages on one connection is answered 421 and the connection closed. With --capture it also listens on a second port (printed on the second line) that relays
 to the server and appends every byte the client sends to the capture file.
 """
 import argparse
@@ -28,14 +30,28 @@ NOM_VALIDE = re.compile(
 
 
 class Depot:
-    def __init__(self, dossier, refuses, verifier_helo, retenue=0.0):
+    def __init__(self, dossier, refuses, verifier_helo, retenue=0.0, temporaires=None,
+                 par_connexion=0):
+        self.temporaires = dict(temporaires or {})
+        self.par_connexion = par_connexion
         self.dossier = dossier
         self.retenue = retenue
         self.compte = 0
         self.refuses = refuses
         self.verifier_helo = verifier_helo
 
+    async def handle_MAIL(self, server, session, envelope, address, mail_options):
+        if self.par_connexion and getattr(session, "messages", 0) >= self.par_connexion:
+            asyncio.get_event_loop().call_later(0.05, server.transport.close)
+            return "421 4.7.0 Trop de messages sur cette connexion"
+        envelope.mail_from = address
+        envelope.mail_options.extend(mail_options)
+        return "250 OK"
+
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if self.temporaires.get(address, 0) > 0:
+            self.temporaires[address] -= 1
+            return "450 4.2.1 Boite pleine, reessayez plus tard"
         if self.verifier_helo and not NOM_VALIDE.match(session.host_name or ""):
             return "504 5.5.2 <%s>: Helo command rejected: Invalid name" % session.host_name
         if address in self.refuses:
@@ -45,6 +61,7 @@ class Depot:
 
     async def handle_DATA(self, server, session, envelope):
         self.compte += 1
+        session.messages = getattr(session, "messages", 0) + 1
         base = os.path.join(self.dossier, str(self.compte))
         with open(base + ".eml", "wb") as f:
             f.write(envelope.original_content or envelope.content)
@@ -74,6 +91,10 @@ def main():
     p.add_argument("--verifier-helo", action="store_true")
     p.add_argument("--retenue", type=float, default=0.0,
                    help="seconds the reply to the end of data is held, the message kept")
+    p.add_argument("--temporaire", action="append", default=[],
+                   help="ADRESSE=N: that recipient is answered 450 its first N times")
+    p.add_argument("--par-connexion", type=int, default=0,
+                   help="messages per connection before a 421 and a close")
     a = p.parse_args()
 
     def verifier(server, session, envelope, mechanism, donnees):
@@ -95,7 +116,9 @@ def main():
         contexte.sni_callback = noter_nom
     exclus = [m for m in ("LOGIN", "PLAIN") if m not in a.mecanismes.split()]
 
-    depot = Depot(a.dossier, set(a.refuser), a.verifier_helo, a.retenue)
+    temporaires = {t.split("=")[0]: int(t.split("=")[1]) for t in a.temporaire}
+    depot = Depot(a.dossier, set(a.refuser), a.verifier_helo, a.retenue, temporaires,
+                  a.par_connexion)
     boucle = asyncio.new_event_loop()
     asyncio.set_event_loop(boucle)
 
