@@ -29,7 +29,7 @@ void DisposerErreurs(TForm1& f) {
         Bouton(p, "SpeedButton1", QStringLiteral("Enregistrer fichier .err"), 508, 382, 160, 22);
     f.SpeedButRenvoyerErreurs =
         Bouton(p, "SpeedButRenvoyerErreurs",
-               QStringLiteral("Créer une liste des adresses en erreur"), 415, 318, 250, 22);
+               QStringLiteral("Créer une liste des adresses en erreur"), 415, 345, 250, 22);
     f.LMDLImageEnregistrementErrOk = new ImageMarque(*f.ImageList1, 1, p);
     f.LMDLImageEnregistrementErrOk->setObjectName(QStringLiteral("LMDLImageEnregistrementErrOk"));
     f.LMDLImageEnregistrementErrOk->setGeometry(670, 385, 16, 16);
@@ -48,7 +48,7 @@ void DisposerErreurs(TForm1& f) {
                                  "adresses en erreur.\n\nBouton [Créer une liste des adresses "
                                  "en erreur]:\nCrée une liste (.list) de ces adresses et la "
                                  "sélectionne dans [Envois Mail] pour un nouvel envoi."),
-                  415, 43, 250, 269);
+                  415, 119, 250, 218);
     Couleurs(f.Label31, QColor(0, 0, 128));
     f.Label31->setWordWrap(true);
     f.Label31->setAlignment(Qt::AlignLeft | Qt::AlignTop);
