@@ -7,6 +7,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <netdb.h>
+#include <poll.h>
 #include <sys/socket.h>
 
 namespace {
@@ -111,6 +112,7 @@ void CanalConnexion::Ouvrir() {
     ouvert_ = false;
     fermeParPair_ = false;
     tamponEntree_.clear();
+    delai_ = std::chrono::milliseconds(-1);
     // A new socket starts in clear text: the TLS state of the previous one ended with it.
     passageDirect_ = true;
     ouvert_ = true;
@@ -194,8 +196,10 @@ bool CanalConnexion::LireSource(bool leverErreur, bool attendre) {
                 return false;
             throw Erreur(QStringLiteral("Non connecté"));
         }
-        if (!s->Lisible(attendre))
+        if (!attendre && !s->Lisible())
             return false;
+        if (attendre && !s->TLS().EnAttente())
+            AttendrePair(*s, false);
         if (SocketCourant() != s) {
             if (!leverErreur)
                 return false;
@@ -215,15 +219,27 @@ bool CanalConnexion::LireSource(bool leverErreur, bool attendre) {
             if (n < 0)
                 code = errno;
         } else {
-            n = s->TLS().Lire(s->Descripteur(), tamponEntree_.data() + avant, TailleBloc, attendre,
-                              code);
+            const SessionTLS::AttenteSocket attente = [&](bool ecriture) {
+                AttendrePair(*s, ecriture);
+            };
+            try {
+                n = s->TLS().Lire(tamponEntree_.data() + avant, TailleBloc,
+                                  attendre ? &attente : nullptr, code);
+            } catch (...) {
+                tamponEntree_.resize(qMin(avant, tamponEntree_.size()));
+                throw;
+            }
         }
         tamponEntree_.resize(avant + qMax<qint64>(n, 0));
         s.reset();
         if (n < 0 && code == EINTR)
             continue;
-        if (n < 0 && code == EAGAIN && !attendre)
-            return false;
+        // Readable, yet nothing to read (a TLS record still incomplete, a spurious wake).
+        if (n < 0 && (code == EAGAIN || code == EWOULDBLOCK)) {
+            if (!attendre)
+                return false;
+            continue;
+        }
         if (n < 0) {
             const int numero = TableErreursSocket::NumeroSysteme(code);
             if (!FinConnexion(numero))
@@ -242,6 +258,34 @@ bool CanalConnexion::LireSource(bool leverErreur, bool attendre) {
         if (!SocketAlloue())
             return false;
     }
+}
+
+void CanalConnexion::DefinirDelai(std::chrono::milliseconds delai, const QString& etapeLecture,
+                                  const QString& etapeEcriture) {
+    delai_ = delai;
+    echeance_ = std::chrono::steady_clock::now() + delai;
+    etapeLecture_ = etapeLecture;
+    etapeEcriture_ = etapeEcriture;
+}
+
+void CanalConnexion::AttendrePair(SocketCanal& s, bool ecriture) {
+    SocketCanal::Echeance echeance;
+    if (delai_.count() >= 0)
+        echeance = echeance_;
+    if (s.Attendre(ecriture ? POLLOUT : POLLIN, echeance))
+        return;
+    // A silent peer is a lost link: nothing more is said on it (no QUIT, no TLS close
+    // notification), and a reply begun before the silence is no use any more.
+    tamponEntree_.clear();
+    s.Interrompre();
+    Fermer();
+    const QString delai = ErreurDelaiDepasse::TexteDelai(delai_);
+    throw ErreurDelaiDepasse(
+        delai_, ecriture ? QStringLiteral("Le serveur n'a pas accepté les données dans le "
+                                          "délai (%1) %2.")
+                               .arg(delai, etapeEcriture_)
+                         : QStringLiteral("Le serveur n'a pas répondu dans le délai (%1) %2.")
+                               .arg(delai, etapeLecture_));
 }
 
 QString CanalConnexion::LireLigne() {
@@ -320,7 +364,14 @@ void CanalConnexion::EnvoyerTout(const QByteArray& octets) {
             if (n < 0)
                 code = errno;
         } else {
-            n = s->TLS().Ecrire(octets.constData() + fait, octets.size() - fait, code);
+            // Block by block, so that the limit of each block applies under TLS too.
+            n = s->TLS().Ecrire(
+                octets.constData() + fait, qMin<qint64>(octets.size() - fait, TailleBloc),
+                [&](bool ecriture) { AttendrePair(*s, ecriture); }, code);
+        }
+        if (n < 0 && (code == EAGAIN || code == EWOULDBLOCK)) {
+            AttendrePair(*s, true);
+            continue;
         }
         s.reset();
         if (n < 0 && code == EINTR)
@@ -335,6 +386,8 @@ void CanalConnexion::EnvoyerTout(const QByteArray& octets) {
         }
         if (n == 0)
             fermeParPair_ = true;
+        else if (delai_.count() >= 0)
+            echeance_ = std::chrono::steady_clock::now() + delai_;
         VerifierDeconnexion(true, false);
         Travail(SensTravail::Ecriture, n);
         fait += n;
@@ -379,7 +432,7 @@ void CanalConnexion::DefinirPassageDirect(bool valeur) {
     if (!s->TLS().AContexte())
         throw ErreurBibliothequeAbsente();
     certificat_ = {};
-    s->TLS().Negocier(s->Descripteur(), Hote);
+    s->TLS().Negocier(s->Descripteur(), Hote, [&](bool ecriture) { AttendrePair(*s, ecriture); });
     certificat_ = s->TLS().Certificat();
     passageDirect_ = false;
 }

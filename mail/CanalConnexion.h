@@ -6,8 +6,13 @@
 // One thread uses the channel at a time; Fermer and VerifierDeconnexion(false, false) may run
 // on any other thread meanwhile: they make a blocked connect, read or write fail at once.
 //
-// Raises ErreurSocket, ErreurConnexionFermee, Erreur ("Longueur de ligne maximale dépassée.",
-// "Non connecté", "Déconnecté.") and, from the TLS side, ErreurBibliothequeTLS and Erreur.
+// Every wait for the peer (a read, a write the peer does not take, the TLS handshake) is
+// bounded by the limit set with DefinirDelai; past it the channel closes and raises
+// ErreurDelaiDepasse.
+//
+// Raises ErreurSocket, ErreurDelaiDepasse, ErreurConnexionFermee, Erreur ("Longueur de ligne
+// maximale dépassée.", "Non connecté", "Déconnecté.") and, from the TLS side, ErreurBibliothequeTLS
+// and Erreur.
 #include "mail/CertificatServeur.h"
 #include "mail/ErreursTransport.h"
 #include "mail/OptionsTLS.h"
@@ -17,6 +22,7 @@
 #include <QList>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 
@@ -49,6 +55,11 @@ public:
     // acknowledgement (Nagle stays on). Turning off sends and may raise; Abandonner drops.
     void RegrouperEnvois(bool actif);
     void AbandonnerRegroupement();
+    // The limit of the step that follows, counted from now, and restarted by every block of
+    // bytes the peer takes. The texts end the time-out message ("après la commande DATA"),
+    // for a wait to read and for a wait to write. A negative limit: no limit (the start).
+    void DefinirDelai(std::chrono::milliseconds delai, const QString& etapeLecture,
+                      const QString& etapeEcriture);
     void VerifierDeconnexion(bool leverErreur, bool ignorerTampon);
     bool EstConnecte();
     void Fermer();
@@ -81,6 +92,8 @@ private:
     quint32 Resoudre() const;
     bool LireSource(bool leverErreur, bool attendre);
     void EnvoyerTout(const QByteArray& octets);
+    // Waits on `s` within the step's limit; past it, closes and raises ErreurDelaiDepasse.
+    void AttendrePair(SocketCanal& s, bool ecriture);
 
     ProprietaireCanal* proprietaire_;
     OptionsTLS options_;
@@ -94,6 +107,9 @@ private:
     bool passageDirect_ = true;
     CertificatServeur certificat_;
     QByteArray tamponEntree_;
+    std::chrono::milliseconds delai_{-1};
+    std::chrono::steady_clock::time_point echeance_;
+    QString etapeLecture_, etapeEcriture_;
     bool regroupe_ = false;
     QByteArray sortie_;
 };

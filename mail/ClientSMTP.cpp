@@ -12,6 +12,21 @@
 
 namespace {
 const QString texteSSLIndisponible = QStringLiteral("SSL n'est pas disponible sur ce serveur.");
+const QString etapeNegociation = QStringLiteral("pendant la négociation TLS");
+const QString etapeMessage = QStringLiteral("pendant l'envoi du message");
+
+// The command as the user may read it in a time-out: the lines of AUTH LOGIN that follow it
+// carry the user name and password, never shown.
+QString NomCommande(const QString& ligne) {
+    for (const char* nom : {"MAIL FROM", "RCPT TO"})
+        if (ligne.startsWith(QLatin1String(nom), Qt::CaseInsensitive))
+            return QString::fromLatin1(nom);
+    const QString verbe = ligne.section(QLatin1Char(' '), 0, 0).toUpper();
+    for (const char* nom : {"EHLO", "HELO", "STARTTLS", "AUTH", "RSET", "DATA", "QUIT"})
+        if (verbe == QLatin1String(nom))
+            return verbe;
+    return QStringLiteral("AUTH");
+}
 
 // No CR, LF or NUL may reach a command line: the server would read a second command.
 void VerifierLigneCommande(const QString& ligne) {
@@ -89,6 +104,8 @@ void ClientSMTP::Connecter() {
     try {
         if (TLSImplicite())
             OuvrirTLSImplicite();
+        const QString etape = QStringLiteral("après l'ouverture de la connexion");
+        canal_.DefinirDelai(Delais.Accueil, etape, etape);
         LireReponse({220});
         Salutation();
     } catch (...) {
@@ -99,8 +116,19 @@ void ClientSMTP::Connecter() {
 
 const ReponseSMTP& ClientSMTP::EnvoyerCommande(const QString& ligne, Codes codesAcceptes) {
     VerifierLigneCommande(ligne);
+    LimiterCommande(ligne);
     canal_.EcrireLigne(ligne);
     return LireReponse(codesAcceptes);
+}
+
+void ClientSMTP::LimiterCommande(const QString& ligne) {
+    const QString nom = NomCommande(ligne);
+    const DelaisSMTP::ms delai = nom == QLatin1String("MAIL FROM") ? Delais.Mail
+                                 : nom == QLatin1String("RCPT TO") ? Delais.Rcpt
+                                 : nom == QLatin1String("DATA")    ? Delais.Data
+                                                                   : Delais.Autres;
+    canal_.DefinirDelai(delai, QStringLiteral("après la commande ") + nom,
+                        QStringLiteral("pendant l'envoi de la commande ") + nom);
 }
 
 const ReponseSMTP& ClientSMTP::LireReponse(Codes codesAcceptes) {
@@ -173,9 +201,12 @@ bool ClientSMTP::TLSImplicite() const {
 void ClientSMTP::OuvrirTLSImplicite() {
     // The server waits for the handshake before its greeting: nothing was said yet, so a
     // failure just closes (Connecter's caller does that).
+    canal_.DefinirDelai(Delais.Autres, etapeNegociation, etapeNegociation);
     try {
         canal_.DefinirPassageDirect(false);
     } catch (const ErreurConnexionFermee&) {
+        throw;
+    } catch (const ErreurDelaiDepasse&) {
         throw;
     } catch (const Erreur&) {
         throw Erreur(texteSSLIndisponible);
@@ -204,8 +235,13 @@ void ClientSMTP::NegocierTLS(bool& avecQuit) {
         avecQuit = false;
         throw Erreur(texteSSLIndisponible);
     }
+    canal_.DefinirDelai(Delais.Autres, etapeNegociation, etapeNegociation);
     try {
         canal_.DefinirPassageDirect(false);
+    } catch (const ErreurDelaiDepasse&) {
+        // The channel is closed already.
+        avecQuit = false;
+        throw;
     } catch (const ErreurBibliothequeAbsente&) {
         // No handshake byte left: the dialogue is still plain SMTP, QUIT ends it.
         throw Erreur(texteSSLIndisponible);
@@ -280,6 +316,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     if (groupe) {
         for (const QString& ligne : std::as_const(ouverture))
             VerifierLigneCommande(ligne);
+        LimiterCommande(ouverture.first());
         canal_.EcrireLigne(ouverture.join(QStringLiteral("\r\n")));
     }
     qsizetype enAttente = groupe ? ouverture.size() : 0;
@@ -289,6 +326,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
             return;
         }
         --enAttente;
+        LimiterCommande(ouverture[i]);
         LireReponse(codes);
     };
     const auto lireLeReste = [&] {
@@ -315,11 +353,14 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
         EnvoyerCommande(QStringLiteral("DATA"), {354});
         try {
             EnvoisRegroupes regroupes(canal_);
+            canal_.DefinirDelai(Delais.BlocDonnees, etapeMessage, etapeMessage);
             EcrireDonnees(canal_, texte);
             // The text leaves gathered; the end-of-data line in a write of its own, once no
             // stop was asked: a stop and a delivery can then never cross.
             regroupes.Terminer();
             PasserFinDeDonnees();
+            canal_.DefinirDelai(Delais.FinDonnees, QStringLiteral("après la fin du message"),
+                                QStringLiteral("pendant l'envoi de la fin du message"));
             canal_.EcrireLigne(QStringLiteral("."));
         } catch (...) {
             // Cut inside the message, the dialogue cannot be brought back in step: the server

@@ -5,11 +5,13 @@
 // One thread uses it at a time; only Canal().Fermer() and Canal().VerifierDeconnexion(false,
 // false) may come from another thread, to end a blocked call.
 //
-// Raises ErreurReponseSMTP (a refused step, with the server's text), ErreurSession (the
+// Raises ErreurReponseSMTP (a refused step, with the server's text), ErreurDelaiDepasse (the
+// server was silent past the step's limit; the connection is then closed), ErreurSession (the
 // server refused the user name or password, or its certificate changed since it was pinned:
 // no address is at fault), Erreur (texts below), and the errors of the channel, the TLS side
 // and the message writer unchanged.
 #include "mail/CanalConnexion.h"
+#include "mail/DelaisSMTP.h"
 #include "mail/MessageCourriel.h"
 #include "mail/ReponseSMTP.h"
 #include "mail/SourcesMessage.h"
@@ -41,6 +43,8 @@ public:
     QString EmpreinteConnue;
     // The clock and random draws of the messages written; fixed ones in tests.
     SourcesMessage Sources = SourcesMessage::Systeme();
+    // How long each step waits for the server.
+    DelaisSMTP Delais;
 
     ::ModeTLS ModeTLS() const { return modeTLS_; }
     // Raises "Cette valeur ne peut pas être définie quand le client est connecté.".
@@ -80,6 +84,8 @@ private:
     using Codes = std::initializer_list<int>;
     const ReponseSMTP& EnvoyerCommande(const QString& ligne, Codes codesAcceptes);
     const ReponseSMTP& LireReponse(Codes codesAcceptes);
+    // Gives the channel the limit of the command `ligne` and its reply.
+    void LimiterCommande(const QString& ligne);
     void Salutation();
     void Authentifier();
     void DemarrerTLS();

@@ -4,6 +4,8 @@
 #include "commun/Erreur.h"
 #include "mail/CodeEtendu.h"
 
+#include <chrono>
+
 // An operating-system socket or resolver call failed: "Erreur de socket # <n>" CR LF <text>.
 class ErreurSocket : public Erreur {
 public:
@@ -12,8 +14,38 @@ public:
           numero_(numero) {}
     int Numero() const { return numero_; }
 
+protected:
+    // For the kinds that give their own text to a socket condition.
+    ErreurSocket(int numero, QString message, std::nullptr_t)
+        : Erreur(std::move(message)), numero_(numero) {}
+
 private:
     int numero_;
+};
+
+// The server stayed silent, or stopped taking bytes, longer than the limit of the step under
+// way. The connection is then dropped: it is a socket time-out (10060) whose text names the
+// limit and the step.
+class ErreurDelaiDepasse : public ErreurSocket {
+public:
+    ErreurDelaiDepasse(std::chrono::milliseconds delai, const QString& texte)
+        : ErreurSocket(10060, texte, nullptr), delai_(delai) {}
+    std::chrono::milliseconds Delai() const { return delai_; }
+    // "5 min", "2 min 30 s", "45 s", "200 ms".
+    static QString TexteDelai(std::chrono::milliseconds delai) {
+        const qint64 ms = delai.count();
+        if (ms % 1000 != 0 || ms == 0)
+            return QStringLiteral("%1 ms").arg(ms);
+        const qint64 minutes = ms / 60000, secondes = ms / 1000 % 60;
+        if (minutes == 0)
+            return QStringLiteral("%1 s").arg(secondes);
+        if (secondes == 0)
+            return QStringLiteral("%1 min").arg(minutes);
+        return QStringLiteral("%1 min %2 s").arg(minutes).arg(secondes);
+    }
+
+private:
+    std::chrono::milliseconds delai_;
 };
 
 // The connection is closed and the operation needs it.

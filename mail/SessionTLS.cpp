@@ -6,7 +6,6 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <climits>
-#include <fcntl.h>
 
 namespace {
 constexpr int ctrlMode = 33;    // SSL_CTRL_MODE
@@ -50,7 +49,8 @@ void SessionTLS::PreparerContexte(const OptionsTLS& options) {
     }
 }
 
-void SessionTLS::Negocier(int descripteur, const QString& nomServeur) {
+void SessionTLS::Negocier(int descripteur, const QString& nomServeur,
+                          const AttenteSocket& attendre) {
     if (!contexte_)
         throw ErreurBibliothequeAbsente();
     const auto echec = [this](const char* texte) {
@@ -77,9 +77,22 @@ void SessionTLS::Negocier(int descripteur, const QString& nomServeur) {
             f_->SSL_set1_host(liaison_, nom.constData()) < 1)
             throw echec("Erreur lors de la connexion avec SSL.");
     }
-    f_->ERR_clear_error();
-    if (f_->SSL_connect(liaison_) < 1)
-        throw echec("Erreur lors de la connexion avec SSL.");
+    for (;;) {
+        f_->ERR_clear_error();
+        const int n = f_->SSL_connect(liaison_);
+        if (n == 1)
+            break;
+        const int erreur = f_->SSL_get_error(liaison_, n);
+        if (erreur != veutLire && erreur != veutEcrire)
+            throw echec("Erreur lors de la connexion avec SSL.");
+        try {
+            attendre(erreur == veutEcrire);
+        } catch (...) {
+            f_->SSL_free(liaison_);
+            liaison_ = nullptr;
+            throw;
+        }
+    }
     active_ = true;
 }
 
@@ -111,18 +124,8 @@ QString SessionTLS::TexteErreur() const {
     return QString::fromLatin1(texte);
 }
 
-qint64 SessionTLS::Lire(int descripteur, char* tampon, qint64 taille, bool attendre,
+qint64 SessionTLS::Lire(char* tampon, qint64 taille, const AttenteSocket* attendre,
                         int& codeErrno) {
-    const int drapeaux = ::fcntl(descripteur, F_GETFL);
-    if (!attendre)
-        ::fcntl(descripteur, F_SETFL, drapeaux | O_NONBLOCK);
-    const qint64 n = LireBloc(tampon, taille, attendre, codeErrno);
-    if (!attendre)
-        ::fcntl(descripteur, F_SETFL, drapeaux);
-    return n;
-}
-
-qint64 SessionTLS::LireBloc(char* tampon, qint64 taille, bool attendre, int& codeErrno) {
     for (;;) {
         f_->ERR_clear_error();
         errno = 0;
@@ -135,8 +138,10 @@ qint64 SessionTLS::LireBloc(char* tampon, qint64 taille, bool attendre, int& cod
             codeErrno = EAGAIN;
             return -1;
         }
-        if (erreur == veutLire || erreur == veutEcrire)
+        if (erreur == veutLire || erreur == veutEcrire) {
+            (*attendre)(erreur == veutEcrire);
             continue;
+        }
         if (erreur == finTls || n == 0)
             return 0;
         if (erreur == erreurSysteme) {
@@ -148,7 +153,8 @@ qint64 SessionTLS::LireBloc(char* tampon, qint64 taille, bool attendre, int& cod
     }
 }
 
-qint64 SessionTLS::Ecrire(const char* octets, qint64 taille, int& codeErrno) {
+qint64 SessionTLS::Ecrire(const char* octets, qint64 taille, const AttenteSocket& attendre,
+                          int& codeErrno) {
     qint64 fait = 0;
     while (fait < taille) {
         f_->ERR_clear_error();
@@ -160,8 +166,10 @@ qint64 SessionTLS::Ecrire(const char* octets, qint64 taille, int& codeErrno) {
             continue;
         }
         const int erreur = f_->SSL_get_error(liaison_, n);
-        if (erreur == veutLire || erreur == veutEcrire)
+        if (erreur == veutLire || erreur == veutEcrire) {
+            attendre(erreur == veutEcrire);
             continue;
+        }
         if (erreur == finTls)
             return fait;
         // Reported as the system's last socket error; a pure TLS failure counts as aborted.

@@ -5,8 +5,14 @@
 #include "mail/CertificatServeur.h"
 #include "mail/OptionsTLS.h"
 
+#include <functional>
+
 class SessionTLS {
 public:
+    // The socket is non-blocking: when the library needs the peer, this waits until the
+    // socket can be read (false) or written (true), and raises when the step's limit passes.
+    using AttenteSocket = std::function<void(bool ecriture)>;
+
     SessionTLS() = default;
     SessionTLS(const SessionTLS&) = delete;
     SessionTLS& operator=(const SessionTLS&) = delete;
@@ -21,7 +27,8 @@ public:
     // `nomServeur` is sent in the handshake (SNI) when it is a name rather than an address,
     // and the certificate is checked against it; a certificate that does not verify does not
     // fail the handshake: Certificat() tells, and the caller decides.
-    void Negocier(int descripteur, const QString& nomServeur);
+    // A time-out of `attendre` leaves as it is raised.
+    void Negocier(int descripteur, const QString& nomServeur, const AttenteSocket& attendre);
     // After a good handshake.
     CertificatServeur Certificat() const;
 
@@ -29,8 +36,8 @@ public:
     // `codeErrno`. A TLS protocol failure of a read raises Erreur with the library's text.
     // Without `attendre`, a read that would wait gives -1 and EAGAIN: records other than
     // data (session tickets) can make a readable socket hold nothing to read.
-    qint64 Lire(int descripteur, char* tampon, qint64 taille, bool attendre, int& codeErrno);
-    qint64 Ecrire(const char* octets, qint64 taille, int& codeErrno);
+    qint64 Lire(char* tampon, qint64 taille, const AttenteSocket* attendre, int& codeErrno);
+    qint64 Ecrire(const char* octets, qint64 taille, const AttenteSocket& attendre, int& codeErrno);
 
     // Bytes already decrypted and waiting in the library.
     bool EnAttente() const;
@@ -40,7 +47,6 @@ public:
 
 private:
     QString TexteErreur() const;
-    qint64 LireBloc(char* tampon, qint64 taille, bool attendre, int& codeErrno);
 
     const FonctionsTLS* f_ = nullptr;
     SSL_CTX* contexte_ = nullptr;

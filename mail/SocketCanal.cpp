@@ -86,23 +86,45 @@ int SocketCanal::Connecter(quint32 adresse, quint16 port) {
             }
         }
     }
-    ::fcntl(descripteur_, F_SETFL, drapeaux);
+    if (code != 0)
+        ::fcntl(descripteur_, F_SETFL, drapeaux);
     if (code == 0 && interrompu_)
         code = ECONNABORTED;
     return code;
 }
 
-bool SocketCanal::Lisible(bool attendre) {
-    // A blocked read needs no wait of its own: Interrompre's shutdown ends it as well.
-    if (attendre || tls_.EnAttente())
+bool SocketCanal::Lisible() {
+    if (tls_.EnAttente())
         return true;
     pollfd attente[2] = {{descripteur_, POLLIN, 0}, {reveil_, POLLIN, 0}};
     for (;;) {
-        const int n = ::poll(attente, 2, attendre ? -1 : 0);
+        const int n = ::poll(attente, 2, 0);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             throw TableErreursSocket::ErreurSysteme(errno);
         return n > 0;
+    }
+}
+
+bool SocketCanal::Attendre(short evenements, const Echeance& echeance) {
+    using namespace std::chrono;
+    // The wake-up descriptor stays readable once written: an interrupted socket never waits.
+    pollfd attente[2] = {{descripteur_, evenements, 0}, {reveil_, POLLIN, 0}};
+    for (;;) {
+        int restant = -1;
+        if (echeance) {
+            const auto reste = ceil<milliseconds>(*echeance - steady_clock::now()).count();
+            if (reste <= 0)
+                return false;
+            restant = static_cast<int>(qMin<qint64>(reste, 3600000));
+        }
+        const int n = ::poll(attente, 2, restant);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw TableErreursSocket::ErreurSysteme(errno);
+        if (n > 0)
+            return true;
     }
 }

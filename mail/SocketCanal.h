@@ -5,6 +5,8 @@
 #include "mail/SessionTLS.h"
 
 #include <atomic>
+#include <chrono>
+#include <optional>
 
 class SocketCanal {
 public:
@@ -23,13 +25,18 @@ public:
     void Interrompre();
     bool Interrompu() const { return interrompu_; }
 
+    using Echeance = std::optional<std::chrono::steady_clock::time_point>;
+
     // Connects to an IPv4 address and port (network order); waits without limit, until the
-    // system gives up or Interrompre. Returns 0 or an errno code.
+    // system gives up or Interrompre. Returns 0 or an errno code. The socket then stays
+    // non-blocking: every wait on it goes through Attendre, which has a limit.
     int Connecter(quint32 adresse, quint16 port);
 
-    // True when a read would not wait (something to read, a close included). With
-    // `attendre`, always true: the read itself waits.
-    bool Lisible(bool attendre);
+    // True when a read would not wait (something to read, a close included).
+    bool Lisible();
+    // Waits until the socket is ready for `evenements` (POLLIN, POLLOUT), or Interrompre:
+    // true. False when `echeance` passed first; without one, the wait has no limit.
+    bool Attendre(short evenements, const Echeance& echeance);
 
 private:
     int descripteur_ = -1;

@@ -2,6 +2,7 @@
 // Every message box and file dialog of the program goes through here: production shows real
 // boxes, tests answer from a script.
 #include <QString>
+#include <optional>
 
 class Dialogues {
 public:
@@ -14,4 +15,7 @@ public:
     virtual bool Question(const QString& texte) = 0;
     // The file-open dialog, every file listed, starting in `repertoire`; empty when cancelled.
     virtual QString OuvrirFichier(const QString& repertoire) = 0;
+    // A one-line text field under `texte`, holding `proposition` at first, with "OK" and
+    // "Annuler"; the text as it stands on "OK", nothing when cancelled.
+    virtual std::optional<QString> Saisir(const QString& texte, const QString& proposition) = 0;
 };

@@ -1,6 +1,7 @@
 #include "app/ui/DialoguesQt.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -26,4 +27,18 @@ bool DialoguesQt::Question(const QString& texte) {
 QString DialoguesQt::OuvrirFichier(const QString& repertoire) {
     return QFileDialog::getOpenFileName(parent_, QStringLiteral("Ouvrir"), repertoire,
                                         QStringLiteral("Tous les fichiers (*)"));
+}
+
+std::optional<QString> DialoguesQt::Saisir(const QString& texte, const QString& proposition) {
+    QInputDialog boite(parent_);
+    boite.setWindowTitle(QStringLiteral("Lettrova"));
+    boite.setLabelText(texte);
+    boite.setTextValue(proposition);
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    // Wide enough to show a proposed name whole.
+    boite.resize(qMax(boite.sizeHint().width(), 420), boite.sizeHint().height());
+    if (boite.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return boite.textValue();
 }

@@ -11,6 +11,7 @@ public:
     void Message(const QString& texte) override;
     bool Question(const QString& texte) override;
     QString OuvrirFichier(const QString& repertoire) override;
+    std::optional<QString> Saisir(const QString& texte, const QString& proposition) override;
 
 private:
     QWidget* parent_ = nullptr;

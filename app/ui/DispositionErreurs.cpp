@@ -27,6 +27,9 @@ void DisposerErreurs(TForm1& f) {
     f.LabFichierErrEnvois->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     f.SpeedButton1 =
         Bouton(p, "SpeedButton1", QStringLiteral("Enregistrer fichier .err"), 508, 382, 160, 22);
+    f.SpeedButRenvoyerErreurs =
+        Bouton(p, "SpeedButRenvoyerErreurs",
+               QStringLiteral("Créer une liste des adresses en erreur"), 415, 345, 250, 22);
     f.LMDLImageEnregistrementErrOk = new ImageMarque(*f.ImageList1, 1, p);
     f.LMDLImageEnregistrementErrOk->setObjectName(QStringLiteral("LMDLImageEnregistrementErrOk"));
     f.LMDLImageEnregistrementErrOk->setGeometry(670, 385, 16, 16);
@@ -42,7 +45,9 @@ void DisposerErreurs(TForm1& f) {
                                  "Envois l'adresse selectionnée dans [Gestion d'adresses] "
                                  "pour éditer celle-ci.\n\nBouton [Enregister fichier .err]:\n"
                                  "Enregistre dans un fichier type text la liste des "
-                                 "adresses en erreur."),
+                                 "adresses en erreur.\n\nBouton [Créer une liste des adresses "
+                                 "en erreur]:\nCrée une liste (.list) de ces adresses et la "
+                                 "sélectionne dans [Envois Mail] pour un nouvel envoi."),
                   415, 119, 250, 218);
     Couleurs(f.Label31, QColor(0, 0, 128));
     f.Label31->setWordWrap(true);

@@ -233,6 +233,7 @@ public:
     QLabel* LabErrDiscription = nullptr;
     QLabel* LabFichierErrEnvois = nullptr;
     QPushButton* SpeedButton1 = nullptr;
+    QPushButton* SpeedButRenvoyerErreurs = nullptr;
     ImageMarque* LMDLImageEnregistrementErrOk = nullptr;
     QPlainTextEdit* MemoErreurEnvois = nullptr;
     QListWidget* ListBoxErrDescription = nullptr;

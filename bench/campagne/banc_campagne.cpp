@@ -39,6 +39,7 @@ public:
     void Message(const QString& m) override { qFatal("message box: %s", qPrintable(m)); }
     bool Question(const QString&) override { return true; }
     QString OuvrirFichier(const QString&) override { return {}; }
+    std::optional<QString> Saisir(const QString&, const QString&) override { return std::nullopt; }
 };
 
 double CpuFil() {

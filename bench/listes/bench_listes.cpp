@@ -35,6 +35,7 @@ public:
     }
     bool Question(const QString&) override { return true; }
     QString OuvrirFichier(const QString&) override { return {}; }
+    std::optional<QString> Saisir(const QString&, const QString&) override { return std::nullopt; }
 };
 
 double Ms(const QElapsedTimer& t) {

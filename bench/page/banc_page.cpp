@@ -27,6 +27,7 @@ public:
     void Message(const QString&) override {}
     bool Question(const QString&) override { return true; }
     QString OuvrirFichier(const QString&) override { return fichier; }
+    std::optional<QString> Saisir(const QString&, const QString&) override { return std::nullopt; }
     QString fichier;
 };
 

@@ -2,9 +2,16 @@
 
 #include "app/ui/ImageMarque.h"
 #include "app/ui/TForm1.h"
+#include "commun/EcritureAtomique.h"
+#include "commun/Erreur.h"
+#include "lists/FichierListe.h"
+#include "lists/ListeAdresses.h"
+#include "lists/NomListe.h"
+#include "lists/ui/PageListes.h"
 #include "lists/ui/RechercheAdresse.h"
 #include "sending/FichierErreurs.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +20,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,6 +33,8 @@ PageErreurs::PageErreurs(TForm1& f) : f_(f) {
     f.Relier(f.ListBoxErrAdresse, &QListWidget::itemDoubleClicked,
              [this] { ListBoxErrAdresseDblClick(); });
     f.Relier(f.SpeedButton1, &QPushButton::clicked, [this] { SpeedButton1Click(); });
+    f.Relier(f.SpeedButRenvoyerErreurs, &QPushButton::clicked,
+             [this] { SpeedButRenvoyerErreursClick(); });
 }
 
 void PageErreurs::Reinitialiser() {
@@ -79,4 +89,61 @@ void PageErreurs::ListBoxErrAdresseDblClick() {
 void PageErreurs::SpeedButton1Click() {
     FichierErreurs::Enregistrer(fichierErreurs_, f_.Repertoire(), rapport_);
     f_.LMDLImageEnregistrementErrOk->setVisible(QFileInfo::exists(fichierErreurs_));
+}
+
+void PageErreurs::SpeedButRenvoyerErreursClick() {
+    // The list commands are ignored while one of them walks the loaded list.
+    if (f_.pageListes->TraitementEnCours)
+        return;
+    ListeAdresses liste;
+    QSet<QString> vues;
+    for (int i = 0; i < f_.ListBoxErrAdresse->count(); ++i) {
+        const QString adresse = f_.ListBoxErrAdresse->item(i)->text();
+        if (!vues.contains(adresse)) {
+            vues.insert(adresse);
+            liste.Ajouter(adresse, 0, 0);
+        }
+    }
+    if (liste.EstVide())
+        return;
+    const std::optional<QString> saisie =
+        f_.Boites().Saisir(QStringLiteral("Nom de la nouvelle liste des adresses en erreur :"),
+                           QFileInfo(fichierErreurs_).completeBaseName() + QStringLiteral(".list"));
+    if (!saisie)
+        return;
+    const QString nom = NomListe::Completer(*saisie);
+    if (const QString refus = NomListe::Refus(nom); !refus.isEmpty()) {
+        f_.Boites().Message(refus);
+        f_.AfficheStatut(QStringLiteral("Liste Non Créée"), Couleur::Rouge);
+        return;
+    }
+    const QString chemin = f_.CheminProgramme(nom);
+    const QFileInfo existant(chemin);
+    if (existant.exists() && !existant.isFile())
+        throw Erreur(QStringLiteral("Impossible de créer la liste \"%1\" : un dossier porte ce "
+                                    "nom.")
+                         .arg(nom));
+    if (existant.exists() &&
+        !f_.Boites().Question(QStringLiteral("La liste \"%1\" existe déjà. La remplacer par "
+                                             "les adresses en erreur ?")
+                                  .arg(nom))) {
+        f_.AfficheStatut(QStringLiteral("Liste Non Créée"), Couleur::Rouge);
+        return;
+    }
+    QDir().mkpath(f_.Repertoire());
+    if (const QString echec = EcrireFichierAtomique(chemin, FichierListe::Ecrire(liste));
+        !echec.isEmpty())
+        throw Erreur(QStringLiteral("Impossible de créer la liste \"%1\". %2").arg(nom, echec));
+
+    f_.pageListes->ChargeListe();
+    f_.ComboBoxListe1->setCurrentIndex(f_.ComboBoxListe1->findText(nom, Qt::MatchExactly));
+    f_.pageListes->ComboBoxListe1Change();
+    f_.SelectionnerPage(f_.TabSheetPrincipale);
+    const int n = liste.Nombre();
+    f_.AfficheStatut(QStringLiteral("Liste \"%1\" créée avec %2 adresse%3 en erreur, prête à "
+                                    "l'envoi.")
+                         .arg(nom)
+                         .arg(n)
+                         .arg(n > 1 ? QStringLiteral("s") : QString()),
+                     Couleur::Vert);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The error tab of a campaign: the failed addresses, their reasons and the ".err" file.
+// The error tab of a campaign: the failed addresses, their reasons, the ".err" file, and a
+// list of the failed addresses to send to again.
 #include "sending/ResultatEnvoi.h"
 
 #include <QString>
@@ -18,6 +19,9 @@ public:
     void ListBoxErrAdresseClick();
     void ListBoxErrAdresseDblClick();
     void SpeedButton1Click();
+    // Writes a new list of the failed addresses (in their order, each once) and makes it the
+    // list of "Envois Mail", ready for another send.
+    void SpeedButRenvoyerErreursClick();
     const QString& FichierErreurs() const { return fichierErreurs_; }
 
 private:

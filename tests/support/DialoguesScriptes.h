@@ -1,16 +1,18 @@
 #pragma once
 // Dialogs answered from a script: every box shown is recorded, questions take the next
 // scripted answer ("Oui" when none is left) and file dialogs the next scripted path
-// (cancelled when none is left).
+// (cancelled when none is left); text fields take the next scripted text (std::nullopt:
+// cancelled), the proposed text when none is left.
 #include "app/ui/Dialogues.h"
 
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 class DialoguesScriptes : public Dialogues {
 public:
     struct Boite {
-        enum Genre { Erreur, Message, Question, Fichier } genre;
+        enum Genre { Erreur, Message, Question, Fichier, Saisie } genre;
         QString texte;
     };
 
@@ -25,6 +27,11 @@ public:
         return fichiers.isEmpty() ? QString() : fichiers.takeFirst();
     }
 
+    std::optional<QString> Saisir(const QString& texte, const QString& proposition) override {
+        Noter(Boite::Saisie, texte + QLatin1Char('\n') + proposition);
+        return saisies.isEmpty() ? proposition : saisies.takeFirst();
+    }
+
     // The texts of the boxes of one kind, in order.
     QStringList Textes(Boite::Genre genre) const {
         QStringList t;
@@ -36,6 +43,7 @@ public:
 
     QList<bool> reponses;
     QStringList fichiers;
+    QList<std::optional<QString>> saisies;
     QList<Boite> boites;
 
 private:

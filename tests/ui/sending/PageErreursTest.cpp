@@ -1,10 +1,15 @@
 #include "sending/ui/PageErreurs.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/TForm1.h"
+#include "lists/ListeAdresses.h"
+#include "lists/ui/PageListes.h"
 #include "tests/support/FenetreDeTest.h"
+#include "tests/support/ServeurSMTPReel.h"
+#include "tests/ui/sending/FenetreCampagne.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -104,6 +109,71 @@ TEST(PageErreurs, DoubleClicChercheLAdresseDansLaListe) {
     EXPECT_EQ(f.EditFindAdresse->text(), "mauvaise@adresse");
     EXPECT_EQ(f.TreeViewListingListe->currentIndex().data().toString(), "mauvaise@adresse");
     EXPECT_EQ(f.LabStatusInfos->text(), "Adresse Trouvée.");
+}
+
+} // namespace
+
+namespace {
+
+using ListeDesErreurs = FenetreCampagne;
+
+TEST_F(ListeDesErreurs, UneListeDesAdressesRefuseesPreteARenvoyer) {
+    ServeurSMTPReel serveur({.refuser = {"refuse1@exemple.fr", "refuse2@exemple.fr"}});
+    Preparer(serveur.Port(), {"a@exemple.fr", "refuse1@exemple.fr", "c@exemple.fr",
+                              "refuse2@exemple.fr", "refuse1@exemple.fr"});
+    Envoyer();
+    ASSERT_EQ(Erreurs(),
+              (QStringList{"refuse1@exemple.fr", "refuse1@exemple.fr", "refuse2@exemple.fr"}));
+    const QString nom = QFileInfo(f->pageErreurs->FichierErreurs()).completeBaseName() + ".list";
+    const QByteArray attendu = "refuse1@exemple.fr\r\nrefuse2@exemple.fr\r\n";
+    const auto cliquer = [this] {
+        f->SelectionnerPage(f->TabSheetErreur);
+        QTest::mouseClick(f->SpeedButRenvoyerErreurs, Qt::LeftButton);
+    };
+
+    // The proposed name taken as it is: each address once, in the order of the failures.
+    cliquer();
+    ASSERT_EQ(boites.Textes(DialoguesScriptes::Boite::Saisie),
+              QStringList{"Nom de la nouvelle liste des adresses en erreur :\n" + nom});
+    EXPECT_EQ(rep.Lire(nom), attendu);
+    EXPECT_EQ(f->PageControlPrinc->currentWidget(), f->TabSheetPrincipale);
+    EXPECT_EQ(f->ComboBoxListe1->currentText(), nom);
+    EXPECT_EQ(f->ComboBoxListe2->currentText(), nom);
+    ASSERT_EQ(f->pageListes->Liste().Nombre(), 2);
+    EXPECT_EQ(f->pageListes->Liste().Texte(1).toString(), "refuse2@exemple.fr");
+    EXPECT_EQ(Statut(), "Liste \"" + nom + "\" créée avec 2 adresses en erreur, prête à l'envoi.");
+    EXPECT_EQ(CouleurStatut(), QColor(0, 128, 0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f->SpeedButEnvoyer->isEnabled(); }, 5000))
+        << "ready to send";
+    EXPECT_TRUE(boites.Textes(DialoguesScriptes::Boite::Question).isEmpty());
+
+    // An existing list is replaced only on "Oui".
+    rep.Ecrire(nom, "garde@exemple.fr\r\n");
+    boites.reponses = {false};
+    cliquer();
+    ASSERT_EQ(boites.Textes(DialoguesScriptes::Boite::Question),
+              QStringList{"La liste \"" + nom +
+                          "\" existe déjà. La remplacer par les adresses en erreur ?"});
+    EXPECT_EQ(rep.Lire(nom), "garde@exemple.fr\r\n");
+    EXPECT_EQ(CouleurStatut(), QColor(255, 0, 0));
+    boites.reponses = {true};
+    cliquer();
+    EXPECT_EQ(rep.Lire(nom), attendu);
+
+    // A name typed without its extension gets it; a bad name writes nothing; a cancel neither.
+    boites.saisies = {QString("  relance  "), QString("mars/avril"), std::nullopt};
+    cliquer();
+    EXPECT_EQ(rep.Lire("relance.list"), attendu);
+    EXPECT_EQ(f->ComboBoxListe1->currentText(), "relance.list");
+    const QStringList avant = QDir(rep.Chemin()).entryList(QDir::Files | QDir::Hidden);
+    cliquer();
+    EXPECT_EQ(boites.Textes(DialoguesScriptes::Boite::Message),
+              QStringList{"Le nom de liste \"mars/avril.list\" contient un caractère interdit "
+                          "dans un nom de fichier (/ \\ : * ? \" < > | ou un caractère de "
+                          "contrôle)."});
+    cliquer();
+    EXPECT_EQ(QDir(rep.Chemin()).entryList(QDir::Files | QDir::Hidden), avant);
+    EXPECT_TRUE(boites.Textes(DialoguesScriptes::Boite::Erreur).isEmpty());
 }
 
 } // namespace
