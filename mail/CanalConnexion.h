@@ -50,9 +50,8 @@ public:
     // The lines, each followed by CR LF, leave in one write; nothing leaves on an error.
     void EcrireBlocLignes(const QList<QByteArray>& lignes);
     // From on to off, writes are gathered and leave in sends of at least TailleRegroupement
-    // bytes, the rest when turned off: a message and its end-of-data line then leave
-    // together instead of waiting, write after write, for the peer's delayed
-    // acknowledgement (Nagle stays on). Turning off sends and may raise; Abandonner drops.
+    // bytes, the rest when turned off: a message leaves in few large sends instead of one per
+    // line. Turning off sends and may raise; Abandonner drops.
     void RegrouperEnvois(bool actif);
     void AbandonnerRegroupement();
     // The limit of the step that follows, counted from now, and restarted by every block of

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -22,6 +23,11 @@ SocketCanal::SocketCanal() {
         ::close(descripteur_);
         throw TableErreursSocket::ErreurSysteme(code);
     }
+    // Every write is a whole command, a gathered block of text or the end-of-data line: none
+    // waits for the peer's delayed acknowledgement of the one before, which would hold each
+    // end-of-data line 40 ms.
+    const int sansDelai = 1;
+    ::setsockopt(descripteur_, IPPROTO_TCP, TCP_NODELAY, &sansDelai, sizeof sansDelai);
     sockaddr_in locale{};
     locale.sin_family = AF_INET;
     locale.sin_addr.s_addr = htonl(INADDR_ANY);
