@@ -386,6 +386,11 @@ bool ClientSMTP::DemanderArret() {
     return !finDeDonneesPartie_;
 }
 
+bool ClientSMTP::FinDeDonneesPartie() {
+    std::lock_guard verrou(arret_);
+    return finDeDonneesPartie_;
+}
+
 void ClientSMTP::PasserFinDeDonnees() {
     {
         std::lock_guard verrou(arret_);

@@ -68,6 +68,9 @@ public:
     // line has left: the server may deliver the message, so its reply must be read, and the
     // channel stays open for it. Cleared by Connecter.
     bool DemanderArret();
+    // True once the message under way has sent its end-of-data line: the server may have
+    // delivered it, whatever became of its reply.
+    bool FinDeDonneesPartie();
 
     // Raised on the sending thread for every block of a message's text written, with the
     // count of bytes written since the message began.

@@ -35,6 +35,7 @@ ResultatEnvoi EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message,
         // The connection is gone (closed, reset, silent): no fault of the address.
         r.temporaire = dynamic_cast<const ErreurSocket*>(&e) ||
                        dynamic_cast<const ErreurConnexionFermee*>(&e) || ConnexionPerdue(client);
+        r.issueInconnue = client.FinDeDonneesPartie();
     } catch (const std::exception& e) {
         r.message = QString::fromLocal8Bit(e.what());
     }

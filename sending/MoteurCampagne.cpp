@@ -241,7 +241,8 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
         // A dropped connection, or a server that said 421, is opened again for the next item.
         if (r.code == 421 || (r.temporaire && r.code == 0))
             connecte = false;
-        if (r.temporaire && !Interrompu())
+        // A message that may have been delivered is not sent again.
+        if (r.temporaire && !r.issueInconnue && !Interrompu())
             differer(i, r);
         else
             terminer(r);

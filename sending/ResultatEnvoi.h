@@ -11,6 +11,9 @@ struct ResultatEnvoi {
     // A failure worth a new try later: a 4xx reply, a lost connection, a time-out.
     bool temporaire = false;
     bool accepte = false;
+    // The end-of-data line left but no reply came (lost connection, time-out): the server may
+    // have delivered the message. Never sent again without the user's word.
+    bool issueInconnue = false;
     // The server's reply code (the refusal, or 250 for an accepted message); 0 when no reply
     // decided, as for a lost connection.
     int code = 0;

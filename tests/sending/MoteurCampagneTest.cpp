@@ -31,9 +31,12 @@ public:
     }
     void ArretEnCours(int i, int n) override { lignes << QString("arrêt %1/%2").arg(i).arg(n); }
     void Resultat(const ResultatEnvoi& r) override {
-        lignes << (r.accepte
-                       ? QString("accepté %1 %2").arg(r.adresse).arg(r.code)
-                       : QString("refusé %1 %2 %3").arg(r.adresse).arg(r.code).arg(r.codeEtendu));
+        if (r.accepte)
+            lignes << QString("accepté %1 %2").arg(r.adresse).arg(r.code);
+        else if (r.issueInconnue)
+            lignes << QString("inconnu %1").arg(r.adresse);
+        else
+            lignes << QString("refusé %1 %2 %3").arg(r.adresse).arg(r.code).arg(r.codeEtendu);
     }
     void AttenteReprise(int n, std::chrono::milliseconds dans) override {
         lignes << (avecDelais ? QString("attente %1 %2s").arg(n).arg((dans.count() + 500) / 1000)
@@ -211,6 +214,22 @@ TEST(MoteurCampagne, ArretPendantUneAttenteDeReprise) {
     EXPECT_EQ(b.journal.lignes,
               QStringList({"connexion", "connecté", "début 2", "accepté a@exemple.fr 250", "1/2",
                            "attente 1 60s", "refusé b@exemple.fr 450 4.2.1", "fin stoppée"}));
+}
+
+// The connection lost after the end-of-data line: the server may have delivered the message,
+// so it is told as such and never tried again.
+TEST(MoteurCampagne, IssueInconnueJamaisRenvoyee) {
+    PairScripte pair({"S: 220 pair", "C: EHLO client.test", "S: 250 pair", "C: RSET", "S: 250 ok",
+                      "C: MAIL FROM: <club@exemple.org>", "S: 250 ok", "C: RCPT TO:<a@exemple.fr>",
+                      "S: 250 ok", "C: DATA", "S: 354 go", "C*", "COUPE"});
+    Banc b(pair.Port());
+    b.client.NomHelo = "client.test";
+    b.client.Utilisateur.clear();
+    EXPECT_EQ(b.Executer({"a@exemple.fr"}), FinCampagne::Terminee);
+    EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "connecté", "début 1",
+                                             "inconnu a@exemple.fr", "1/1", "fin terminée"}));
+    pair.Terminer();
+    EXPECT_EQ(pair.Donnees().size(), 1);
 }
 
 } // namespace
