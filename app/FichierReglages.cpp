@@ -32,6 +32,13 @@ QString CleEmpreinte(const QString& hote, quint16 port) {
     return cle + u':' + QString::number(port);
 }
 
+// A whole number within its bounds; `defaut` for anything else.
+int Entier(const QString& texte, int defaut, int minimum, int maximum) {
+    bool ok = false;
+    const int valeur = texte.trimmed().toInt(&ok);
+    return ok && valeur >= minimum && valeur <= maximum ? valeur : defaut;
+}
+
 // "1,5,15": whole minutes, in order; what is not one is left out.
 std::vector<std::chrono::minutes> DelaisReprise(const QString& texte) {
     std::vector<std::chrono::minutes> delais;
@@ -64,6 +71,10 @@ Reglages FichierReglages::Lire(bool& motDePasseNonLu) const {
     r.ValConnectTlS = lire("ConnectTlS", kNon) == kOui;
     r.ValChrgtHtmlAuto = lire("ChrgtHtmlAuto", kNon) == kOui;
     r.ValDelaisReprise = DelaisReprise(lire("DelaisReprise", QStringLiteral("1,5,15")));
+    r.ValMessagesParMinute = Entier(lire("MessagesParMinute"), 0, 0, 100000);
+    r.ValMessagesParConnexion = Entier(lire("MessagesParConnexion"), 0, 0, 1000000);
+    r.ValConnexionsSimultanees = Entier(lire("ConnexionsSimultanees"), 1, 1, 8);
+    r.ValPipelining = lire("Pipelining", kNon) == kOui;
     r.ValDernierFichierCharge = lire("DernierFichierChargé");
     r.ValSujet = lire("ValSujet");
     r.valListeFav = lire("ListeFav");
@@ -99,6 +110,14 @@ FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis, bool av
     ecrire("ConnectTlS", OuiNon(actifs.ValConnectTlS));
     actifs.ValChrgtHtmlAuto = saisis.ValChrgtHtmlAuto;
     ecrire("ChrgtHtmlAuto", OuiNon(actifs.ValChrgtHtmlAuto));
+    actifs.ValMessagesParMinute = saisis.ValMessagesParMinute;
+    ecrire("MessagesParMinute", QString::number(actifs.ValMessagesParMinute));
+    actifs.ValMessagesParConnexion = saisis.ValMessagesParConnexion;
+    ecrire("MessagesParConnexion", QString::number(actifs.ValMessagesParConnexion));
+    actifs.ValConnexionsSimultanees = saisis.ValConnexionsSimultanees;
+    ecrire("ConnexionsSimultanees", QString::number(actifs.ValConnexionsSimultanees));
+    actifs.ValPipelining = saisis.ValPipelining;
+    ecrire("Pipelining", OuiNon(actifs.ValPipelining));
     return lieu;
 }
 

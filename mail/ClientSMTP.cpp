@@ -308,11 +308,11 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
                              QStringLiteral("MAIL FROM: <") + expediteur + QLatin1Char('>')};
     for (const AdresseCourriel& a : adresses)
         ouverture << QStringLiteral("RCPT TO:<") + a.Adresse + QLatin1Char('>');
-    // A server that offers PIPELINING takes RSET, MAIL FROM and RCPT TO in one write; their
-    // replies are then read in order and checked as if each command had waited for its own,
-    // which saves a round trip for each of them. Before an error leaves, the replies still on
+    // With the option on, a server that offers PIPELINING takes RSET, MAIL FROM and RCPT TO in one
+    // write; their replies are then read in order and checked as if each command had waited for its
+    // own, which saves a round trip for each of them. Before an error leaves, the replies still on
     // the way are read, so that none is taken for the reply of a later command.
-    const bool groupe = Capacite(QStringLiteral("PIPELINING"));
+    const bool groupe = Pipelining && Capacite(QStringLiteral("PIPELINING"));
     if (groupe) {
         for (const QString& ligne : std::as_const(ouverture))
             VerifierLigneCommande(ligne);

@@ -41,6 +41,9 @@ public:
     // The fingerprint pinned for this server and port (empty: none yet). A certificate that
     // does not verify must match it, or the session ends before any credential leaves.
     QString EmpreinteConnue;
+    // Command pipelining (RFC 2920) when the server offers it: RSET, MAIL FROM and RCPT TO in
+    // one write. Off: one command at a time, each waiting for its reply.
+    bool Pipelining = false;
     // The clock and random draws of the messages written; fixed ones in tests.
     SourcesMessage Sources = SourcesMessage::Systeme();
     // How long each step waits for the server.

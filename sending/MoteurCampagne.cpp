@@ -176,6 +176,8 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
     std::vector<int> essais(n, 0);
     int faits = 0;
     bool connecte = true;
+    int messagesSurConnexion = 0;
+    Horloge::Instant prochainDepart = horloge_->Maintenant();
     auto terminer = [&](const ResultatEnvoi& r) {
         ecouteur.Resultat(r);
         ecouteur.Progression(++faits, n);
@@ -203,6 +205,7 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
             switch (OuvrirConnexion(true, raison)) {
             case IssueConnexion::Connecte:
                 connecte = true;
+                messagesSurConnexion = 0;
                 EpinglerCertificat(ecouteur);
                 break;
             case IssueConnexion::Session:
@@ -231,7 +234,19 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
             fin = FinCampagne::Erreur;
             break;
         }
+        // The pace the user set: messages spread evenly over each minute.
+        if (limites_.messagesParMinute > 0) {
+            if (!AttendreJusqua(prochainDepart)) {
+                aFaire.push_front(i);
+                break;
+            }
+            prochainDepart =
+                horloge_->Maintenant() +
+                std::chrono::duration_cast<Horloge::Instant::duration>(std::chrono::minutes(1)) /
+                    limites_.messagesParMinute;
+        }
         const ResultatEnvoi r = EnvoyerA(message, adresses[i], faits + 1, n, ecouteur);
+        ++messagesSurConnexion;
         // Every later address would fail the same way (and each refused login counts against
         // the user at the server): the campaign ends here.
         if (!motifSession_.isEmpty()) {
@@ -241,6 +256,15 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
         // A dropped connection, or a server that said 421, is opened again for the next item.
         if (r.code == 421 || (r.temporaire && r.code == 0))
             connecte = false;
+        // Enough messages on this connection for the user's setting: QUIT, and a new one for
+        // the next item.
+        else if (limites_.messagesParConnexion > 0 &&
+                 messagesSurConnexion >= limites_.messagesParConnexion && !Interrompu()) {
+            // A goodbye that fails mid-campaign changes nothing: the next item connects anew.
+            EcouteurCampagne silencieux;
+            Deconnecter(silencieux);
+            connecte = false;
+        }
         // A message that may have been delivered is not sent again.
         if (r.temporaire && !r.issueInconnue && !Interrompu())
             differer(i, r);
@@ -284,20 +308,26 @@ void MoteurCampagne::Deconnecter(EcouteurCampagne& ecouteur) {
     }
 }
 
+bool MoteurCampagne::AttendreJusqua(Horloge::Instant instant) {
+    while (horloge_->Maintenant() < instant) {
+        if (Interrompu())
+            return false;
+        // Woken at least every 100 ms: a clock that a test moves is seen at once.
+        const auto reste =
+            std::chrono::duration_cast<milliseconds>(instant - horloge_->Maintenant());
+        Attendre([this] { return Interrompu(); },
+                 std::clamp(reste, milliseconds(1), milliseconds(100)));
+    }
+    return !Interrompu();
+}
+
 bool MoteurCampagne::AttendreReprise(std::vector<EnAttente>& enAttente, std::deque<int>& aFaire) {
     const Horloge::Instant prochaine =
         std::min_element(enAttente.begin(), enAttente.end(), [](const auto& a, const auto& b) {
             return a.echeance < b.echeance;
         })->echeance;
-    while (horloge_->Maintenant() < prochaine) {
-        if (Interrompu())
-            return false;
-        // Woken at least every 100 ms: a clock that a test moves is seen at once.
-        const auto reste =
-            std::chrono::duration_cast<milliseconds>(prochaine - horloge_->Maintenant());
-        Attendre([this] { return Interrompu(); },
-                 std::clamp(reste, milliseconds(1), milliseconds(100)));
-    }
+    if (!AttendreJusqua(prochaine))
+        return false;
     // Every item due now, in the list's order.
     const Horloge::Instant maintenant = horloge_->Maintenant();
     std::vector<int> dus;

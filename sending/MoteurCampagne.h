@@ -32,6 +32,10 @@ public:
         // 421, connection lost, time-out); their count is the number of new tries.
         std::vector<std::chrono::milliseconds> reprises{
             std::chrono::minutes(1), std::chrono::minutes(5), std::chrono::minutes(15)};
+        // Messages started per minute, spread evenly; 0: no limit.
+        int messagesParMinute = 0;
+        // Messages per connection before QUIT and a new connection; 0: no limit.
+        int messagesParConnexion = 0;
     };
 
     // `client` is configured by the caller (server, port, names, TLS, pinned certificate) and
@@ -84,6 +88,8 @@ private:
                            EcouteurCampagne& ecouteur);
     // Until the first item waiting for a new try is due; false on a stop or a close. The items
     // due move to `aFaire`, in the list's order.
+    // Until `instant` on the engine's clock; false on a stop or a close.
+    bool AttendreJusqua(Horloge::Instant instant);
     bool AttendreReprise(std::vector<EnAttente>& enAttente, std::deque<int>& aFaire);
     void SignalerAttente(const std::vector<EnAttente>& enAttente, EcouteurCampagne& ecouteur) const;
     FinCampagne Envoyer(MessageCourriel& message, const QStringList& adresses,

@@ -8,9 +8,24 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QTextEdit>
 
 using namespace Fabrique;
+
+namespace {
+// A whole-number field of the pace row; its lowest value reads "Sans limite" when it means none.
+QSpinBox* Compteur(QWidget* p, const char* nom, int x, int y, int largeur, int minimum, int maximum,
+                   const QString& suffixe, const QString& aide) {
+    auto* c = Creer<QSpinBox>(p, nom, x, y, largeur, 21);
+    c->setRange(minimum, maximum);
+    c->setSuffix(suffixe);
+    if (minimum == 0)
+        c->setSpecialValueText(QStringLiteral("Sans limite"));
+    c->setToolTip(aide);
+    return c;
+}
+} // namespace
 
 void DisposerParametres(TForm1& f) {
     QWidget* p = f.TabSheetParamètres;
@@ -34,6 +49,21 @@ void DisposerParametres(TForm1& f) {
     f.EditMailEXP->setToolTip(QStringLiteral("Adresse de l'expediteur"));
     f.CheckBoxTLS = Case(p, "CheckBoxTLS", QStringLiteral("Connection Sécurisé TLS (Type Gmail)"),
                          13, 232, 220, 17);
+    f.CheckBoxPipelining =
+        Case(p, "CheckBoxPipelining", QStringLiteral("Pipelining"), 240, 232, 90, 17);
+    f.CheckBoxPipelining->setToolTip(QStringLiteral(
+        "Envoyer les commandes d'un message d'un seul bloc quand le serveur le permet"));
+    // The pace of a campaign, on one row: per minute, per connection, connections at once.
+    Etiquette(p, "", QStringLiteral("Cadence:"), 13, 262);
+    f.SpinEditMessagesMinute =
+        Compteur(p, "SpinEditMessagesMinute", 70, 258, 84, 0, 100000, QStringLiteral(" /min"),
+                 QStringLiteral("Messages par minute (Sans limite : 0)"));
+    f.SpinEditMessagesConnexion = Compteur(
+        p, "SpinEditMessagesConnexion", 158, 258, 92, 0, 1000000, QStringLiteral(" /cnx"),
+        QStringLiteral("Messages par connexion, puis une nouvelle connexion (Sans limite : 0)"));
+    f.SpinEditConnexions =
+        Compteur(p, "SpinEditConnexions", 254, 258, 64, 1, 8, QStringLiteral(" cnx"),
+                 QStringLiteral("Connexions simultanées au serveur (1 à 8)"));
     // Below the page's own settings and above its buttons.
     Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 334);
     f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 330, 180, 21);

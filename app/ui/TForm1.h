@@ -21,6 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
+class QSpinBox;
 class QPushButton;
 class QTabWidget;
 class QTextEdit;
@@ -213,6 +214,10 @@ public:
     QLineEdit* EditNomExpediteur = nullptr;
     QLineEdit* EditDesinscription = nullptr;
     QCheckBox* CheckBoxChargeHtmlAuto = nullptr;
+    QSpinBox* SpinEditMessagesMinute = nullptr;
+    QSpinBox* SpinEditMessagesConnexion = nullptr;
+    QSpinBox* SpinEditConnexions = nullptr;
+    QCheckBox* CheckBoxPipelining = nullptr;
     QPushButton* SpeedButAnnulerServeur = nullptr;
     QPushButton* SpeedButEnrServeur = nullptr;
     QTextEdit* RichEditAideServeur = nullptr;

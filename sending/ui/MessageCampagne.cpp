@@ -34,6 +34,7 @@ void ConfigurerClient(ClientSMTP& client, const TForm1& f) {
     client.Utilisateur = r.ValSMTPUser;
     client.MotDePasse = r.ValSMTPPassword;
     client.DefinirModeTLS(r.ValConnectTlS ? ModeTLS::TLSExplicite : ModeTLS::SansTLS);
+    client.Pipelining = r.ValPipelining;
     // The certificate pinned for this server and port, if any: a test send checks it too.
     client.EmpreinteConnue = f.Fichier().Empreinte(client.Hote, client.Port);
 }

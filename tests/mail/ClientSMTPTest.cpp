@@ -66,6 +66,7 @@ struct Dialogue {
     // What each call gives: Connecter, each Envoyer, Deconnecter(true); "" for success.
     QStringList resultats;
     QString destinataires = QStringLiteral("dest@exemple.net");
+    bool pipelining = false;
 };
 
 void Jouer(const Dialogue& d) {
@@ -78,6 +79,7 @@ void Jouer(const Dialogue& d) {
     client.Utilisateur = QString::fromUtf8(d.utilisateur);
     client.MotDePasse = QStringLiteral("secret");
     client.DefinirModeTLS(d.mode);
+    client.Pipelining = d.pipelining;
     QStringList resultats;
     resultats << ResultatAppel([&] { client.Connecter(); });
     MessageCourriel m = MessageDeTest(d.destinataires);
@@ -249,7 +251,14 @@ TEST(ClientSMTP, Dialogues) {
              quitte,
          ModeTLS::SansTLS,
          "",
-         {"", "", "", ""}},
+         {"", "", "", ""},
+         QStringLiteral("dest@exemple.net"),
+         true},
+        {"PIPELINING offert, option éteinte : une commande à la fois",
+         accueil + Ehlo({QStringLiteral("PIPELINING")}) + transaction + quitte,
+         ModeTLS::SansTLS,
+         "",
+         {"", "", ""}},
         {"PIPELINING : MAIL FROM refusé, les réponses suivantes lues, sans RSET",
          accueil + Ehlo({QStringLiteral("PIPELINING")}) + "C: RSET" +
              "C: MAIL FROM: <club@exemple.org>" + "C: RCPT TO:<dest@exemple.net>" + "S: 250 ok" +
@@ -257,7 +266,9 @@ TEST(ClientSMTP, Dialogues) {
              quitte,
          ModeTLS::SansTLS,
          "",
-         {"", QStringLiteral("Expediteur refuse\r\n"), "", ""}},
+         {"", QStringLiteral("Expediteur refuse\r\n"), "", ""},
+         QStringLiteral("dest@exemple.net"),
+         true},
         {"PIPELINING : premier RCPT refusé, le second lu, puis RSET",
          accueil + Ehlo({QStringLiteral("PIPELINING")}) + "C: RSET" +
              "C: MAIL FROM: <club@exemple.org>" + "C: RCPT TO:<a@exemple.net>" +
@@ -266,7 +277,8 @@ TEST(ClientSMTP, Dialogues) {
          ModeTLS::SansTLS,
          "",
          {"", QStringLiteral("Destinataire inconnu\r\n"), ""},
-         QStringLiteral("a@exemple.net; b@exemple.net")},
+         QStringLiteral("a@exemple.net; b@exemple.net"),
+         true},
         {"le serveur ferme avant QUIT",
          accueil + Ehlo({}) + transaction + "FIN" + "C: RSET",
          ModeTLS::SansTLS,

@@ -54,14 +54,17 @@ public:
     QString motif;
 };
 
-// A thousand times faster than the system's: a back-off of a minute passes in 60 ms.
+// Faster than the system's (a thousand times by default: a back-off of a minute passes in
+// 60 ms).
 class HorlogeRapide : public Horloge {
 public:
+    explicit HorlogeRapide(int facteur = 1000) : facteur_(facteur) {}
     Instant Maintenant() const override {
-        return debut_ + (std::chrono::steady_clock::now() - debut_) * 1000;
+        return debut_ + (std::chrono::steady_clock::now() - debut_) * facteur_;
     }
 
 private:
+    const int facteur_;
     const Instant debut_ = std::chrono::steady_clock::now();
 };
 
@@ -230,6 +233,31 @@ TEST(MoteurCampagne, IssueInconnueJamaisRenvoyee) {
                                              "inconnu a@exemple.fr", "1/1", "fin terminée"}));
     pair.Terminer();
     EXPECT_EQ(pair.Donnees().size(), 1);
+}
+
+// The user's pace: five messages, two per connection (QUIT, then a new one), six a minute.
+TEST(MoteurCampagne, CadenceParMinuteEtParConnexion) {
+    ServeurSMTPReel serveur({});
+    Banc b(serveur.Port());
+    b.moteur.LimitesEnVigueur().connexion = 25s;
+    b.moteur.LimitesEnVigueur().messagesParConnexion = 2;
+    b.moteur.LimitesEnVigueur().messagesParMinute = 6;
+    // A hundred times faster: the ten seconds between two messages pass in 100 ms.
+    HorlogeRapide horloge(100);
+    b.moteur.DefinirHorloge(horloge);
+    const Horloge::Instant debut = horloge.Maintenant();
+    EXPECT_EQ(b.Executer(
+                  {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr", "e@exemple.fr"}),
+              FinCampagne::Terminee);
+    EXPECT_GE(horloge.Maintenant() - debut, 40s) << "four gaps of ten seconds";
+    ASSERT_EQ(serveur.NombreMessages(), 5);
+    QList<int> connexions;
+    for (int n = 1; n <= 5; ++n)
+        connexions << serveur.Enveloppe(n)["connexion"].toInt();
+    EXPECT_EQ(connexions[0], connexions[1]);
+    EXPECT_NE(connexions[1], connexions[2]);
+    EXPECT_EQ(connexions[2], connexions[3]);
+    EXPECT_NE(connexions[3], connexions[4]);
 }
 
 } // namespace

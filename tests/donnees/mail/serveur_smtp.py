@@ -68,7 +68,8 @@ class Depot:
         with open(base + ".json", "w") as f:
             json.dump({"mail_from": envelope.mail_from, "rcpt_tos": envelope.rcpt_tos,
                        "tls": server.transport.get_extra_info("ssl_object") is not None,
-                       "authentifie": bool(session.authenticated)}, f)
+                       "authentifie": bool(session.authenticated),
+                       "connexion": session.peer[1]}, f)
         # The message is kept; its reply is held, as a busy server does.
         await asyncio.sleep(self.retenue)
         return "250 2.0.0 Message accepte"

@@ -56,6 +56,7 @@ QStringList Campagne(Defaut defaut, int etape, int messages, qsizetype& tamponMa
     PairDefaillant pair(defaut, etape, pipelining);
     ClientSMTP client;
     Preparer(client, pair.Port());
+    client.Pipelining = pipelining;
     QStringList r;
     tamponMax = 0;
     const auto appel = [&](const std::function<void()>& f) {
