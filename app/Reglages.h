@@ -35,11 +35,10 @@ struct Reglages {
     // Minutes before each new try of an address whose refusal was temporary; empty: none.
     std::vector<std::chrono::minutes> ValDelaisReprise{
         std::chrono::minutes(1), std::chrono::minutes(5), std::chrono::minutes(15)};
-    // The pace of a campaign: messages per minute and per connection (0: no limit), the
-    // connections used at once (1 to 8), and command pipelining.
+    // The pace of a campaign: messages per minute and per connection (0: no limit), and
+    // command pipelining.
     int ValMessagesParMinute = 0;
     int ValMessagesParConnexion = 0;
-    int ValConnexionsSimultanees = 1;
     bool ValPipelining = false;
     QString ValDernierFichierCharge;
     QString ValSujet;

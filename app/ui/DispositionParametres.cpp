@@ -53,7 +53,7 @@ void DisposerParametres(TForm1& f) {
         Case(p, "CheckBoxPipelining", QStringLiteral("Pipelining"), 240, 232, 90, 17);
     f.CheckBoxPipelining->setToolTip(QStringLiteral(
         "Envoyer les commandes d'un message d'un seul bloc quand le serveur le permet"));
-    // The pace of a campaign, on one row: per minute, per connection, connections at once.
+    // The pace of a campaign, on one row: per minute, per connection.
     Etiquette(p, "", QStringLiteral("Cadence:"), 13, 262);
     f.SpinEditMessagesMinute =
         Compteur(p, "SpinEditMessagesMinute", 70, 258, 84, 0, 100000, QStringLiteral(" /min"),
@@ -61,9 +61,6 @@ void DisposerParametres(TForm1& f) {
     f.SpinEditMessagesConnexion = Compteur(
         p, "SpinEditMessagesConnexion", 158, 258, 92, 0, 1000000, QStringLiteral(" /cnx"),
         QStringLiteral("Messages par connexion, puis une nouvelle connexion (Sans limite : 0)"));
-    f.SpinEditConnexions =
-        Compteur(p, "SpinEditConnexions", 254, 258, 64, 1, 8, QStringLiteral(" cnx"),
-                 QStringLiteral("Connexions simultanées au serveur (1 à 8)"));
     // Below the page's own settings and above its buttons.
     Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 334);
     f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 330, 180, 21);

@@ -216,7 +216,6 @@ public:
     QCheckBox* CheckBoxChargeHtmlAuto = nullptr;
     QSpinBox* SpinEditMessagesMinute = nullptr;
     QSpinBox* SpinEditMessagesConnexion = nullptr;
-    QSpinBox* SpinEditConnexions = nullptr;
     QCheckBox* CheckBoxPipelining = nullptr;
     QPushButton* SpeedButAnnulerServeur = nullptr;
     QPushButton* SpeedButEnrServeur = nullptr;

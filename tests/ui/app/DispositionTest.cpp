@@ -126,7 +126,6 @@ const Controle kControles[] = {
     {"CheckBoxPipelining", "QCheckBox", {240, 232, 90, 17}, "Pipelining", true},
     {"SpinEditMessagesMinute", "QSpinBox", {70, 258, 84, 21}, nullptr, true},
     {"SpinEditMessagesConnexion", "QSpinBox", {158, 258, 92, 21}, nullptr, true},
-    {"SpinEditConnexions", "QSpinBox", {254, 258, 64, 21}, nullptr, true},
     {"CheckBoxChargeHtmlAuto",
      "QCheckBox",
      {24, 304, 306, 17},
