@@ -14,14 +14,12 @@
 using namespace Fabrique;
 
 namespace {
-// A whole-number field of the pace row; its lowest value reads "Sans limite" when it means none.
-QSpinBox* Compteur(QWidget* p, const char* nom, int x, int y, int largeur, int minimum, int maximum,
-                   const QString& suffixe, const QString& aide) {
+// A count of the pace row, from 0, which reads "Sans limite".
+QSpinBox* Compteur(QWidget* p, const char* nom, int x, int y, int largeur, int maximum,
+                   const QString& aide) {
     auto* c = Creer<QSpinBox>(p, nom, x, y, largeur, 21);
-    c->setRange(minimum, maximum);
-    c->setSuffix(suffixe);
-    if (minimum == 0)
-        c->setSpecialValueText(QStringLiteral("Sans limite"));
+    c->setRange(0, maximum);
+    c->setSpecialValueText(QStringLiteral("Sans limite"));
     c->setToolTip(aide);
     return c;
 }
@@ -53,14 +51,16 @@ void DisposerParametres(TForm1& f) {
         Case(p, "CheckBoxPipelining", QStringLiteral("Pipelining"), 240, 232, 90, 17);
     f.CheckBoxPipelining->setToolTip(QStringLiteral(
         "Envoyer les commandes d'un message d'un seul bloc quand le serveur le permet"));
-    // The pace of a campaign, on one row: per minute, per connection.
-    Etiquette(p, "", QStringLiteral("Cadence:"), 13, 262);
+    // The pace of a campaign, on one row: messages per minute, messages per connection.
+    Etiquette(p, "", QStringLiteral("Par minute:"), 13, 262);
     f.SpinEditMessagesMinute =
-        Compteur(p, "SpinEditMessagesMinute", 70, 258, 84, 0, 100000, QStringLiteral(" /min"),
-                 QStringLiteral("Messages par minute (Sans limite : 0)"));
-    f.SpinEditMessagesConnexion = Compteur(
-        p, "SpinEditMessagesConnexion", 158, 258, 92, 0, 1000000, QStringLiteral(" /cnx"),
-        QStringLiteral("Messages par connexion, puis une nouvelle connexion (Sans limite : 0)"));
+        Compteur(p, "SpinEditMessagesMinute", 80, 258, 78, 100000,
+                 QStringLiteral("Messages envoyés par minute au plus (Sans limite : 0)"));
+    Etiquette(p, "", QStringLiteral("Par connexion:"), 166, 262);
+    f.SpinEditMessagesConnexion =
+        Compteur(p, "SpinEditMessagesConnexion", 252, 258, 78, 1000000,
+                 QStringLiteral("Messages par connexion, puis une nouvelle connexion (Sans "
+                                "limite : 0)"));
     // Below the page's own settings and above its buttons.
     Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 334);
     f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 330, 180, 21);
