@@ -80,11 +80,27 @@ struct Banc {
         client.Utilisateur = "jean";
         client.MotDePasse = "secret";
     }
+    // For a scripted peer: the greeting name it expects, no login.
+    void Scripte() {
+        client.NomHelo = "client.test";
+        client.Utilisateur.clear();
+    }
     FinCampagne Executer(const QStringList& adresses,
                          const MessageCourriel& message = MessageDeTest()) {
         return moteur.Executer(message, adresses, journal);
     }
 };
+
+// A scripted peer that takes a message to a@exemple.fr up to its DATA, then plays `suite`.
+QStringList JusquaDonnees(const QStringList& suite) {
+    return QStringList{"S: 220 pair", "C: EHLO client.test",
+                       "S: 250 pair", "C: RSET",
+                       "S: 250 ok",   "C: MAIL FROM: <club@exemple.org>",
+                       "S: 250 ok",   "C: RCPT TO:<a@exemple.fr>",
+                       "S: 250 ok",   "C: DATA",
+                       "S: 354 go"} +
+           suite;
+}
 
 // The address's outcome and the campaign's end as the server saw them: each told once, in order.
 TEST(MoteurCampagne, UneCampagneEntiereAvecUnRefus) {
@@ -158,12 +174,9 @@ TEST(MoteurCampagne, ArretApresLaFinDesDonneesAttendLaReponse) {
 // A stop while the text is still being written: the end-of-data line never leaves, so the
 // server cannot deliver it, and it is told as not sent.
 TEST(MoteurCampagne, ArretAvantLaFinDesDonneesNeLivreRien) {
-    PairScripte pair({"S: 220 pair", "C: EHLO client.test", "S: 250 pair", "C: RSET", "S: 250 ok",
-                      "C: MAIL FROM: <club@exemple.org>", "S: 250 ok", "C: RCPT TO:<a@exemple.fr>",
-                      "S: 250 ok", "C: DATA", "S: 354 go", "PAUSE 3000", "C*"});
+    PairScripte pair(JusquaDonnees({"PAUSE 3000", "C*"}));
     Banc b(pair.Port());
-    b.client.NomHelo = "client.test";
-    b.client.Utilisateur.clear();
+    b.Scripte();
     // Far more than the socket buffers hold: the client is still writing while the peer waits.
     MessageCourriel message = MessageDeTest(
         "a@exemple.fr", "Lettre", QStringList(200000, QStringLiteral("<p>ligne de la page</p>")));
@@ -222,12 +235,9 @@ TEST(MoteurCampagne, ArretPendantUneAttenteDeReprise) {
 // The connection lost after the end-of-data line: the server may have delivered the message,
 // so it is told as such and never tried again.
 TEST(MoteurCampagne, IssueInconnueJamaisRenvoyee) {
-    PairScripte pair({"S: 220 pair", "C: EHLO client.test", "S: 250 pair", "C: RSET", "S: 250 ok",
-                      "C: MAIL FROM: <club@exemple.org>", "S: 250 ok", "C: RCPT TO:<a@exemple.fr>",
-                      "S: 250 ok", "C: DATA", "S: 354 go", "C*", "COUPE"});
+    PairScripte pair(JusquaDonnees({"C*", "COUPE"}));
     Banc b(pair.Port());
-    b.client.NomHelo = "client.test";
-    b.client.Utilisateur.clear();
+    b.Scripte();
     EXPECT_EQ(b.Executer({"a@exemple.fr"}), FinCampagne::Terminee);
     EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "connecté", "début 1",
                                              "inconnu a@exemple.fr", "1/1", "fin terminée"}));
