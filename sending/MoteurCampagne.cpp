@@ -186,6 +186,7 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
             terminer(r);
             return;
         }
+        ecouteur.EchecTemporaire(r);
         enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[essais[i]], r});
         ++essais[i];
         SignalerAttente(enAttente, ecouteur);
@@ -231,6 +232,7 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
             fin = FinCampagne::Erreur;
             break;
         }
+        ecouteur.Essai(adresses[i]);
         const ResultatEnvoi r = EnvoyerA(message, adresses[i], faits + 1, n, ecouteur);
         // Every later address would fail the same way (and each refused login counts against
         // the user at the server): the campaign ends here.
