@@ -1,26 +1,27 @@
 #include "sending/FormatJournal.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace FormatJournal {
 
 namespace {
+// Each character that would break a line or a field, and the letter that stands for it after a
+// backslash.
+constexpr std::pair<char16_t, char16_t> kEchappes[] = {
+    {u'\\', u'\\'}, {u'\t', u't'}, {u'\n', u'n'}, {u'\r', u'r'}};
+
 QString Echapper(const QString& champ) {
     QString s;
     s.reserve(champ.size());
     for (const QChar c : champ) {
-        switch (c.unicode()) {
-        case u'\\':
-            s += QStringLiteral("\\\\");
-            break;
-        case u'\t':
-            s += QStringLiteral("\\t");
-            break;
-        case u'\n':
-            s += QStringLiteral("\\n");
-            break;
-        case u'\r':
-            s += QStringLiteral("\\r");
-            break;
-        default:
+        const auto e = std::find_if(std::begin(kEchappes), std::end(kEchappes),
+                                    [&](const auto& p) { return p.first == c.unicode(); });
+        if (e != std::end(kEchappes)) {
+            s += QChar(u'\\');
+            s += QChar(e->second);
+        } else {
             s += c;
         }
     }
@@ -35,8 +36,10 @@ QString Desechapper(const QString& champ) {
             s += champ[i];
             continue;
         }
-        const QChar c = champ[++i];
-        s += c == u't' ? QChar(u'\t') : c == u'n' ? QChar(u'\n') : c == u'r' ? QChar(u'\r') : c;
+        const char16_t lettre = champ[++i].unicode();
+        const auto e = std::find_if(std::begin(kEchappes), std::end(kEchappes),
+                                    [&](const auto& p) { return p.second == lettre; });
+        s += QChar(e != std::end(kEchappes) ? e->first : lettre);
     }
     return s;
 }

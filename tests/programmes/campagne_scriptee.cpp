@@ -16,13 +16,13 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    DialoguesScriptes dialogues;
+    for (int i = 2; i < argc; ++i)
+        dialogues.reponses << (qstrcmp(argv[i], "oui") == 0);
     VerrouInstance verrou;
     if (!verrou.Prendre() || argc < 2)
         return 2;
     QApplication app(argc, argv);
-    DialoguesScriptes dialogues;
-    for (int i = 2; i < argc; ++i)
-        dialogues.reponses << (qstrcmp(argv[i], "oui") == 0);
     TForm1 fenetre(dialogues, QString::fromLocal8Bit(argv[1]));
     fenetre.show();
 
