@@ -68,11 +68,24 @@ std::optional<Etat> Lire(const QString& chemin) {
 }
 
 QList<Etat> Reprises(const QString& repertoire, const QString& page, const QString& liste) {
+    using namespace FormatJournal;
+    // The header alone tells most journals apart: the records of a long campaign are read only
+    // when its page and list are these.
+    const QByteArray lignePage = '\n' + Ligne({kPage, page}) + '\n';
+    const QByteArray ligneListe = '\n' + Ligne({kListe, liste}) + '\n';
     QList<Etat> trouves;
     const QDir dir(repertoire);
     for (const QString& nom :
          dir.entryList({QStringLiteral("*.journal")}, QDir::Files | QDir::Hidden)) {
-        std::optional<Etat> e = Lire(dir.filePath(nom));
+        QFile f(dir.filePath(nom));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QByteArray debut = "\n";
+        for (int i = 0; i < 5 && !f.atEnd(); ++i)
+            debut += f.readLine();
+        if (!debut.contains(lignePage) || !debut.contains(ligneListe))
+            continue;
+        std::optional<Etat> e = Lire(f.fileName());
         if (e && !e->fini && e->page == page && e->liste == liste)
             trouves << std::move(*e);
     }
