@@ -60,14 +60,15 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
         }
     });
     guet.start(5);
+    f->EditSujetMessage->setText("Lettre de décembre");
     Envoyer();
     guet.stop();
     ASSERT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
     ASSERT_EQ(Livraisons(serveur), ChacuneUneFois({"a@exemple.fr", "b@exemple.fr"}));
-    // The subject was kept when the campaign started.
+    // The subject was kept when the campaign started, not only when the window closes.
     bool nonLu = false;
     EXPECT_EQ(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(nonLu).ValSujet,
-              "Nouvelles de l'été");
+              "Lettre de décembre");
 
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
     f->EditSujetMessage->setText("Autre sujet");
@@ -79,9 +80,9 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
         EXPECT_EQ(livraisons, ChacuneUneFois(kAdresses));
         EXPECT_EQ(f->LabNbEnvois->text(), "2 / 2");
         // The journal's subject is offered back, and the rest of the list gets it.
-        EXPECT_EQ(f->EditSujetMessage->text(), "Nouvelles de l'été");
+        EXPECT_EQ(f->EditSujetMessage->text(), "Lettre de décembre");
         for (int n = 3; n <= 4; ++n)
-            EXPECT_EQ(serveur.Message(n)["subject"].toString(), "Nouvelles de l'été");
+            EXPECT_EQ(serveur.Message(n)["subject"].toString(), "Lettre de décembre");
         EXPECT_EQ(Journaux(rep).size(), 1);
     } else {
         EXPECT_EQ(livraisons, (QMap<QString, int>{{"a@exemple.fr", 2},
