@@ -188,6 +188,7 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
             terminer(r);
             return;
         }
+        ecouteur.EchecTemporaire(r);
         enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[essais[i]], r});
         ++essais[i];
         SignalerAttente(enAttente, ecouteur);
@@ -245,6 +246,7 @@ FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList&
                 std::chrono::duration_cast<Horloge::Instant::duration>(std::chrono::minutes(1)) /
                     limites_.messagesParMinute;
         }
+        ecouteur.Essai(adresses[i]);
         const ResultatEnvoi r = EnvoyerA(message, adresses[i], faits + 1, n, ecouteur);
         ++messagesSurConnexion;
         // Every later address would fail the same way (and each refused login counts against

@@ -8,12 +8,16 @@
 #include "lists/ui/PageListes.h"
 #include "mail/ClientSMTP.h"
 #include "mail/MessageCourriel.h"
+#include "sending/LectureJournal.h"
 #include "sending/ui/MessageCampagne.h"
 #include "sending/ui/PageErreurs.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -55,6 +59,13 @@ void Campagne::SpeedButEnvoyerClick() {
         adresses.reserve(liste.Nombre());
         for (int i = 0; i < liste.Nombre(); ++i)
             adresses << liste.Texte(i).toString();
+        ProposerReprise(*message, adresses);
+        try {
+            // Kept now: a program killed during the campaign still finds it at its next start.
+            f_.Fichier().EcrireSujet(message->Objet);
+        } catch (const Erreur& e) {
+            f_.AfficherErreur(e);
+        }
         connecte_ = false;
         moteur_.Executer(*message, adresses, *this);
     }
@@ -90,18 +101,86 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     f_.PanelVisuEnvoisMail->show();
     f_.PanelVisuEnvoisMail->raise();
     moteur_.OublierArret();
-    moteur_.LimitesEnVigueur().reprises.assign(f_.ReglagesActifs.ValDelaisReprise.begin(),
-                                               f_.ReglagesActifs.ValDelaisReprise.end());
+    const Reglages& r = f_.ReglagesActifs;
+    MoteurCampagne::Limites& limites = moteur_.LimitesEnVigueur();
+    limites.reprises.assign(r.ValDelaisReprise.begin(), r.ValDelaisReprise.end());
+    limites.messagesParMinute = r.ValMessagesParMinute;
+    limites.messagesParConnexion = r.ValMessagesParConnexion;
     TraiterEvenements();
     try {
         const QStringList page = MessageCampagne::Page(f_);
         MessageCampagne::ConfigurerClient(*f_.IdSMTP1, f_);
         message = MessageCampagne::Construire(f_, page);
+        entete_ = {message->Objet, JournalCampagne::Empreinte(page),
+                   f_.ComboBoxListe1->currentText(), QDateTime::currentDateTime()};
+        repris_.reset();
         return true;
     } catch (const std::exception& e) {
         // A saved port that is no number: the campaign ends before connecting.
         f_.AfficherErreur(e);
         return false;
+    }
+}
+
+template <typename Ecriture> void Campagne::Journaliser(Ecriture ecriture) {
+    try {
+        ecriture();
+    } catch (const Erreur& e) {
+        // The sending matters more than its record: it goes on without a journal.
+        try {
+            journal_.Fermer();
+        } catch (const Erreur&) {
+        }
+        f_.AfficherErreur(e);
+    }
+}
+
+void Campagne::ProposerReprise(MessageCourriel& message, QStringList& adresses) {
+    const QList<LectureJournal::Etat> anciens =
+        LectureJournal::Reprises(f_.Repertoire(), entete_.page, entete_.liste);
+    if (anciens.isEmpty())
+        return;
+    const bool reprendre = f_.Boites().Question(QStringLiteral("Reprendre l'envoi interrompu ?"));
+    // Only the latest is resumed; the others, and the latest when declined, are given up.
+    for (qsizetype i = reprendre ? 1 : 0; i < anciens.size(); ++i)
+        Journaliser(
+            [&] { JournalCampagne::Abandonner(anciens[i].chemin, anciens[i].longueurValide); });
+    if (!reprendre)
+        return;
+    const LectureJournal::Etat& ancien = anciens.first();
+    const LectureJournal::Repartition r = LectureJournal::Repartir(ancien, adresses);
+    adresses = r.sures;
+    if (!r.incertaines.isEmpty()) {
+        const qsizetype n = r.incertaines.size();
+        const QString question =
+            n == 1 ? QStringLiteral("1 adresse a peut-être reçu le message (connexion perdue "
+                                    "après l'envoi). La renvoyer ?")
+                   : QStringLiteral("%1 adresses ont peut-être reçu le message (connexion perdue "
+                                    "après l'envoi). Les renvoyer ?")
+                         .arg(n);
+        if (f_.Boites().Question(question)) {
+            adresses = r.restantes;
+        } else {
+            // Kept in the error record, from which the user may still send to them.
+            QList<ResultatEnvoi> incertaines;
+            for (const QString& a : r.incertaines)
+                incertaines.append(
+                    {.adresse = a,
+                     .message = QStringLiteral("Issue inconnue, message peut-être reçu (connexion "
+                                               "perdue après l'envoi): non renvoyé."),
+                     .issueInconnue = true});
+            f_.pageErreurs->Reporter(incertaines);
+        }
+    }
+    repris_.emplace(ancien.chemin, ancien.longueurValide);
+    if (ancien.sujet != message.Objet) {
+        // The messages already sent carried the journal's subject: the rest carry it too.
+        message.Objet = ancien.sujet;
+        f_.EditSujetMessage->setText(ancien.sujet);
+        f_.AfficheStatutFixe(
+            QStringLiteral("Sujet de l'envoi interrompu repris: \"%1\".").arg(ancien.sujet),
+            Couleur::Noir);
+        TraiterEvenements();
     }
 }
 
@@ -131,6 +210,12 @@ void Campagne::DebutEnvois(int nombre) {
     f_.LabNbEnvois->setText(QStringLiteral("0"));
     f_.ProgressBarEnvoisMail->setMaximum(nombre);
     f_.ImageProcessEnvois->DefinirAnimation(true);
+    Journaliser([this] {
+        if (repris_)
+            journal_.Continuer(repris_->first, repris_->second, QDateTime::currentDateTime());
+        else
+            journal_.Creer(f_.Repertoire(), entete_);
+    });
 }
 
 void Campagne::ArretEnCours(int numero, int nombre) {
@@ -139,7 +224,16 @@ void Campagne::ArretEnCours(int numero, int nombre) {
     f_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(numero).arg(nombre));
 }
 
+void Campagne::Essai(const QString& adresse) {
+    Journaliser([&] { journal_.Essai(adresse); });
+}
+
+void Campagne::EchecTemporaire(const ResultatEnvoi& resultat) {
+    Journaliser([&] { journal_.Temporaire(resultat); });
+}
+
 void Campagne::Resultat(const ResultatEnvoi& resultat) {
+    Journaliser([&] { journal_.Resultat(resultat); });
     if (!resultat.accepte)
         f_.pageErreurs->Reporter({resultat});
 }
@@ -177,6 +271,13 @@ void Campagne::ErreurDeconnexion(const std::exception& e) {
 }
 
 void Campagne::Fin(FinCampagne fin, const QString& motif) {
+    // Only a campaign that tried every address is over; any other end may be resumed.
+    Journaliser([&] {
+        if (fin == FinCampagne::Terminee)
+            journal_.Terminer();
+        else
+            journal_.Fermer();
+    });
     if (!connecte_) {
         // The connection failed: the picture stays, still.
         f_.ImageProcessEnvois->DefinirAnimation(false);

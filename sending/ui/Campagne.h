@@ -4,7 +4,10 @@
 // waits, limits, stop, the walk over the list) is the engine's; this class turns the user's
 // clicks into requests to it and its events into what the user sees.
 #include "sending/EcouteurCampagne.h"
+#include "sending/JournalCampagne.h"
 #include "sending/MoteurCampagne.h"
+
+#include <optional>
 
 class TForm1;
 
@@ -29,6 +32,11 @@ private:
     // The overlay shown, the client configured, the message built; false (after the error
     // box) when the saved settings cannot make a campaign.
     bool Preparer(std::unique_ptr<MessageCourriel>& message);
+    // An unfinished journal of the same page and list: on the user's word, the items already
+    // accepted are left out of `adresses` and the journal's subject comes back.
+    void ProposerReprise(MessageCourriel& message, QStringList& adresses);
+    // The journal's writes: a failure is told once, then the campaign goes on without it.
+    template <typename Ecriture> void Journaliser(Ecriture ecriture);
     // The campaign ends early: the reason in red, the busy picture stopped.
     void MontrerArret(const QString& motif);
 
@@ -37,7 +45,9 @@ private:
     void EmpreinteAEpingler(const QString& hote, quint16 port, const QString& empreinte) override;
     void DebutEnvois(int nombre) override;
     void ArretEnCours(int numero, int nombre) override;
+    void Essai(const QString& adresse) override;
     void Resultat(const ResultatEnvoi& resultat) override;
+    void EchecTemporaire(const ResultatEnvoi& resultat) override;
     void AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) override;
     void Progression(int envoyes, int nombre) override;
     void ErreurEnvoi(const QString& message, const QString& adresse) override;
@@ -49,4 +59,9 @@ private:
     bool enCours_ = false;
     // The connection succeeded: the campaign's end is shown as a sending's end.
     bool connecte_ = false;
+    JournalCampagne journal_;
+    // What the journal of this campaign will be, opened when the first message is about to
+    // leave: a new one with this header, or the one resumed.
+    JournalCampagne::Entete entete_;
+    std::optional<std::pair<QString, qint64>> repris_;
 };

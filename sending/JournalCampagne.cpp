@@ -1,0 +1,149 @@
+#include "sending/JournalCampagne.h"
+
+#include "commun/Erreur.h"
+#include "sending/FormatJournal.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QScopeGuard>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+QString TexteCode(const ResultatEnvoi& r) {
+    return r.codeEtendu.isEmpty() ? QString::number(r.code)
+                                  : QStringLiteral("%1 %2").arg(r.code).arg(r.codeEtendu);
+}
+} // namespace
+
+JournalCampagne::~JournalCampagne() {
+    try {
+        Fermer();
+    } catch (const Erreur&) {
+        // Nowhere left to tell it: what reached the system stays.
+    }
+}
+
+QString JournalCampagne::Empreinte(const QStringList& page) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(page.join(u'\n').toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+QString JournalCampagne::NomLibre(const QString& repertoire, const QString& liste,
+                                  const QDateTime& instant) {
+    QString base = liste;
+    if (base.endsWith(QStringLiteral(".list"), Qt::CaseInsensitive))
+        base.chop(5);
+    base += instant.toString(QStringLiteral(" dd.MM.yyyy HH.mm.ss"));
+    const QDir dir(repertoire);
+    QString chemin = dir.filePath(base + QStringLiteral(".journal"));
+    for (int n = 2; QFile::exists(chemin); ++n)
+        chemin = dir.filePath(QStringLiteral("%1 (%2).journal").arg(base).arg(n));
+    return chemin;
+}
+
+void JournalCampagne::Ouvrir(const QString& chemin, QIODevice::OpenMode mode) {
+    Fermer();
+    fichier_.setFileName(chemin);
+    // Unbuffered: each line is in the system's hands when Ecrire returns.
+    if (!fichier_.open(mode | QIODevice::Unbuffered))
+        Echec(fichier_.errorString());
+    nonSynchronisees_ = 0;
+    depuisSynchronisation_.start();
+}
+
+void JournalCampagne::Creer(const QString& repertoire, const Entete& e) {
+    using namespace FormatJournal;
+    Ouvrir(NomLibre(repertoire, e.liste, e.debut), QIODevice::WriteOnly | QIODevice::NewOnly);
+    QByteArray entete = QByteArray(kPremiereLigne) + '\n';
+    entete += Ligne({kSujet, e.sujet}) + '\n';
+    entete += Ligne({kPage, e.page}) + '\n';
+    entete += Ligne({kListe, e.liste}) + '\n';
+    entete += Ligne({kDebut, e.debut.toString(Qt::ISODate)}) + '\n';
+    // In one write, and on disk at once: a journal without its whole header is never read.
+    if (fichier_.write(entete) != entete.size())
+        Echec(fichier_.errorString());
+    Synchroniser();
+    // The new name in the directory, so that a power cut does not lose the file itself.
+    const int dir = ::open(QFile::encodeName(repertoire).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+void JournalCampagne::Continuer(const QString& chemin, qint64 longueurValide,
+                                const QDateTime& instant) {
+    Ouvrir(chemin, QIODevice::ReadWrite);
+    if (!fichier_.resize(longueurValide) || !fichier_.seek(longueurValide))
+        Echec(fichier_.errorString());
+    Ecrire({FormatJournal::kReprise, instant.toString(Qt::ISODate)});
+}
+
+void JournalCampagne::Abandonner(const QString& chemin, qint64 longueurValide) {
+    JournalCampagne journal;
+    journal.Ouvrir(chemin, QIODevice::ReadWrite);
+    if (!journal.fichier_.resize(longueurValide) || !journal.fichier_.seek(longueurValide))
+        journal.Echec(journal.fichier_.errorString());
+    journal.Ecrire({FormatJournal::kFin, FormatJournal::kAbandonnee});
+    journal.Fermer();
+}
+
+void JournalCampagne::Essai(const QString& adresse) {
+    Ecrire({FormatJournal::kEssai, adresse});
+}
+
+void JournalCampagne::Resultat(const ResultatEnvoi& r) {
+    using namespace FormatJournal;
+    if (r.accepte)
+        Ecrire({kAccepte, r.adresse});
+    else if (r.issueInconnue)
+        Ecrire({kInconnue, r.adresse, r.message});
+    else
+        Ecrire({kRefuse, r.adresse, TexteCode(r), r.message});
+}
+
+void JournalCampagne::Temporaire(const ResultatEnvoi& r) {
+    Ecrire({FormatJournal::kTemporaire, r.adresse, TexteCode(r), r.message});
+}
+
+void JournalCampagne::Terminer() {
+    if (!Ouvert())
+        return;
+    Ecrire({FormatJournal::kFin, FormatJournal::kTerminee});
+    Fermer();
+}
+
+void JournalCampagne::Fermer() {
+    if (!Ouvert())
+        return;
+    // Closed even when the last batch cannot reach the disk: its lines are the system's.
+    const auto fermer = qScopeGuard([this] { fichier_.close(); });
+    if (nonSynchronisees_ > 0)
+        Synchroniser();
+}
+
+void JournalCampagne::Ecrire(const QStringList& champs) {
+    if (!Ouvert())
+        return;
+    const QByteArray ligne = FormatJournal::Ligne(champs) + '\n';
+    if (fichier_.write(ligne) != ligne.size())
+        Echec(fichier_.errorString());
+    ++nonSynchronisees_;
+    if (nonSynchronisees_ >= lot_ || depuisSynchronisation_.hasExpired(1000))
+        Synchroniser();
+}
+
+void JournalCampagne::Synchroniser() {
+    if (::fdatasync(fichier_.handle()) != 0)
+        Echec(QString::fromLocal8Bit(strerror(errno)));
+    nonSynchronisees_ = 0;
+    depuisSynchronisation_.start();
+}
+
+void JournalCampagne::Echec(const QString& raison) const {
+    throw Erreur(QStringLiteral("Impossible d'écrire le journal d'envoi \"%1\". %2")
+                     .arg(fichier_.fileName(), raison));
+}

@@ -1,0 +1,181 @@
+#include "sending/JournalCampagne.h"
+
+#include "commun/Erreur.h"
+#include "sending/LectureJournal.h"
+#include "tests/support/RepertoireTemporaire.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList kPage{"<!DOCTYPE html>", "<html>", "<p>Été</p>"};
+
+JournalCampagne::Entete EnteteDeTest() {
+    // A tab, a line break and a backslash in the subject: each field stays on its line.
+    return {QStringLiteral("Lettre\td'été\nn°1 \\ fin"), JournalCampagne::Empreinte(kPage),
+            QStringLiteral("clients.list"),
+            QDateTime(QDate(2026, 12, 10), QTime(18, 5, 7), Qt::LocalTime)};
+}
+
+ResultatEnvoi Accepte(const QString& a) {
+    return {.adresse = a, .accepte = true, .code = 250};
+}
+
+// a@ accepted, b@ refused for good, c@ of unknown fate, d@ waiting for a new try then tried
+// again when the program died, e@ never tried; the list holds a@ twice.
+QString JournalInterrompu(const RepertoireTemporaire& rep) {
+    JournalCampagne j;
+    j.Creer(rep.Chemin(), EnteteDeTest());
+    j.Essai("a@x.fr");
+    j.Resultat(Accepte("a@x.fr"));
+    j.Essai("b@x.fr");
+    j.Resultat({.adresse = "b@x.fr",
+                .message = "Destinataire inconnu",
+                .code = 550,
+                .codeEtendu = "5.1.1"});
+    j.Essai("c@x.fr");
+    j.Resultat({.adresse = "c@x.fr",
+                .message = "Connexion perdue",
+                .temporaire = true,
+                .issueInconnue = true});
+    j.Essai("d@x.fr");
+    j.Temporaire(
+        {.adresse = "d@x.fr", .message = "Trop de messages", .temporaire = true, .code = 450});
+    j.Essai("d@x.fr");
+    const QString chemin = j.Chemin();
+    j.Fermer();
+    return chemin;
+}
+
+const QStringList kListe{"a@x.fr", "b@x.fr", "a@x.fr", "c@x.fr", "d@x.fr", "e@x.fr"};
+
+TEST(JournalCampagne, RelitEnTeteEtIssuesEtRepartitLaListe) {
+    RepertoireTemporaire rep;
+    const QString chemin = JournalInterrompu(rep);
+    EXPECT_EQ(chemin, rep.Fichier("clients 10.12.2026 18.05.07.journal"));
+    const auto e = LectureJournal::Lire(chemin);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->sujet, EnteteDeTest().sujet);
+    EXPECT_EQ(e->liste, "clients.list");
+    EXPECT_EQ(e->debut, EnteteDeTest().debut);
+    EXPECT_FALSE(e->fini);
+
+    const LectureJournal::Repartition r = LectureJournal::Repartir(*e, kListe);
+    // a@ appears twice and was accepted once: once more. d@ was under way: unknown fate.
+    EXPECT_EQ(r.restantes, QStringList({"b@x.fr", "a@x.fr", "c@x.fr", "d@x.fr", "e@x.fr"}));
+    EXPECT_EQ(r.incertaines, QStringList({"c@x.fr", "d@x.fr"}));
+    EXPECT_EQ(r.sures, QStringList({"b@x.fr", "a@x.fr", "e@x.fr"}));
+
+    const auto reprises = LectureJournal::Reprises(rep.Chemin(), e->page, "clients.list");
+    ASSERT_EQ(reprises.size(), 1);
+    EXPECT_EQ(reprises[0].chemin, chemin);
+
+    // A second journal of the same second gets a name of its own.
+    JournalCampagne autre;
+    autre.Creer(rep.Chemin(), EnteteDeTest());
+    EXPECT_EQ(autre.Chemin(), rep.Fichier("clients 10.12.2026 18.05.07 (2).journal"));
+}
+
+// A power cut in the middle of a batch: the last line is torn, anywhere in it.
+TEST(JournalCampagne, DerniereLigneDechireeIgnoreeEtCoupeeALaReprise) {
+    RepertoireTemporaire rep;
+    const QString chemin = JournalInterrompu(rep);
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    const QByteArray entier = f.readAll();
+    ASSERT_TRUE(entier.endsWith("essai\td@x.fr\n"));
+    // "accepte\te@x.fr" torn after "acc", then after the whole address but before its LF.
+    for (const QByteArray& dechire : {QByteArray("acc"), QByteArray("accepte\te@x.fr")}) {
+        f.resize(0);
+        f.seek(0);
+        f.write(entier + dechire);
+        f.flush();
+        const auto e = LectureJournal::Lire(chemin);
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->longueurValide, entier.size());
+        EXPECT_EQ(LectureJournal::Repartir(*e, kListe).sures,
+                  QStringList({"b@x.fr", "a@x.fr", "e@x.fr"}));
+    }
+    f.close();
+
+    JournalCampagne suite;
+    suite.Continuer(chemin, entier.size(), QDateTime::currentDateTime());
+    suite.Essai("e@x.fr");
+    suite.Resultat(Accepte("e@x.fr"));
+    suite.Fermer();
+    const auto e = LectureJournal::Lire(chemin);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(LectureJournal::Repartir(*e, kListe).sures, QStringList({"b@x.fr", "a@x.fr"}));
+}
+
+TEST(JournalCampagne, SeulUnJournalInacheveDeLaMemePageEtListeEstPropose) {
+    struct Cas {
+        const char* nom;
+        std::function<void(JournalCampagne&, JournalCampagne::Entete&)> faire;
+        bool propose;
+    };
+    const Cas cas[] = {
+        {"inachevé", [](JournalCampagne&, JournalCampagne::Entete&) {}, true},
+        {"terminé", [](JournalCampagne& j, JournalCampagne::Entete&) { j.Terminer(); }, false},
+        {"abandonné",
+         [](JournalCampagne& j, JournalCampagne::Entete&) {
+             const QString chemin = j.Chemin();
+             j.Fermer();
+             JournalCampagne::Abandonner(chemin, QFile(chemin).size());
+         },
+         false},
+        {"autre page",
+         [](JournalCampagne&, JournalCampagne::Entete& e) {
+             e.page = JournalCampagne::Empreinte(QStringList(kPage) << "");
+         },
+         false},
+        {"autre liste",
+         [](JournalCampagne&, JournalCampagne::Entete& e) { e.liste = "clients2.list"; }, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        RepertoireTemporaire rep;
+        JournalCampagne::Entete recherche = EnteteDeTest();
+        {
+            JournalCampagne j;
+            j.Creer(rep.Chemin(), EnteteDeTest());
+            j.Essai("a@x.fr");
+            j.Resultat(Accepte("a@x.fr"));
+            c.faire(j, recherche);
+        }
+        EXPECT_EQ(LectureJournal::Reprises(rep.Chemin(), recherche.page, recherche.liste).size(),
+                  c.propose ? 1 : 0);
+    }
+}
+
+TEST(JournalCampagne, EnTeteIncompletOuFichierEtrangerJamaisLu) {
+    RepertoireTemporaire rep;
+    JournalCampagne j;
+    j.Creer(rep.Chemin(), EnteteDeTest());
+    const QString chemin = j.Chemin();
+    j.Fermer();
+    const QByteArray entier = rep.Lire(QFileInfo(chemin).fileName());
+    rep.Ecrire("coupe.journal", entier.left(entier.size() - 1));
+    rep.Ecrire("autre.journal", "bonjour\n");
+    EXPECT_FALSE(LectureJournal::Lire(rep.Fichier("coupe.journal")));
+    EXPECT_FALSE(LectureJournal::Lire(rep.Fichier("autre.journal")));
+    EXPECT_TRUE(LectureJournal::Lire(chemin));
+}
+
+TEST(JournalCampagne, RepertoireSansDroitDEcritureDitPourquoi) {
+    RepertoireTemporaire rep;
+    JournalCampagne j;
+    try {
+        j.Creer(rep.Fichier("absent"), EnteteDeTest());
+        FAIL() << "created in a missing directory";
+    } catch (const Erreur& e) {
+        EXPECT_TRUE(e.Message().startsWith("Impossible d'écrire le journal d'envoi \""))
+            << e.Message().toStdString();
+    }
+    EXPECT_FALSE(j.Ouvert());
+}
+
+} // namespace
