@@ -1,9 +1,9 @@
+#include "sending/ui/Campagne.h"
 #include "app/FichierParametres.h"
 #include "app/FichierReglages.h"
 #include "app/ui/ImageAnimee.h"
 #include "commun/Windows1252.h"
 #include "mail/ClientSMTP.h"
-#include "sending/ui/Campagne.h"
 #include "tests/support/CertificatsDeTest.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
@@ -390,6 +390,17 @@ TEST_F(Campagne, LAttenteDuServeurNeConsommeRien) {
              .quand = "Connection au serveur SMTP..."});
     EXPECT_EQ(Statut(), "Connection Annulée Par L'Utilisateur.");
     EXPECT_LT(fin - debut, 0.15) << "seconds of processor time in 1.5 s of waiting";
+}
+
+// The pace saved on "Paramètres" reaches the campaign: one message per connection.
+TEST_F(Campagne, UnMessageParConnexionSelonLesParametres) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr"});
+    f->ReglagesActifs.ValMessagesParConnexion = 1;
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    ASSERT_EQ(serveur.NombreMessages(), 2);
+    EXPECT_NE(serveur.Enveloppe(1)["connexion"].toInt(), serveur.Enveloppe(2)["connexion"].toInt());
 }
 
 } // namespace
