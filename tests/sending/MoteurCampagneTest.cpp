@@ -70,8 +70,9 @@ private:
 
 struct Banc {
     ClientSMTP client;
-    MoteurCampagne moteur{
-        client, {.connexion = 400ms, .reponseFinDeDonnees = 30s, .finEnvoiArrete = 300ms}};
+    // A checking build under load may take seconds to connect; the silent-server case shortens it.
+    MoteurCampagne moteur{client,
+                          {.connexion = 25s, .reponseFinDeDonnees = 30s, .finEnvoiArrete = 300ms}};
     Journal journal;
 
     explicit Banc(quint16 port) {
@@ -126,6 +127,7 @@ TEST(MoteurCampagne, ConnexionQuiNAboutitPas) {
     {
         PairScripte muet({"PAUSE 2000"});
         Banc b(muet.Port());
+        b.moteur.LimitesEnVigueur().connexion = 400ms;
         EXPECT_EQ(b.Executer({"a@exemple.fr"}), FinCampagne::Injoignable);
         EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "fin injoignable"}));
         EXPECT_EQ(b.journal.motif, "") << "a time-out has no words of the server";
@@ -133,7 +135,6 @@ TEST(MoteurCampagne, ConnexionQuiNAboutitPas) {
     {
         PairScripte muet({"PAUSE 2000"});
         Banc b(muet.Port());
-        b.moteur.LimitesEnVigueur().connexion = 30s;
         QTimer::singleShot(100, [&] { b.moteur.DemanderArret(); });
         EXPECT_EQ(b.Executer({"a@exemple.fr"}), FinCampagne::ConnexionAnnulee);
         EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "fin annulée"}));
@@ -141,7 +142,6 @@ TEST(MoteurCampagne, ConnexionQuiNAboutitPas) {
     {
         ServeurSMTPReel serveur({.motDePasse = QStringLiteral("autre")});
         Banc b(serveur.Port());
-        b.moteur.LimitesEnVigueur().connexion = 25s;
         EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr"}), FinCampagne::SessionRefusee);
         EXPECT_EQ(b.journal.lignes.first(), "connexion");
         EXPECT_EQ(b.journal.lignes.last(), "fin session");
@@ -156,7 +156,6 @@ TEST(MoteurCampagne, ConnexionQuiNAboutitPas) {
 TEST(MoteurCampagne, ArretApresLaFinDesDonneesAttendLaReponse) {
     ServeurSMTPReel serveur({.retenue = 2});
     Banc b(serveur.Port());
-    b.moteur.LimitesEnVigueur().connexion = 25s;
     QTimer guet;
     QObject::connect(&guet, &QTimer::timeout, [&] {
         if (serveur.NombreMessages() == 1) {
@@ -198,7 +197,6 @@ TEST(MoteurCampagne, ReprisesApresUnRefusTemporaireOuUneConnexionFermee) {
     ServeurSMTPReel serveur(
         {.temporaires = {"b@exemple.fr=2", "d@exemple.fr=9"}, .parConnexion = 2});
     Banc b(serveur.Port());
-    b.moteur.LimitesEnVigueur().connexion = 25s;
     HorlogeRapide horloge;
     b.moteur.DefinirHorloge(horloge);
     b.journal.avecDelais = false;
@@ -224,7 +222,6 @@ TEST(MoteurCampagne, ReprisesApresUnRefusTemporaireOuUneConnexionFermee) {
 TEST(MoteurCampagne, ArretPendantUneAttenteDeReprise) {
     ServeurSMTPReel serveur({.temporaires = {"b@exemple.fr=9"}});
     Banc b(serveur.Port());
-    b.moteur.LimitesEnVigueur().connexion = 25s;
     b.journal.surAttente = [&] { QTimer::singleShot(50, [&] { b.moteur.DemanderArret(); }); };
     EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr"}), FinCampagne::Stoppee);
     EXPECT_EQ(b.journal.lignes,
@@ -249,7 +246,6 @@ TEST(MoteurCampagne, IssueInconnueJamaisRenvoyee) {
 TEST(MoteurCampagne, CadenceParMinuteEtParConnexion) {
     ServeurSMTPReel serveur({});
     Banc b(serveur.Port());
-    b.moteur.LimitesEnVigueur().connexion = 25s;
     b.moteur.LimitesEnVigueur().messagesParConnexion = 2;
     b.moteur.LimitesEnVigueur().messagesParMinute = 6;
     // A hundred times faster: the ten seconds between two messages pass in 100 ms.
