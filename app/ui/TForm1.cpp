@@ -121,8 +121,8 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
 
     IdSMTP1 = std::make_unique<ClientSMTP>();
     pageParametres = std::make_unique<PageParametres>(*this);
-    pageHistorique = std::make_unique<PageHistorique>(*this);
-    pageAPropos = std::make_unique<PageAPropos>(*this);
+    pageHistorique = std::make_unique<PageHistorique>(*this, *ImageList1, gestionnaires_);
+    pageAPropos = std::make_unique<PageAPropos>(*this, gestionnaires_);
     ControlesListes& listes = *this;
     const QIcon dossier = ImageListTreeview->Icone(0);
     const QIcon adresse = ImageListTreeview->Icone(1);
@@ -137,9 +137,12 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     importAdresses = std::make_unique<ImportAdresses>(listes, *listeChargee, *this, gestionnaires_,
                                                       *this, dialogues_, dossier, adresse,
                                                       repertoire_, FermetureEnCours);
-    chargementPage = std::make_unique<ChargementPage>(*this);
-    outilsHtml = std::make_unique<OutilsHtml>(*this);
-    apercuWeb = std::make_unique<ApercuWeb>(*this);
+    chargementPage = std::make_unique<ChargementPage>(*this, *MemoHtmlBrut, gestionnaires_, *this,
+                                                      dialogues_, repertoire_, CheminParametres());
+    outilsHtml =
+        std::make_unique<OutilsHtml>(*this, *this, *PageControlPrinc, *TabSheet3, gestionnaires_);
+    apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut,
+                                            gestionnaires_, FermetureEnCours);
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this);
     campagne = std::make_unique<Campagne>(*this);
     envoiTest = std::make_unique<EnvoiTest>(*this);
