@@ -34,4 +34,9 @@ printf '# waiting for a move\nb/ui/B -> a/ui/A\n' > "$arbre/tolerees.txt"
 attendre "the tolerated inclusion breaks the circle" 0 "$arbre/tolerees.txt"
 : > "$arbre/tolerees.txt"
 attendre "an empty tolerance file hides nothing" 1 "$arbre/tolerees.txt"
+echo '#include "a/ui/A.h"' > "$arbre/a/ui/A.cpp"
+: > "$arbre/b/ui/B.cpp"
+printf 'b/ui/B -> a/ui/A\n' > "$arbre/tolerees.txt"
+attendre "a tolerated inclusion no longer made fails, so that the list only shrinks" 1 \
+  "$arbre/tolerees.txt"
 exit $((echecs > 0))
