@@ -18,6 +18,7 @@
 #include "lists/ui/ListeChargee.h"
 #include "lists/ui/PageListes.h"
 #include "lists/ui/RechercheAdresse.h"
+#include "lists/ui/RelaisListes.h"
 #include "mail/ClientSMTP.h"
 #include "page/ui/ApercuWeb.h"
 #include "page/ui/ChargementPage.h"
@@ -115,6 +116,8 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     TimerAcitveEnvoyer->setObjectName(QStringLiteral("TimerAcitveEnvoyer"));
     TimerAcitveEnvoyer->setInterval(1000);
 
+    statut_ = std::make_unique<StatutFenetre>(*LabStatusInfos, *TimerResetStatusInfos);
+    LigneStatut& statut = *statut_;
     Relier(SpeedButQuitter, &QPushButton::clicked, [this] { SpeedButQuitterClick(); });
     Relier(PageControlPrinc, &QTabWidget::currentChanged, [this] { PageControlPrincChange(); });
     Relier(TimerResetStatusInfos, &QTimer::timeout, [this] { TimerResetStatusInfosTimer(); });
@@ -127,17 +130,19 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     const QIcon dossier = ImageListTreeview->Icone(0);
     const QIcon adresse = ImageListTreeview->Icone(1);
     listeChargee = std::make_unique<ListeChargee>(*TreeViewListingListe, dossier, adresse);
-    pageListes = std::make_unique<PageListes>(listes, *this, *listeChargee, gestionnaires_, *this,
+    relaisListes_ = std::make_unique<RelaisListes>();
+    pageListes = std::make_unique<PageListes>(listes, *this, *listeChargee, gestionnaires_, statut,
                                               dialogues_, ReglagesActifs, repertoire_);
     editionListe =
-        std::make_unique<EditionListe>(listes, *listeChargee, *this, gestionnaires_, *this,
-                                       ReglagesActifs, CheminParametres(), repertoire_);
+        std::make_unique<EditionListe>(listes, *listeChargee, *relaisListes_, gestionnaires_,
+                                       statut, ReglagesActifs, CheminParametres(), repertoire_);
     rechercheAdresse = std::make_unique<RechercheAdresse>(listes, *listeChargee, gestionnaires_,
-                                                          *this, FermetureEnCours);
-    importAdresses = std::make_unique<ImportAdresses>(listes, *listeChargee, *this, gestionnaires_,
-                                                      *this, dialogues_, dossier, adresse,
-                                                      repertoire_, FermetureEnCours);
-    chargementPage = std::make_unique<ChargementPage>(*this, *MemoHtmlBrut, gestionnaires_, *this,
+                                                          statut, FermetureEnCours);
+    relaisListes_->Relier(*pageListes, *editionListe);
+    importAdresses = std::make_unique<ImportAdresses>(listes, *listeChargee, *relaisListes_,
+                                                      gestionnaires_, statut, dialogues_, dossier,
+                                                      adresse, repertoire_, FermetureEnCours);
+    chargementPage = std::make_unique<ChargementPage>(*this, *MemoHtmlBrut, gestionnaires_, statut,
                                                       dialogues_, repertoire_, CheminParametres());
     outilsHtml =
         std::make_unique<OutilsHtml>(*this, *this, *PageControlPrinc, *TabSheet3, gestionnaires_);
@@ -252,71 +257,4 @@ void TForm1::SpeedButQuitterClick() {
 void TForm1::PageControlPrincChange() {
     if (PageControlPrinc->currentWidget() != TabSheet3)
         outilsHtml->SpeedButtonPleinEcranClick();
-}
-
-QColor TForm1::Rgb(Couleur couleur) {
-    switch (couleur) {
-    case Couleur::Rouge:
-        return QColor(255, 0, 0);
-    case Couleur::Vert:
-        return QColor(0, 128, 0);
-    case Couleur::Orange:
-        return QColor(255, 89, 0);
-    case Couleur::Noir:
-        break;
-    }
-    return QColor(0, 0, 0);
-}
-
-QString TForm1::LigneRepos() {
-    return QStringLiteral("Lettrova : vos lettres d'information, envoyées par vous. © Lettrova");
-}
-
-void TForm1::EcritStatut(const QString& texte, Couleur couleur) {
-    Couleurs(LabStatusInfos, Rgb(couleur));
-    LabStatusInfos->setText(texte);
-}
-
-void TForm1::AfficheStatut(const QString& texte, Couleur couleur) {
-    EcritStatut(texte, couleur);
-    TimerResetStatusInfos->stop();
-    TimerResetStatusInfos->start();
-}
-
-void TForm1::AfficheStatutFixe(const QString& texte, Couleur couleur) {
-    EcritStatut(texte, couleur);
-    TimerResetStatusInfos->stop();
-}
-
-void TForm1::ViderStatut(bool relancerTimer) {
-    LabStatusInfos->clear();
-    if (relancerTimer) {
-        TimerResetStatusInfos->stop();
-        TimerResetStatusInfos->start();
-    }
-}
-
-void TForm1::TimerResetStatusInfosTimer() {
-    TimerResetStatusInfos->stop();
-    EcritStatut(LigneRepos(), Couleur::Noir);
-}
-
-void TForm1::RelancerRepos() {
-    TimerResetStatusInfos->start();
-}
-
-Couleur TForm1::CouleurActuelle() const {
-    const QColor actuelle = LabStatusInfos->palette().color(QPalette::WindowText);
-    for (Couleur c : {Couleur::Rouge, Couleur::Vert, Couleur::Orange})
-        if (Rgb(c) == actuelle)
-            return c;
-    return Couleur::Noir;
-}
-
-void TForm1::Recharger(bool annoncer) {
-    pageListes->Charger(annoncer);
-}
-
-void TForm1::RafraichirSelection() {
-    editionListe->TreeViewListingListeClick();
 }

@@ -10,8 +10,7 @@
 #include "app/ui/Dialogues.h"
 #include "app/ui/Gestionnaires.h"
 #include "app/ui/ImagesFenetre.h"
-#include "app/ui/LigneStatut.h"
-#include "lists/ui/ActesListe.h"
+#include "app/ui/StatutFenetre.h"
 #include "lists/ui/ControlesListes.h"
 #include "page/ui/ControlesApercu.h"
 #include "page/ui/ControlesOutils.h"
@@ -47,6 +46,7 @@ class ImageMarque;
 class ListeImages;
 
 class ListeChargee;
+class RelaisListes;
 class PageParametres;
 class PageHistorique;
 class PageAPropos;
@@ -63,8 +63,6 @@ class EnvoiTest;
 class PageErreurs;
 
 class TForm1 : public QMainWindow,
-               public LigneStatut,
-               public ActesListe,
                public ImagesFenetre,
                public ControlesEnvois,
                public ControlesListes,
@@ -85,14 +83,19 @@ public:
     QString CheminParametres() const { return CheminProgramme(QStringLiteral("Lettrova.ini")); }
 
     // Status line.
-    void AfficheStatut(const QString& texte, Couleur couleur) override;
-    void AfficheStatutFixe(const QString& texte, Couleur couleur) override;
-    void EcritStatut(const QString& texte, Couleur couleur) override;
-    void ViderStatut(bool relancerTimer) override;
-    void RelancerRepos() override;
-    Couleur CouleurActuelle() const override;
-    static QColor Rgb(Couleur couleur);
-    static QString LigneRepos();
+    LigneStatut& Statut() { return *statut_; }
+    void AfficheStatut(const QString& texte, Couleur couleur) {
+        statut_->AfficheStatut(texte, couleur);
+    }
+    void AfficheStatutFixe(const QString& texte, Couleur couleur) {
+        statut_->AfficheStatutFixe(texte, couleur);
+    }
+    void EcritStatut(const QString& texte, Couleur couleur) {
+        statut_->EcritStatut(texte, couleur);
+    }
+    void ViderStatut(bool relancerTimer) { statut_->ViderStatut(relancerTimer); }
+    static QColor Rgb(Couleur couleur) { return StatutFenetre::Rgb(couleur); }
+    static QString LigneRepos() { return StatutFenetre::LigneRepos(); }
 
     // Runs a handler; an error escaping it is shown in the standard error box and the rest
     // of the handler is skipped. The one place where such errors are caught.
@@ -115,10 +118,6 @@ public:
         gestionnaires_.RelierClic(cible, std::move(gestionnaire));
     }
 
-    // What one list page asks of another.
-    void Recharger(bool annoncer) override;
-    void RafraichirSelection() override;
-
     // Shows a page from code: like a selection by the program, it runs no tab-change handler.
     void SelectionnerPage(QWidget* page);
 
@@ -126,7 +125,7 @@ public:
     void FormActivate();
     void SpeedButQuitterClick();
     void PageControlPrincChange();
-    void TimerResetStatusInfosTimer();
+    void TimerResetStatusInfosTimer() { statut_->Reposer(); }
 
     // Flags and active settings shared by the pages.
     bool FermetureEnCours = false;
@@ -218,4 +217,6 @@ private:
     QString repertoire_;
     bool dejaActive_ = false;
     Gestionnaires gestionnaires_;
+    std::unique_ptr<StatutFenetre> statut_;
+    std::unique_ptr<RelaisListes> relaisListes_;
 };
