@@ -18,7 +18,6 @@
 #include "lists/ui/ListeChargee.h"
 #include "lists/ui/PageListes.h"
 #include "lists/ui/RechercheAdresse.h"
-#include "lists/ui/RelaisListes.h"
 #include "mail/ClientSMTP.h"
 #include "page/ui/ApercuWeb.h"
 #include "page/ui/ChargementPage.h"
@@ -130,18 +129,16 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     const QIcon dossier = ImageListTreeview->Icone(0);
     const QIcon adresse = ImageListTreeview->Icone(1);
     listeChargee = std::make_unique<ListeChargee>(*TreeViewListingListe, dossier, adresse);
-    relaisListes_ = std::make_unique<RelaisListes>();
     pageListes = std::make_unique<PageListes>(listes, *this, *listeChargee, gestionnaires_, statut,
                                               dialogues_, ReglagesActifs, repertoire_);
     editionListe =
-        std::make_unique<EditionListe>(listes, *listeChargee, *relaisListes_, gestionnaires_,
-                                       statut, ReglagesActifs, CheminParametres(), repertoire_);
+        std::make_unique<EditionListe>(listes, *listeChargee, *pageListes, gestionnaires_, statut,
+                                       ReglagesActifs, CheminParametres(), repertoire_);
     rechercheAdresse = std::make_unique<RechercheAdresse>(listes, *listeChargee, gestionnaires_,
                                                           statut, FermetureEnCours);
-    relaisListes_->Relier(*pageListes, *editionListe);
-    importAdresses = std::make_unique<ImportAdresses>(listes, *listeChargee, *relaisListes_,
-                                                      gestionnaires_, statut, dialogues_, dossier,
-                                                      adresse, repertoire_, FermetureEnCours);
+    importAdresses =
+        std::make_unique<ImportAdresses>(listes, *listeChargee, gestionnaires_, statut, dialogues_,
+                                         dossier, adresse, repertoire_, FermetureEnCours);
     chargementPage = std::make_unique<ChargementPage>(*this, *MemoHtmlBrut, gestionnaires_, statut,
                                                       dialogues_, repertoire_, CheminParametres());
     outilsHtml =

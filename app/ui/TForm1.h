@@ -46,7 +46,6 @@ class ImageMarque;
 class ListeImages;
 
 class ListeChargee;
-class RelaisListes;
 class PageParametres;
 class PageHistorique;
 class PageAPropos;
@@ -218,5 +217,4 @@ private:
     bool dejaActive_ = false;
     Gestionnaires gestionnaires_;
     std::unique_ptr<StatutFenetre> statut_;
-    std::unique_ptr<RelaisListes> relaisListes_;
 };

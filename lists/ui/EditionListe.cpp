@@ -11,10 +11,11 @@
 #include "lists/FichierListe.h"
 #include "lists/SuppressionDoublons.h"
 #include "lists/TexteAscii.h"
-#include "lists/ui/ActesListe.h"
 #include "lists/ui/ControlesListes.h"
 #include "lists/ui/ListeChargee.h"
 #include "lists/ui/ModeleListe.h"
+#include "lists/ui/RechargeListe.h"
+#include "lists/ui/SelectionAdresse.h"
 #include "lists/ui/StyleTexte.h"
 
 #include <QComboBox>
@@ -36,10 +37,10 @@ namespace {
 constexpr qint64 kPauseMs = 15;
 } // namespace
 
-EditionListe::EditionListe(ControlesListes& c, ListeChargee& liste, ActesListe& actes,
+EditionListe::EditionListe(ControlesListes& c, ListeChargee& liste, RechargeListe& rechargement,
                            Gestionnaires& gestionnaires, LigneStatut& statut, Reglages& reglages,
                            const QString& fichierReglages, const QString& repertoire)
-    : c_(c), liste_(liste), actes_(actes), statut_(statut), reglages_(reglages),
+    : c_(c), liste_(liste), rechargement_(rechargement), statut_(statut), reglages_(reglages),
       fichierReglages_(fichierReglages), repertoire_(repertoire) {
     auto& g = gestionnaires;
     g.Relier(c.TreeViewListingListe, &QTreeView::clicked, [this] { TreeViewListingListeClick(); });
@@ -77,13 +78,7 @@ void EditionListe::ActiverEnregistrement(bool actif) {
 }
 
 void EditionListe::TreeViewListingListeClick() {
-    const int position = liste_.PositionSelectionnee();
-    const bool choisi = position >= 0;
-    c_.SpeedButRenommerAdresse->setEnabled(choisi);
-    c_.SpeedButSupprimerAdresse->setEnabled(choisi);
-    c_.EditAdresseListeSelected->setEnabled(choisi);
-    c_.EditAdresseListeSelected->setText(choisi ? liste_.Liste().Texte(position).toString()
-                                                : QString());
+    MontrerSelection(c_, liste_);
 }
 
 bool EditionListe::TreeViewListingListeKeyDown(QKeyEvent* e) {
@@ -234,7 +229,7 @@ void EditionListe::SpeedButAnnuleModifGestionAdresseClick() {
     if (liste_.TraitementEnCours)
         return;
     ActiverEnregistrement(false);
-    actes_.Recharger(true);
+    rechargement_.Charger(true);
 }
 
 void EditionListe::Refuser(int position, const QString& message) {
@@ -273,7 +268,7 @@ void EditionListe::SpeedButSaveGestionAdresseClick() {
         if (!echec.isEmpty())
             throw Erreur(echec);
         statut_.AfficheStatut(QStringLiteral("Liste Enregistrée Avec Succes"), Couleur::Vert);
-        actes_.Recharger(false);
+        rechargement_.Charger(false);
     } else {
         statut_.AfficheStatut(QStringLiteral("Aucune Liste Selectionnée"), Couleur::Rouge);
     }

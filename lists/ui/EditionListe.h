@@ -1,11 +1,11 @@
 #pragma once
 // The behaviour of the editing and saving of the loaded list: add, rename and delete an
 // address, remove the doubles, cancel, and save after checking every address.
-class ActesListe;
 class Gestionnaires;
 class LigneStatut;
 class ListeChargee;
 class QKeyEvent;
+class RechargeListe;
 struct ControlesListes;
 struct Reglages;
 
@@ -15,7 +15,7 @@ class EditionListe {
 public:
     // The save writes the favourite mark into `reglages` and the settings file of
     // `fichierReglages`, and the list file into `repertoire`.
-    EditionListe(ControlesListes& c, ListeChargee& liste, ActesListe& actes,
+    EditionListe(ControlesListes& c, ListeChargee& liste, RechargeListe& rechargement,
                  Gestionnaires& gestionnaires, LigneStatut& statut, Reglages& reglages,
                  const QString& fichierReglages, const QString& repertoire);
     void TreeViewListingListeClick();
@@ -37,7 +37,7 @@ private:
 
     ControlesListes& c_;
     ListeChargee& liste_;
-    ActesListe& actes_;
+    RechargeListe& rechargement_;
     LigneStatut& statut_;
     Reglages& reglages_;
     QString fichierReglages_;

@@ -6,10 +6,10 @@
 #include "lists/DecoupageLignes.h"
 #include "lists/LectureImport.h"
 #include "lists/ScannersImport.h"
-#include "lists/ui/ActesListe.h"
 #include "lists/ui/ControlesListes.h"
 #include "lists/ui/ListeChargee.h"
 #include "lists/ui/ModeleListe.h"
+#include "lists/ui/SelectionAdresse.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ private:
 };
 } // namespace
 
-ImportAdresses::ImportAdresses(ControlesListes& c, ListeChargee& liste, ActesListe& actes,
+ImportAdresses::ImportAdresses(ControlesListes& c, ListeChargee& liste,
                                Gestionnaires& gestionnaires, LigneStatut& statut,
                                Dialogues& dialogues, const QIcon& dossier, const QIcon& adresse,
                                const QString& repertoire, const bool& fermeture)
@@ -63,7 +63,7 @@ ImportAdresses::ImportAdresses(ControlesListes& c, ListeChargee& liste, ActesLis
              [this] { SpeedButImporterListeMailClick(); });
     g.Relier(c.SpeedButFermerImportMail, &QPushButton::clicked,
              [this] { SpeedButFermerImportMailClick(); });
-    g.RelierClic(c.TreeViewApercu->viewport(), [&actes] { actes.RafraichirSelection(); });
+    g.RelierClic(c.TreeViewApercu->viewport(), [this] { MontrerSelection(c_, liste_); });
 }
 
 void ImportAdresses::AfficherCompte(int nombre) {

@@ -3,7 +3,6 @@
 // of the file into a sorted preview, and the import of the preview into the loaded list.
 #include <QString>
 
-class ActesListe;
 class Dialogues;
 class Gestionnaires;
 class LigneStatut;
@@ -16,10 +15,9 @@ class ImportAdresses {
 public:
     // The preview shows its items with `dossier` and `adresse`; the file dialog opens in
     // `repertoire`; `fermeture` is set when the window closes: a running scan stops then.
-    ImportAdresses(ControlesListes& c, ListeChargee& liste, ActesListe& actes,
-                   Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
-                   const QIcon& dossier, const QIcon& adresse, const QString& repertoire,
-                   const bool& fermeture);
+    ImportAdresses(ControlesListes& c, ListeChargee& liste, Gestionnaires& gestionnaires,
+                   LigneStatut& statut, Dialogues& dialogues, const QIcon& dossier,
+                   const QIcon& adresse, const QString& repertoire, const bool& fermeture);
     void SpeedButImporterMailClick();
     void SpeedButCheminImportClick();
     void ComboBoxTypeImportChange();

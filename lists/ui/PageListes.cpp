@@ -78,13 +78,13 @@ void PageListes::ComboBoxListe1Change() {
     if (TraitementEnCours)
         return;
     c_.ComboBoxListe2->setCurrentIndex(envois_.ComboBoxListe1->currentIndex());
-    Charger();
+    Charger(true);
 }
 
 void PageListes::ComboBoxListe2Change() {
     if (TraitementEnCours)
         return;
-    Charger();
+    Charger(true);
 }
 
 void PageListes::Charger(bool annoncer) {

@@ -3,6 +3,7 @@
 // selectors, the load of a list into the list tree, the favourite mark, creating and deleting
 // list files.
 #include "lists/ui/ListeChargee.h"
+#include "lists/ui/RechargeListe.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ struct ControlesEnvois;
 struct ControlesListes;
 struct Reglages;
 
-class PageListes {
+class PageListes final : public RechargeListe {
 public:
     // `envois` lends the list selector of "Envois Mail" and its count, kept in step with
     // this page's; `reglages` gives the favourite list; `repertoire` holds the list files.
@@ -33,7 +34,7 @@ public:
 
     // Loads the list that ComboBoxListe2 shows into the list tree; the status line tells the
     // count unless `annoncer` is false (after a save, whose message stays).
-    void Charger(bool annoncer = true);
+    void Charger(bool annoncer) override;
 
     // The loaded list, for the pages that still reach it through this one.
     const ListeAdresses& Liste() const { return liste_.Liste(); }
