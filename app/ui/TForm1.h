@@ -81,8 +81,8 @@ public:
     QString CheminProgramme(const QString& nom) const;
     QString CheminParametres() const { return CheminProgramme(QStringLiteral("Lettrova.ini")); }
 
-    // Status line.
-    LigneStatut& Statut() { return *statut_; }
+    // Status line. This and the handler runner below are forwarded for the pages that still
+    // reach them through the window ("Paramètres", the campaign's pages).
     void AfficheStatut(const QString& texte, Couleur couleur) {
         statut_->AfficheStatut(texte, couleur);
     }
@@ -98,7 +98,6 @@ public:
 
     // Runs a handler; an error escaping it is shown in the standard error box and the rest
     // of the handler is skipped. The one place where such errors are caught.
-    Gestionnaires& GestionnairesFenetre() { return gestionnaires_; }
     void Executer(const std::function<void()>& gestionnaire) {
         gestionnaires_.Executer(gestionnaire);
     }
