@@ -1,11 +1,22 @@
 #pragma once
-// The controls of each page of the main window, placed as in the window's 96-dpi design.
+// The controls of each page of the main window, placed as in the window's 96-dpi design: each
+// layout fills its page's struct of controls.
+class QWidget;
 class TForm1;
+struct ControlesAPropos;
+struct ControlesEnvois;
+struct ControlesHistorique;
+struct ControlesListes;
+struct ControlesOutils;
+struct ImagesFenetre;
 
-void DisposerEnvois(TForm1& f);
-void DisposerAdresses(TForm1& f);
-void DisposerImport(TForm1& f);
-void DisposerOutils(TForm1& f);
+void DisposerEnvois(QWidget* page, const ImagesFenetre& images, ControlesEnvois& f);
+// The list page, its import panel included.
+void DisposerAdresses(QWidget* page, const ImagesFenetre& images, ControlesListes& f);
+void DisposerImport(QWidget* page, ControlesListes& f);
+void DisposerOutils(QWidget* page, ControlesOutils& f);
+void DisposerHistorique(QWidget* page, ControlesHistorique& f);
+void DisposerAPropos(QWidget* page, const ImagesFenetre& images, ControlesAPropos& f);
+// The pages still laid out on the whole window.
 void DisposerParametres(TForm1& f);
-void DisposerHistoriqueEtAPropos(TForm1& f);
 void DisposerErreurs(TForm1& f);

@@ -1,8 +1,9 @@
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/ImageMarque.h"
+#include "app/ui/ImagesFenetre.h"
 #include "app/ui/ListeImages.h"
-#include "app/ui/TForm1.h"
+#include "lists/ui/ControlesListes.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -13,11 +14,11 @@
 
 using namespace Fabrique;
 
-void DisposerAdresses(TForm1& f) {
-    QWidget* p = f.TabSheetAdresseMail;
+void DisposerAdresses(QWidget* page, const ImagesFenetre& images, ControlesListes& f) {
+    QWidget* p = page;
     Etiquette(p, "", QStringLiteral("Charger Une Liste:"), 6, 6);
     f.ComboBoxListe2 = Liste(p, "ComboBoxListe2", 6, 22, 187, 26);
-    f.LMDLImageListe2 = new ImageMarque(*f.ImageList24x24, 3, p);
+    f.LMDLImageListe2 = new ImageMarque(*images.ImageList24x24, 3, p);
     f.LMDLImageListe2->setObjectName(QStringLiteral("LMDLImageListe2"));
     f.LMDLImageListe2->setGeometry(194, 23, 24, 24);
     f.LMDLImageListe2->setCursor(Qt::PointingHandCursor);
@@ -48,7 +49,7 @@ void DisposerAdresses(TForm1& f) {
     f.EditFindAdresse->setText(QStringLiteral("[option:  ? = 1 joker | * = multi joker]"));
     Couleurs(f.EditFindAdresse, QColor(192, 192, 192));
     f.ImageRechercheSuite = Creer<QLabel>(p, "ImageRechercheSuite", 342, 128, 16, 16);
-    f.ImageRechercheSuite->setPixmap(f.ImageList1->Image(0));
+    f.ImageRechercheSuite->setPixmap(images.ImageList1->Image(0));
     f.ImageRechercheSuite->hide();
     f.SpeedButFindAdresse =
         Bouton(p, "SpeedButFindAdresse", QStringLiteral("Trouve"), 358, 136, 129, 22, false);
@@ -75,5 +76,5 @@ void DisposerAdresses(TForm1& f) {
                false);
     f.SpeedButSaveGestionAdresse = Bouton(p, "SpeedButSaveGestionAdresse",
                                           QStringLiteral("Enregistrer"), 520, 376, 111, 22, false);
-    DisposerImport(f);
+    DisposerImport(page, f);
 }

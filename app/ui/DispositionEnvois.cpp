@@ -1,9 +1,10 @@
+#include "app/ui/ControlesEnvois.h"
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/Forme.h"
 #include "app/ui/ImageAnimee.h"
 #include "app/ui/ImageMarque.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/ImagesFenetre.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -14,8 +15,8 @@
 
 using namespace Fabrique;
 
-void DisposerEnvois(TForm1& f) {
-    QWidget* p = f.TabSheetPrincipale;
+void DisposerEnvois(QWidget* page, const ImagesFenetre& images, ControlesEnvois& f) {
+    QWidget* p = page;
     Etiquette(p, "", QStringLiteral("Liste D'Adresses:"), 154, 32);
     f.ComboBoxListe1 = Liste(p, "ComboBoxListe1", 154, 48, 241, 26);
     f.LabTotalAdresse2 = Bandeau(p, "LabTotalAdresse2", QStringLiteral(" 0 "), 378, 32, 15, 16);
@@ -27,7 +28,7 @@ void DisposerEnvois(TForm1& f) {
     Police(f.EditFichierACharger, QStringLiteral("Arial"), 10);
     f.SpeedButton2 = Bouton(p, "SpeedButton2", QStringLiteral("..."), 602, 212, 23, 22);
     f.SpeedButCharger = Bouton(p, "SpeedButCharger", QStringLiteral("Charger"), 187, 239, 129, 22);
-    f.LMDLImageStatusChargement = new ImageMarque(*f.ImageList1, 1000, p);
+    f.LMDLImageStatusChargement = new ImageMarque(*images.ImageList1, 1000, p);
     f.LMDLImageStatusChargement->setObjectName(QStringLiteral("LMDLImageStatusChargement"));
     f.LMDLImageStatusChargement->setGeometry(333, 245, 16, 16);
     f.SpeedButApercuMAil =

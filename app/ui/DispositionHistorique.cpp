@@ -1,7 +1,9 @@
+#include "app/ui/ControlesAPropos.h"
+#include "app/ui/ControlesHistorique.h"
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
+#include "app/ui/ImagesFenetre.h"
 #include "app/ui/ListeImages.h"
-#include "app/ui/TForm1.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -10,22 +12,23 @@
 
 using namespace Fabrique;
 
-void DisposerHistoriqueEtAPropos(TForm1& f) {
-    f.Label32 = Bandeau(f.TabSheet2, "Label32", QStringLiteral("Quoi de Neuf ?"), 0, 0, 688, 22);
+void DisposerHistorique(QWidget* page, ControlesHistorique& f) {
+    f.Label32 = Bandeau(page, "Label32", QStringLiteral("Quoi de Neuf ?"), 0, 0, 688, 22);
     f.Label32->setAlignment(Qt::AlignCenter);
     Police(f.Label32, QStringLiteral("Tahoma"), 11);
-    f.TreeViewHistorique = Creer<QTreeWidget>(f.TabSheet2, "TreeViewHistorique", -1, 22, 690, 386);
+    f.TreeViewHistorique = Creer<QTreeWidget>(page, "TreeViewHistorique", -1, 22, 690, 386);
     f.TreeViewHistorique->setHeaderHidden(true);
     f.TreeViewHistorique->setIndentation(27);
     f.TreeViewHistorique->setEditTriggers(QAbstractItemView::NoEditTriggers);
     f.TreeViewHistorique->setSelectionBehavior(QAbstractItemView::SelectRows);
     f.TreeViewHistorique->setAllColumnsShowFocus(true);
     Police(f.TreeViewHistorique, QStringLiteral("Tahoma"), 10);
+}
 
-    QWidget* p = f.TabSheet1;
+void DisposerAPropos(QWidget* p, const ImagesFenetre& images, ControlesAPropos& f) {
     auto* logo = Creer<QLabel>(p, "ImageLogo", 16, 12, 48, 48);
     logo->setPixmap(
-        f.ImageList1->Image(11).scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        images.ImageList1->Image(11).scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     Police(Etiquette(p, "LabelTitre", QStringLiteral("Lettrova"), 76, 14, 300, 24),
            QStringLiteral("Tahoma"), 14, true);
     f.LabelVersion = Etiquette(p, "LabelVersion", QStringLiteral("Version: "), 76, 42, 300, 16);

@@ -1,6 +1,6 @@
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
-#include "app/ui/TForm1.h"
+#include "lists/ui/ControlesListes.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -14,8 +14,8 @@
 using namespace Fabrique;
 
 // The import overlay; the start-up sequence sizes it to the whole page.
-void DisposerImport(TForm1& f) {
-    f.PanelImporterMAil = Panneau(f.TabSheetAdresseMail, "PanelImporterMAil", 0, 0, 688, 408);
+void DisposerImport(QWidget* page, ControlesListes& f) {
+    f.PanelImporterMAil = Panneau(page, "PanelImporterMAil", 0, 0, 688, 408);
     QWidget* p = f.PanelImporterMAil;
     f.Label24 =
         Bandeau(p, "Label24",

@@ -1,7 +1,7 @@
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/Forme.h"
-#include "app/ui/TForm1.h"
+#include "page/ui/ControlesOutils.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -12,8 +12,8 @@
 
 using namespace Fabrique;
 
-void DisposerOutils(TForm1& f) {
-    QWidget* p = f.TabSheet3;
+void DisposerOutils(QWidget* page, ControlesOutils& f) {
+    QWidget* p = page;
     f.MemoHtmlBrut = Creer<QPlainTextEdit>(p, "MemoHtmlBrut", -1, -5, 689, 297);
     f.MemoHtmlBrut->setLineWrapMode(QPlainTextEdit::NoWrap);
     f.MemoHtmlBrut->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,16 +1,17 @@
 #include "app/ui/PageAPropos.h"
 
-#include "app/ui/TForm1.h"
+#include "app/ui/ControlesAPropos.h"
+#include "app/ui/Gestionnaires.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QUrl>
 
-PageAPropos::PageAPropos(TForm1& f) : f_(f) {
-    f.MemoAPropos->setPlainText(TexteAPropos());
-    f.LabelLienInternet->setText(AdresseSiteWeb());
-    f.RelierClic(f.LabelLienInternet, [this] { LabelLienInternetClick(); });
+PageAPropos::PageAPropos(ControlesAPropos& c, Gestionnaires& gestionnaires) {
+    c.MemoAPropos->setPlainText(TexteAPropos());
+    c.LabelLienInternet->setText(AdresseSiteWeb());
+    gestionnaires.RelierClic(c.LabelLienInternet, [this] { LabelLienInternetClick(); });
 }
 
 QString PageAPropos::AdresseSiteWeb() {

@@ -2,15 +2,13 @@
 // The "A Propos" page: the program's description and the link to its web page.
 #include <QString>
 
-class TForm1;
+class Gestionnaires;
+struct ControlesAPropos;
 
 class PageAPropos {
 public:
-    explicit PageAPropos(TForm1& f);
+    PageAPropos(ControlesAPropos& c, Gestionnaires& gestionnaires);
     void LabelLienInternetClick();
     static QString AdresseSiteWeb();
     static QString TexteAPropos();
-
-private:
-    TForm1& f_;
 };

@@ -1,7 +1,8 @@
 #include "app/ui/PageHistorique.h"
 
+#include "app/ui/ControlesHistorique.h"
+#include "app/ui/Gestionnaires.h"
 #include "app/ui/ListeImages.h"
-#include "app/ui/TForm1.h"
 
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -66,16 +67,18 @@ private:
 
 } // namespace
 
-PageHistorique::PageHistorique(TForm1& f) : f_(f) {
-    f.TreeViewHistorique->setItemDelegate(new DelegueHistorique(*this, f.TreeViewHistorique));
-    f.Relier(f.TreeViewHistorique, &QTreeWidget::currentItemChanged, [this] {
-        Selection(f_.TreeViewHistorique->currentItem(), precedent_);
-        precedent_ = f_.TreeViewHistorique->currentItem();
+PageHistorique::PageHistorique(ControlesHistorique& c, const ListeImages& images,
+                               Gestionnaires& gestionnaires)
+    : c_(c), images_(images) {
+    c.TreeViewHistorique->setItemDelegate(new DelegueHistorique(*this, c.TreeViewHistorique));
+    gestionnaires.Relier(c.TreeViewHistorique, &QTreeWidget::currentItemChanged, [this] {
+        Selection(c_.TreeViewHistorique->currentItem(), precedent_);
+        precedent_ = c_.TreeViewHistorique->currentItem();
     });
 }
 
 void PageHistorique::Construire() {
-    QTreeWidget* arbre = f_.TreeViewHistorique;
+    QTreeWidget* arbre = c_.TreeViewHistorique;
     arbre->clear();
     precedent_ = nullptr;
     QTreeWidgetItem* version = nullptr;
@@ -86,7 +89,7 @@ void PageHistorique::Construire() {
             version = noeud;
         noeud->setText(0, QString::fromUtf8(e.texte));
         if (image > 0) {
-            noeud->setIcon(0, f_.ImageList1->Icone(image));
+            noeud->setIcon(0, images_.Icone(image));
             noeud->setData(0, kRoleImage, image);
         }
     }

@@ -3,11 +3,14 @@
 class QModelIndex;
 class QStyleOptionViewItem;
 class QTreeWidgetItem;
-class TForm1;
+class Gestionnaires;
+class ListeImages;
+struct ControlesHistorique;
 
 class PageHistorique {
 public:
-    explicit PageHistorique(TForm1& f);
+    // The nodes take their pictures from `images`.
+    PageHistorique(ControlesHistorique& c, const ListeImages& images, Gestionnaires& gestionnaires);
     void Construire();
     // Before a node is drawn: the important notices stay bold red on white, even selected.
     void TreeViewHistoriqueAdvancedCustomDrawItem(QStyleOptionViewItem& option,
@@ -17,6 +20,7 @@ public:
 
 private:
     void Selection(QTreeWidgetItem* courant, QTreeWidgetItem* precedent);
-    TForm1& f_;
+    ControlesHistorique& c_;
+    const ListeImages& images_;
     QTreeWidgetItem* precedent_ = nullptr;
 };

@@ -13,9 +13,9 @@
 #include "app/ui/PageParametres.h"
 #include "app/ui/Pictogrammes.h"
 #include "app/ui/TexteAide.h"
-#include "commun/Erreur.h"
 #include "lists/ui/EditionListe.h"
 #include "lists/ui/ImportAdresses.h"
+#include "lists/ui/ListeChargee.h"
 #include "lists/ui/PageListes.h"
 #include "lists/ui/RechercheAdresse.h"
 #include "mail/ClientSMTP.h"
@@ -47,7 +47,8 @@ constexpr int kHauteurClient = 462;
 } // namespace
 
 TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
-    : QMainWindow(parent), dialogues_(dialogues), repertoire_(std::move(repertoire)) {
+    : QMainWindow(parent), dialogues_(dialogues), repertoire_(std::move(repertoire)),
+      gestionnaires_(*this, dialogues) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lettrova"));
     ChargerPolices();
@@ -92,11 +93,12 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     LabelVersion2 = Etiquette(centre, "LabelVersion2", QStringLiteral("v."), 623, 442, 69, 13);
     LabelVersion2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    DisposerEnvois(*this);
-    DisposerAdresses(*this);
-    DisposerOutils(*this);
+    DisposerEnvois(TabSheetPrincipale, *this, *this);
+    DisposerAdresses(TabSheetAdresseMail, *this, *this);
+    DisposerOutils(TabSheet3, *this);
     DisposerParametres(*this);
-    DisposerHistoriqueEtAPropos(*this);
+    DisposerHistorique(TabSheet2, *this);
+    DisposerAPropos(TabSheet1, *this, *this);
     DisposerErreurs(*this);
 
     PanelApercuWeb = Panneau(centre, "PanelApercuWeb", 0, 0, kLargeurClient, kHauteurClient);
@@ -113,21 +115,36 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     TimerAcitveEnvoyer->setObjectName(QStringLiteral("TimerAcitveEnvoyer"));
     TimerAcitveEnvoyer->setInterval(1000);
 
+    statut_ = std::make_unique<StatutFenetre>(*LabStatusInfos, *TimerResetStatusInfos);
+    LigneStatut& statut = *statut_;
     Relier(SpeedButQuitter, &QPushButton::clicked, [this] { SpeedButQuitterClick(); });
     Relier(PageControlPrinc, &QTabWidget::currentChanged, [this] { PageControlPrincChange(); });
     Relier(TimerResetStatusInfos, &QTimer::timeout, [this] { TimerResetStatusInfosTimer(); });
 
     IdSMTP1 = std::make_unique<ClientSMTP>();
     pageParametres = std::make_unique<PageParametres>(*this);
-    pageHistorique = std::make_unique<PageHistorique>(*this);
-    pageAPropos = std::make_unique<PageAPropos>(*this);
-    pageListes = std::make_unique<PageListes>(*this);
-    editionListe = std::make_unique<EditionListe>(*this);
-    rechercheAdresse = std::make_unique<RechercheAdresse>(*this);
-    importAdresses = std::make_unique<ImportAdresses>(*this);
-    chargementPage = std::make_unique<ChargementPage>(*this);
-    outilsHtml = std::make_unique<OutilsHtml>(*this);
-    apercuWeb = std::make_unique<ApercuWeb>(*this);
+    pageHistorique = std::make_unique<PageHistorique>(*this, *ImageList1, gestionnaires_);
+    pageAPropos = std::make_unique<PageAPropos>(*this, gestionnaires_);
+    ControlesListes& listes = *this;
+    const QIcon dossier = ImageListTreeview->Icone(0);
+    const QIcon adresse = ImageListTreeview->Icone(1);
+    listeChargee = std::make_unique<ListeChargee>(*TreeViewListingListe, dossier, adresse);
+    pageListes = std::make_unique<PageListes>(listes, *this, *listeChargee, gestionnaires_, statut,
+                                              dialogues_, ReglagesActifs, repertoire_);
+    editionListe =
+        std::make_unique<EditionListe>(listes, *listeChargee, *pageListes, gestionnaires_, statut,
+                                       ReglagesActifs, CheminParametres(), repertoire_);
+    rechercheAdresse = std::make_unique<RechercheAdresse>(listes, *listeChargee, gestionnaires_,
+                                                          statut, FermetureEnCours);
+    importAdresses =
+        std::make_unique<ImportAdresses>(listes, *listeChargee, gestionnaires_, statut, dialogues_,
+                                         dossier, adresse, repertoire_, FermetureEnCours);
+    chargementPage = std::make_unique<ChargementPage>(*this, *MemoHtmlBrut, gestionnaires_, statut,
+                                                      dialogues_, repertoire_, CheminParametres());
+    outilsHtml =
+        std::make_unique<OutilsHtml>(*this, *this, *PageControlPrinc, *TabSheet3, gestionnaires_);
+    apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut,
+                                            gestionnaires_, FermetureEnCours);
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this);
     campagne = std::make_unique<Campagne>(*this);
     envoiTest = std::make_unique<EnvoiTest>(*this);
@@ -216,8 +233,8 @@ void TForm1::closeEvent(QCloseEvent* e) {
     // over the list) the window stays shown and answering: that wait ends on FermetureEnCours
     // or on the user's answer, and the window closes once the handler has returned. A hidden
     // window would leave a process nobody can reach, holding the single-instance lock.
-    if (gestionnairesEnCours_ > 0) {
-        fermetureDifferee_ = true;
+    if (gestionnaires_.EnCours()) {
+        gestionnaires_.Apres([this] { close(); });
         e->ignore();
         return;
     }
@@ -237,86 +254,4 @@ void TForm1::SpeedButQuitterClick() {
 void TForm1::PageControlPrincChange() {
     if (PageControlPrinc->currentWidget() != TabSheet3)
         outilsHtml->SpeedButtonPleinEcranClick();
-}
-
-QColor TForm1::Rgb(Couleur couleur) {
-    switch (couleur) {
-    case Couleur::Rouge:
-        return QColor(255, 0, 0);
-    case Couleur::Vert:
-        return QColor(0, 128, 0);
-    case Couleur::Orange:
-        return QColor(255, 89, 0);
-    case Couleur::Noir:
-        break;
-    }
-    return QColor(0, 0, 0);
-}
-
-QString TForm1::LigneRepos() {
-    return QStringLiteral("Lettrova : vos lettres d'information, envoyées par vous. © Lettrova");
-}
-
-void TForm1::EcritStatut(const QString& texte, Couleur couleur) {
-    Couleurs(LabStatusInfos, Rgb(couleur));
-    LabStatusInfos->setText(texte);
-}
-
-void TForm1::AfficheStatut(const QString& texte, Couleur couleur) {
-    EcritStatut(texte, couleur);
-    TimerResetStatusInfos->stop();
-    TimerResetStatusInfos->start();
-}
-
-void TForm1::AfficheStatutFixe(const QString& texte, Couleur couleur) {
-    EcritStatut(texte, couleur);
-    TimerResetStatusInfos->stop();
-}
-
-void TForm1::ViderStatut(bool relancerTimer) {
-    LabStatusInfos->clear();
-    if (relancerTimer) {
-        TimerResetStatusInfos->stop();
-        TimerResetStatusInfos->start();
-    }
-}
-
-void TForm1::TimerResetStatusInfosTimer() {
-    TimerResetStatusInfos->stop();
-    EcritStatut(LigneRepos(), Couleur::Noir);
-}
-
-void TForm1::Executer(const std::function<void()>& gestionnaire) {
-    ++gestionnairesEnCours_;
-    try {
-        gestionnaire();
-    } catch (const std::exception& e) {
-        AfficherErreur(e);
-    }
-    if (--gestionnairesEnCours_ == 0 && fermetureDifferee_) {
-        fermetureDifferee_ = false;
-        close();
-    }
-}
-
-void TForm1::AfficherErreur(const std::exception& e) {
-    const auto* erreur = dynamic_cast<const Erreur*>(&e);
-    dialogues_.ErreurStandard(erreur ? erreur->Message() : QString::fromLocal8Bit(e.what()));
-}
-
-void TForm1::RelierTouche(QWidget* cible, std::function<bool(QKeyEvent*)> gestionnaire) {
-    FiltreEvenements::Installer(cible, QEvent::KeyPress,
-                                [this, g = std::move(gestionnaire)](QEvent* e) {
-                                    bool consomme = false;
-                                    Executer([&] { consomme = g(static_cast<QKeyEvent*>(e)); });
-                                    return consomme;
-                                });
-}
-
-void TForm1::RelierClic(QWidget* cible, std::function<void()> gestionnaire) {
-    FiltreEvenements::Installer(cible, QEvent::MouseButtonRelease,
-                                [this, g = std::move(gestionnaire)](QEvent*) {
-                                    Executer(g);
-                                    return false;
-                                });
 }

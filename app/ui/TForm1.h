@@ -1,9 +1,19 @@
 #pragma once
-// The main window: it owns every control (named as the user's manual names them), the active
-// settings, the flags shared by the pages, and the status line.
+// The main window: it assembles the pages (each with its own controls, named as the user's
+// manual names them, and its behaviour), holds the active settings and the status line, and
+// gives each page the services it asks for.
 #include "app/FichierReglages.h"
 #include "app/Reglages.h"
+#include "app/ui/ControlesAPropos.h"
+#include "app/ui/ControlesEnvois.h"
+#include "app/ui/ControlesHistorique.h"
 #include "app/ui/Dialogues.h"
+#include "app/ui/Gestionnaires.h"
+#include "app/ui/ImagesFenetre.h"
+#include "app/ui/StatutFenetre.h"
+#include "lists/ui/ControlesListes.h"
+#include "page/ui/ControlesApercu.h"
+#include "page/ui/ControlesOutils.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -36,6 +46,7 @@ class ImageAnimee;
 class ImageMarque;
 class ListeImages;
 
+class ListeChargee;
 class PageParametres;
 class PageHistorique;
 class PageAPropos;
@@ -51,9 +62,14 @@ class Campagne;
 class EnvoiTest;
 class PageErreurs;
 
-enum class Couleur { Noir, Rouge, Vert, Orange };
-
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow,
+               public ImagesFenetre,
+               public ControlesEnvois,
+               public ControlesListes,
+               public ControlesOutils,
+               public ControlesApercu,
+               public ControlesHistorique,
+               public ControlesAPropos {
     Q_OBJECT
 public:
     // `repertoire` is the program's directory (the executable's, or a test's own).
@@ -66,28 +82,40 @@ public:
     QString CheminProgramme(const QString& nom) const;
     QString CheminParametres() const { return CheminProgramme(QStringLiteral("Lettrova.ini")); }
 
-    // Status line.
-    void AfficheStatut(const QString& texte, Couleur couleur);
-    void AfficheStatutFixe(const QString& texte, Couleur couleur);
-    void EcritStatut(const QString& texte, Couleur couleur);
-    void ViderStatut(bool relancerTimer);
-    static QColor Rgb(Couleur couleur);
-    static QString LigneRepos();
+    // Status line. This and the handler runner below are forwarded for the pages that still
+    // reach them through the window ("Paramètres", the campaign's pages).
+    void AfficheStatut(const QString& texte, Couleur couleur) {
+        statut_->AfficheStatut(texte, couleur);
+    }
+    void AfficheStatutFixe(const QString& texte, Couleur couleur) {
+        statut_->AfficheStatutFixe(texte, couleur);
+    }
+    void EcritStatut(const QString& texte, Couleur couleur) {
+        statut_->EcritStatut(texte, couleur);
+    }
+    void ViderStatut(bool relancerTimer) { statut_->ViderStatut(relancerTimer); }
+    static QColor Rgb(Couleur couleur) { return StatutFenetre::Rgb(couleur); }
+    static QString LigneRepos() { return StatutFenetre::LigneRepos(); }
 
     // Runs a handler; an error escaping it is shown in the standard error box and the rest
     // of the handler is skipped. The one place where such errors are caught.
-    void Executer(const std::function<void()>& gestionnaire);
-    void AfficherErreur(const std::exception& e);
-
+    void Executer(const std::function<void()>& gestionnaire) {
+        gestionnaires_.Executer(gestionnaire);
+    }
+    void AfficherErreur(const std::exception& e) { gestionnaires_.AfficherErreur(e); }
     // Wires a control's event to a handler run through Executer.
     template <class Emetteur, class Signal>
     void Relier(Emetteur* emetteur, Signal signal, std::function<void()> gestionnaire) {
-        connect(emetteur, signal, this, [this, g = std::move(gestionnaire)] { Executer(g); });
+        gestionnaires_.Relier(emetteur, signal, std::move(gestionnaire));
     }
     // Key presses of a control; the handler returns true when it consumes the key.
-    void RelierTouche(QWidget* cible, std::function<bool(QKeyEvent*)> gestionnaire);
+    void RelierTouche(QWidget* cible, std::function<bool(QKeyEvent*)> gestionnaire) {
+        gestionnaires_.RelierTouche(cible, std::move(gestionnaire));
+    }
     // A click (mouse button released) on a control.
-    void RelierClic(QWidget* cible, std::function<void()> gestionnaire);
+    void RelierClic(QWidget* cible, std::function<void()> gestionnaire) {
+        gestionnaires_.RelierClic(cible, std::move(gestionnaire));
+    }
 
     // Shows a page from code: like a selection by the program, it runs no tab-change handler.
     void SelectionnerPage(QWidget* page);
@@ -96,23 +124,15 @@ public:
     void FormActivate();
     void SpeedButQuitterClick();
     void PageControlPrincChange();
-    void TimerResetStatusInfosTimer();
+    void TimerResetStatusInfosTimer() { statut_->Reposer(); }
 
     // Flags and active settings shared by the pages.
     bool FermetureEnCours = false;
-    bool RechargeApresSauvegarde = false;
-    bool RechercheEnSuite = false;
-    bool ArretRecherche = false;
     QString ValOuiNon;
     // The settings last read or saved: what a campaign sends with.
     Reglages ReglagesActifs;
     // The settings file's reader and writer.
     FichierReglages Fichier() const { return FichierReglages(CheminParametres()); }
-
-    // Image lists.
-    ListeImages* ImageList1 = nullptr;
-    ListeImages* ImageList24x24 = nullptr;
-    ListeImages* ImageListTreeview = nullptr;
 
     // Bottom bar and tab control.
     QLabel* Label10 = nullptr;
@@ -131,78 +151,6 @@ public:
     // Timers.
     QTimer* TimerResetStatusInfos = nullptr;
     QTimer* TimerAcitveEnvoyer = nullptr;
-
-    // "Envois Mail".
-    QComboBox* ComboBoxListe1 = nullptr;
-    QLabel* LabTotalAdresse2 = nullptr;
-    QLineEdit* EditSujetMessage = nullptr;
-    QLineEdit* EditFichierACharger = nullptr;
-    QPushButton* SpeedButton2 = nullptr;
-    QPushButton* SpeedButCharger = nullptr;
-    ImageMarque* LMDLImageStatusChargement = nullptr;
-    QPushButton* SpeedButApercuMAil = nullptr;
-    QPushButton* SpeedButEnvoyer = nullptr;
-    QPushButton* SpeedButEnvoyerTest = nullptr;
-    Forme* ShapeEnvoiValide = nullptr;
-    Forme* ShapeParametresOK = nullptr;
-    QFrame* PanelConfirmeEnvois = nullptr;
-    QLabel* LabQuestion = nullptr;
-    QLabel* Label30 = nullptr;
-    QPushButton* SpeedButOui = nullptr;
-    QPushButton* SpeedButNon = nullptr;
-    QFrame* PanelVisuEnvoisMail = nullptr;
-    ImageAnimee* ImageProcessEnvois = nullptr;
-    QLabel* Envoi = nullptr;
-    QProgressBar* ProgressBarEnvoisMail = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* LabNbEnvois = nullptr;
-    QPushButton* SpeedButFermerVisuEnvoisMail = nullptr;
-    QPushButton* SpeedButStopperEnvois = nullptr;
-
-    // "Gestion d'adresses".
-    QComboBox* ComboBoxListe2 = nullptr;
-    ImageMarque* LMDLImageListe2 = nullptr;
-    QLabel* LabTotalAdresse = nullptr;
-    QTreeView* TreeViewListingListe = nullptr;
-    QPushButton* SpeedButSupprimerListe = nullptr;
-    QPushButton* SpeedButSupDoublon = nullptr;
-    QLineEdit* EditNomNouvelleListe = nullptr;
-    QPushButton* SpeedButCreerFichier = nullptr;
-    QLineEdit* EditFindAdresse = nullptr;
-    QLabel* ImageRechercheSuite = nullptr;
-    QPushButton* SpeedButFindAdresse = nullptr;
-    QPushButton* SpeedButArreterRecherche = nullptr;
-    QLineEdit* EditAjoutAdresse = nullptr;
-    QPushButton* SpeedButAjouterAdresse = nullptr;
-    QPushButton* SpeedButImporterMail = nullptr;
-    QLineEdit* EditAdresseListeSelected = nullptr;
-    QPushButton* SpeedButRenommerAdresse = nullptr;
-    QPushButton* SpeedButSupprimerAdresse = nullptr;
-    QPushButton* SpeedButAnnuleModifGestionAdresse = nullptr;
-    QPushButton* SpeedButSaveGestionAdresse = nullptr;
-    QFrame* PanelImporterMAil = nullptr;
-    QLabel* Label24 = nullptr;
-    QLineEdit* EditCheminImportMAil = nullptr;
-    QPushButton* SpeedButCheminImport = nullptr;
-    QComboBox* ComboBoxTypeImport = nullptr;
-    QProgressBar* ProgressBarImportFindAdresse = nullptr;
-    QPlainTextEdit* MemoImportBrut = nullptr;
-    QTreeView* TreeViewApercu = nullptr;
-    QLabel* LabTotalAdresse3 = nullptr;
-    QPushButton* SpeedButImporterListeMail = nullptr;
-    QPushButton* SpeedButFermerImportMail = nullptr;
-
-    // "Outils".
-    QPlainTextEdit* MemoHtmlBrut = nullptr;
-    QFrame* PanelOutils = nullptr;
-    QLineEdit* EditBefore = nullptr;
-    QLineEdit* EditAfter = nullptr;
-    QPushButton* SpeedButRemplacer = nullptr;
-    QLineEdit* EditChercherInHtmBrut = nullptr;
-    QPushButton* SpeedButFindInHtmlBrut = nullptr;
-    QPushButton* SpeedButtonPleinEcran = nullptr;
-    QCheckBox* CheckBoxRetourChariotAuto = nullptr;
-    Forme* ShapePanelOutils = nullptr;
 
     // "Paramètres".
     QLineEdit* EditSMTPServeur = nullptr;
@@ -224,13 +172,6 @@ public:
     QLabel* LabEmpreinteTLS = nullptr;
     QPushButton* SpeedButOublierEmpreinte = nullptr;
 
-    // "Historique" and "A Propos".
-    QLabel* Label32 = nullptr;
-    QTreeWidget* TreeViewHistorique = nullptr;
-    QLabel* LabelVersion = nullptr;
-    QPlainTextEdit* MemoAPropos = nullptr;
-    QLabel* LabelLienInternet = nullptr;
-
     // "Erreurs Envois".
     QLabel* LabTotalErr = nullptr;
     QListWidget* ListBoxErrAdresse = nullptr;
@@ -243,13 +184,11 @@ public:
     QListWidget* ListBoxErrDescription = nullptr;
     QLabel* Label31 = nullptr;
 
-    // Preview overlay; the browser view is made at the first preview.
-    QFrame* PanelApercuWeb = nullptr;
-    QWidget* WebBrowserApercu = nullptr;
-    QPushButton* SpeedButFermerApercuWeb = nullptr;
-
     // The SMTP client of the whole run.
     std::unique_ptr<ClientSMTP> IdSMTP1;
+
+    // The loaded list, shared by the list pages and read by the campaign.
+    std::unique_ptr<ListeChargee> listeChargee;
 
     // Behaviour of each page.
     std::unique_ptr<PageParametres> pageParametres;
@@ -279,7 +218,6 @@ private:
     Dialogues& dialogues_;
     QString repertoire_;
     bool dejaActive_ = false;
-    // Handlers running, nested ones included, and a close asked while one of them waited.
-    int gestionnairesEnCours_ = 0;
-    bool fermetureDifferee_ = false;
+    Gestionnaires gestionnaires_;
+    std::unique_ptr<StatutFenetre> statut_;
 };

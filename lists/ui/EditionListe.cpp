@@ -1,19 +1,26 @@
 #include "lists/ui/EditionListe.h"
 
+#include "app/FichierReglages.h"
+#include "app/Reglages.h"
 #include "app/ui/FiltreEvenements.h"
+#include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageMarque.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/LigneStatut.h"
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
 #include "lists/FichierListe.h"
 #include "lists/SuppressionDoublons.h"
 #include "lists/TexteAscii.h"
+#include "lists/ui/ControlesListes.h"
+#include "lists/ui/ListeChargee.h"
 #include "lists/ui/ModeleListe.h"
-#include "lists/ui/PageListes.h"
+#include "lists/ui/RechargeListe.h"
+#include "lists/ui/SelectionAdresse.h"
 #include "lists/ui/StyleTexte.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,68 +37,48 @@ namespace {
 constexpr qint64 kPauseMs = 15;
 } // namespace
 
-EditionListe::EditionListe(TForm1& f) : f_(f) {
-    f.Relier(f.TreeViewListingListe, &QTreeView::clicked, [this] { TreeViewListingListeClick(); });
+EditionListe::EditionListe(ControlesListes& c, ListeChargee& liste, RechargeListe& rechargement,
+                           Gestionnaires& gestionnaires, LigneStatut& statut, Reglages& reglages,
+                           const QString& fichierReglages, const QString& repertoire)
+    : c_(c), liste_(liste), rechargement_(rechargement), statut_(statut), reglages_(reglages),
+      fichierReglages_(fichierReglages), repertoire_(repertoire) {
+    auto& g = gestionnaires;
+    g.Relier(c.TreeViewListingListe, &QTreeView::clicked, [this] { TreeViewListingListeClick(); });
     // A click beside the items keeps the selection, as in a tree control, and refreshes too.
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        FiltreEvenements::Installer(f.TreeViewListingListe->viewport(), type, [this](QEvent* e) {
-            const QPoint ou = static_cast<QMouseEvent*>(e)->position().toPoint();
-            if (f_.TreeViewListingListe->indexAt(ou).isValid())
-                return false;
-            if (e->type() == QEvent::MouseButtonRelease)
-                f_.Executer([this] { TreeViewListingListeClick(); });
-            return true;
-        });
-    f.RelierTouche(f.TreeViewListingListe,
+        FiltreEvenements::Installer(
+            c.TreeViewListingListe->viewport(), type, [this, &gestionnaires](QEvent* e) {
+                const QPoint ou = static_cast<QMouseEvent*>(e)->position().toPoint();
+                if (c_.TreeViewListingListe->indexAt(ou).isValid())
+                    return false;
+                if (e->type() == QEvent::MouseButtonRelease)
+                    gestionnaires.Executer([this] { TreeViewListingListeClick(); });
+                return true;
+            });
+    g.RelierTouche(c.TreeViewListingListe,
                    [this](QKeyEvent* e) { return TreeViewListingListeKeyDown(e); });
-    f.Relier(f.SpeedButSupDoublon, &QPushButton::clicked, [this] { SpeedButSupDoublonClick(); });
-    f.RelierTouche(f.EditAjoutAdresse,
+    g.Relier(c.SpeedButSupDoublon, &QPushButton::clicked, [this] { SpeedButSupDoublonClick(); });
+    g.RelierTouche(c.EditAjoutAdresse,
                    [this](QKeyEvent* e) { return EditAjoutAdresseKeyPress(e); });
-    f.Relier(f.SpeedButAjouterAdresse, &QPushButton::clicked,
+    g.Relier(c.SpeedButAjouterAdresse, &QPushButton::clicked,
              [this] { SpeedButAjouterAdresseClick(); });
-    f.Relier(f.SpeedButRenommerAdresse, &QPushButton::clicked,
+    g.Relier(c.SpeedButRenommerAdresse, &QPushButton::clicked,
              [this] { SpeedButRenommerAdresseClick(); });
-    f.Relier(f.SpeedButSupprimerAdresse, &QPushButton::clicked,
+    g.Relier(c.SpeedButSupprimerAdresse, &QPushButton::clicked,
              [this] { SpeedButSupprimerAdresseClick(); });
-    f.Relier(f.SpeedButAnnuleModifGestionAdresse, &QPushButton::clicked,
+    g.Relier(c.SpeedButAnnuleModifGestionAdresse, &QPushButton::clicked,
              [this] { SpeedButAnnuleModifGestionAdresseClick(); });
-    f.Relier(f.SpeedButSaveGestionAdresse, &QPushButton::clicked,
+    g.Relier(c.SpeedButSaveGestionAdresse, &QPushButton::clicked,
              [this] { SpeedButSaveGestionAdresseClick(); });
 }
 
-int EditionListe::PositionSelectionnee() const {
-    const QModelIndex courant = f_.TreeViewListingListe->currentIndex();
-    auto* selection = f_.TreeViewListingListe->selectionModel();
-    if (courant.isValid() && selection->isSelected(courant))
-        return f_.pageListes->Modele().Position(courant);
-    const QModelIndexList choisis = selection->selectedIndexes();
-    return choisis.isEmpty() ? -1 : f_.pageListes->Modele().Position(choisis.first());
-}
-
-void EditionListe::Selectionner(const QModelIndex& index) {
-    f_.TreeViewListingListe->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    if (index.isValid())
-        f_.TreeViewListingListe->scrollTo(index);
-}
-
-void EditionListe::Selectionner(int position) {
-    Selectionner(f_.pageListes->Modele().Index(position));
-}
-
 void EditionListe::ActiverEnregistrement(bool actif) {
-    f_.SpeedButSaveGestionAdresse->setEnabled(actif);
-    f_.SpeedButAnnuleModifGestionAdresse->setEnabled(actif);
+    c_.SpeedButSaveGestionAdresse->setEnabled(actif);
+    c_.SpeedButAnnuleModifGestionAdresse->setEnabled(actif);
 }
 
 void EditionListe::TreeViewListingListeClick() {
-    const int position = PositionSelectionnee();
-    const bool choisi = position >= 0;
-    f_.SpeedButRenommerAdresse->setEnabled(choisi);
-    f_.SpeedButSupprimerAdresse->setEnabled(choisi);
-    f_.EditAdresseListeSelected->setEnabled(choisi);
-    f_.EditAdresseListeSelected->setText(choisi ? f_.pageListes->Liste().Texte(position).toString()
-                                                : QString());
+    MontrerSelection(c_, liste_);
 }
 
 bool EditionListe::TreeViewListingListeKeyDown(QKeyEvent* e) {
@@ -108,49 +95,49 @@ bool EditionListe::EditAjoutAdresseKeyPress(QKeyEvent* e) {
 }
 
 void EditionListe::SpeedButAjouterAdresseClick() {
-    if (f_.pageListes->TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
-    StyleTexte::Couleur(f_.EditAjoutAdresse, StyleTexte::Marine());
-    const QString adresse = TexteAscii::Minuscules(f_.EditAjoutAdresse->text());
-    f_.EditAjoutAdresse->setText(adresse);
+    StyleTexte::Couleur(c_.EditAjoutAdresse, StyleTexte::Marine());
+    const QString adresse = TexteAscii::Minuscules(c_.EditAjoutAdresse->text());
+    c_.EditAjoutAdresse->setText(adresse);
     if (!TexteAscii::AdresseSembleCorrecte(adresse)) {
-        f_.AfficheStatut(QStringLiteral("L'Adresse Ne Semble Pas Correcte"), Couleur::Rouge);
-        StyleTexte::Couleur(f_.EditAjoutAdresse, StyleTexte::Rouge());
+        statut_.AfficheStatut(QStringLiteral("L'Adresse Ne Semble Pas Correcte"), Couleur::Rouge);
+        StyleTexte::Couleur(c_.EditAjoutAdresse, StyleTexte::Rouge());
         return;
     }
-    ModeleListe& modele = f_.pageListes->Modele();
+    ModeleListe& modele = liste_.Modele();
     modele.DebutChangement();
     const int position = modele.ListeModifiable().Ajouter(adresse, 0, 1);
     modele.FinChangement([](int ancienne, std::uint32_t) { return ancienne; });
     ActiverEnregistrement(true);
-    Selectionner(position);
-    f_.pageListes->Trier();
-    if (const int p = PositionSelectionnee(); p >= 0)
-        f_.TreeViewListingListe->scrollTo(modele.Index(p));
-    f_.EditAjoutAdresse->clear();
+    liste_.Selectionner(position);
+    liste_.Trier();
+    if (const int p = liste_.PositionSelectionnee(); p >= 0)
+        c_.TreeViewListingListe->scrollTo(modele.Index(p));
+    c_.EditAjoutAdresse->clear();
 }
 
 void EditionListe::SpeedButRenommerAdresseClick() {
-    if (f_.pageListes->TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
-    const QString texte = TexteAscii::SansBlancsAuxBouts(f_.EditAdresseListeSelected->text());
-    f_.EditAdresseListeSelected->setText(texte);
-    const int position = PositionSelectionnee();
+    const QString texte = TexteAscii::SansBlancsAuxBouts(c_.EditAdresseListeSelected->text());
+    c_.EditAdresseListeSelected->setText(texte);
+    const int position = liste_.PositionSelectionnee();
     if (position < 0)
         return;
-    ModeleListe& modele = f_.pageListes->Modele();
+    ModeleListe& modele = liste_.Modele();
     modele.ListeModifiable().Renommer(position, texte, 1);
     modele.ElementsModifies(position, position);
     ActiverEnregistrement(true);
 }
 
 void EditionListe::SpeedButSupprimerAdresseClick() {
-    if (f_.pageListes->TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
-    const int position = PositionSelectionnee();
+    const int position = liste_.PositionSelectionnee();
     if (position < 0)
         return;
-    ModeleListe& modele = f_.pageListes->Modele();
+    ModeleListe& modele = liste_.Modele();
     const QModelIndex index = modele.Index(position);
     const QPersistentModelIndex parent = index.parent();
     const int ligne = index.row();
@@ -163,21 +150,20 @@ void EditionListe::SpeedButSupprimerAdresseClick() {
     const QModelIndex suivant = ligne < freres ? modele.index(ligne, 0, parent)
                                 : freres > 0   ? modele.index(freres - 1, 0, parent)
                                                : QModelIndex(parent);
-    Selectionner(suivant);
-    if (const int p = PositionSelectionnee(); p >= 0)
-        f_.EditAdresseListeSelected->setText(f_.pageListes->Liste().Texte(p).toString());
+    liste_.Selectionner(suivant);
+    if (const int p = liste_.PositionSelectionnee(); p >= 0)
+        c_.EditAdresseListeSelected->setText(liste_.Liste().Texte(p).toString());
     ActiverEnregistrement(true);
 }
 
 void EditionListe::SpeedButSupDoublonClick() {
-    PageListes& page = *f_.pageListes;
-    if (page.TraitementEnCours || page.Liste().EstVide())
+    if (liste_.TraitementEnCours || liste_.Liste().EstVide())
         return;
-    const auto occupe = page.Occuper();
+    const auto occupe = liste_.Occuper();
 
-    f_.AfficheStatutFixe(QStringLiteral("Vérification des adresses, Veuillez Patienter..."),
-                         Couleur::Orange);
-    ModeleListe& modele = page.Modele();
+    statut_.AfficheStatutFixe(QStringLiteral("Vérification des adresses, Veuillez Patienter..."),
+                              Couleur::Orange);
+    ModeleListe& modele = liste_.Modele();
     ListeAdresses& liste = modele.ListeModifiable();
     SuppressionDoublons parcours(liste);
     // Between two pauses the view sees no change; at a pause it learns what went (all of it
@@ -202,7 +188,7 @@ void EditionListe::SpeedButSupDoublonClick() {
         if (aMontrer) {
             // Gone since (a later double of its run): the walk stands where it was.
             const int montre = liste.Position(*aMontrer);
-            Selectionner(montre >= 0 ? montre : std::min(position, liste.Nombre() - 1));
+            liste_.Selectionner(montre >= 0 ? montre : std::min(position, liste.Nombre() - 1));
             aMontrer.reset();
         }
     };
@@ -226,42 +212,42 @@ void EditionListe::SpeedButSupDoublonClick() {
     aMontrer.reset();
     publier();
 
-    Selectionner(liste.Nombre() - 1);
+    liste_.Selectionner(liste.Nombre() - 1);
     const int supprimees = parcours.Supprimees();
     if (supprimees > 0) {
-        f_.EcritStatut(QString::number(supprimees) +
-                           QStringLiteral(" Adresses En Double Supprimées."),
-                       Couleur::Rouge);
+        statut_.EcritStatut(QString::number(supprimees) +
+                                QStringLiteral(" Adresses En Double Supprimées."),
+                            Couleur::Rouge);
         ActiverEnregistrement(true);
     } else {
-        f_.EcritStatut(QStringLiteral("0 Adresse En Double Supprimée."), Couleur::Noir);
+        statut_.EcritStatut(QStringLiteral("0 Adresse En Double Supprimée."), Couleur::Noir);
     }
-    f_.TimerResetStatusInfos->start();
+    statut_.RelancerRepos();
 }
 
 void EditionListe::SpeedButAnnuleModifGestionAdresseClick() {
-    if (f_.pageListes->TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
     ActiverEnregistrement(false);
-    f_.pageListes->Charger();
+    rechargement_.Charger(true);
 }
 
 void EditionListe::Refuser(int position, const QString& message) {
-    Selectionner(position);
-    f_.AfficheStatut(message, Couleur::Rouge);
-    f_.TreeViewListingListe->setFocus();
+    liste_.Selectionner(position);
+    statut_.AfficheStatut(message, Couleur::Rouge);
+    c_.TreeViewListingListe->setFocus();
     TreeViewListingListeClick();
 }
 
 void EditionListe::SpeedButSaveGestionAdresseClick() {
-    if (f_.pageListes->TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
-    const QString nom = f_.ComboBoxListe2->currentText();
-    f_.ReglagesActifs.valListeFav = f_.LMDLImageListe2->Index() == 4 ? nom : QString();
-    f_.Fichier().EcrireListeFav(f_.ReglagesActifs.valListeFav);
+    const QString nom = c_.ComboBoxListe2->currentText();
+    reglages_.valListeFav = c_.LMDLImageListe2->Index() == 4 ? nom : QString();
+    FichierReglages(fichierReglages_).EcrireListeFav(reglages_.valListeFav);
 
-    f_.EcritStatut(QStringLiteral("Vérification des adresses..."), Couleur::Noir);
-    const ListeAdresses& liste = f_.pageListes->Liste();
+    statut_.EcritStatut(QStringLiteral("Vérification des adresses..."), Couleur::Noir);
+    const ListeAdresses& liste = liste_.Liste();
     for (int i = 0, n = liste.Nombre(); i < n; ++i) {
         if (!TexteAscii::AdresseSembleCorrecte(liste.Texte(i))) {
             Refuser(i, QStringLiteral("Vérifier la syntaxe De L'Adresse"));
@@ -272,21 +258,20 @@ void EditionListe::SpeedButSaveGestionAdresseClick() {
             return;
         }
     }
-    f_.EcritStatut(QStringLiteral("Enregistrement Des Adresses..."), Couleur::Noir);
+    statut_.EcritStatut(QStringLiteral("Enregistrement Des Adresses..."), Couleur::Noir);
     // Only a list file is written: a placeholder of the selectors names none.
     if (TexteAscii::EstNomListe(nom)) {
         // The list reaches the disk whole or not at all: the old file stays until the new
         // one is complete.
         const QString echec =
-            EcrireFichierAtomique(f_.CheminProgramme(nom), FichierListe::Ecrire(liste));
+            EcrireFichierAtomique(QDir(repertoire_).filePath(nom), FichierListe::Ecrire(liste));
         if (!echec.isEmpty())
             throw Erreur(echec);
-        f_.AfficheStatut(QStringLiteral("Liste Enregistrée Avec Succes"), Couleur::Vert);
-        f_.RechargeApresSauvegarde = true;
-        f_.pageListes->Charger();
+        statut_.AfficheStatut(QStringLiteral("Liste Enregistrée Avec Succes"), Couleur::Vert);
+        rechargement_.Charger(false);
     } else {
-        f_.AfficheStatut(QStringLiteral("Aucune Liste Selectionnée"), Couleur::Rouge);
+        statut_.AfficheStatut(QStringLiteral("Aucune Liste Selectionnée"), Couleur::Rouge);
     }
     ActiverEnregistrement(false);
-    f_.TimerResetStatusInfos->start();
+    statut_.RelancerRepos();
 }

@@ -1,14 +1,23 @@
 #pragma once
 // The behaviour of the editing and saving of the loaded list: add, rename and delete an
 // address, remove the doubles, cancel, and save after checking every address.
+class Gestionnaires;
+class LigneStatut;
+class ListeChargee;
 class QKeyEvent;
-class QModelIndex;
-class QString;
-class TForm1;
+class RechargeListe;
+struct ControlesListes;
+struct Reglages;
+
+#include <QString>
 
 class EditionListe {
 public:
-    explicit EditionListe(TForm1& f);
+    // The save writes the favourite mark into `reglages` and the settings file of
+    // `fichierReglages`, and the list file into `repertoire`.
+    EditionListe(ControlesListes& c, ListeChargee& liste, RechargeListe& rechargement,
+                 Gestionnaires& gestionnaires, LigneStatut& statut, Reglages& reglages,
+                 const QString& fichierReglages, const QString& repertoire);
     void TreeViewListingListeClick();
     // True when the key is consumed.
     bool TreeViewListingListeKeyDown(QKeyEvent* e);
@@ -21,16 +30,16 @@ public:
     void SpeedButAnnuleModifGestionAdresseClick();
     void SpeedButSaveGestionAdresseClick();
 
-    // Position of the selected item of the list tree, -1 when none.
-    int PositionSelectionnee() const;
-    // Selects the item (the tree scrolls it into view).
-    void Selectionner(int position);
-
 private:
-    void Selectionner(const QModelIndex& index);
     void ActiverEnregistrement(bool actif);
     // Save's refusal: the offender is selected, shown and named in red.
     void Refuser(int position, const QString& message);
 
-    TForm1& f_;
+    ControlesListes& c_;
+    ListeChargee& liste_;
+    RechargeListe& rechargement_;
+    LigneStatut& statut_;
+    Reglages& reglages_;
+    QString fichierReglages_;
+    QString repertoire_;
 };

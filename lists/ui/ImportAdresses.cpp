@@ -1,13 +1,15 @@
 #include "lists/ui/ImportAdresses.h"
 
-#include "app/ui/ListeImages.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/Dialogues.h"
+#include "app/ui/Gestionnaires.h"
+#include "app/ui/LigneStatut.h"
 #include "lists/DecoupageLignes.h"
 #include "lists/LectureImport.h"
 #include "lists/ScannersImport.h"
-#include "lists/ui/EditionListe.h"
+#include "lists/ui/ControlesListes.h"
+#include "lists/ui/ListeChargee.h"
 #include "lists/ui/ModeleListe.h"
-#include "lists/ui/PageListes.h"
+#include "lists/ui/SelectionAdresse.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -44,76 +46,80 @@ private:
 };
 } // namespace
 
-ImportAdresses::ImportAdresses(TForm1& f)
-    : f_(f), apercu_(new ModeleListe(f.ImageListTreeview->Icone(0), f.ImageListTreeview->Icone(1),
-                                     f.TreeViewApercu)) {
-    f.TreeViewApercu->setModel(apercu_);
-    f.Relier(f.SpeedButImporterMail, &QPushButton::clicked,
+ImportAdresses::ImportAdresses(ControlesListes& c, ListeChargee& liste,
+                               Gestionnaires& gestionnaires, LigneStatut& statut,
+                               Dialogues& dialogues, const QIcon& dossier, const QIcon& adresse,
+                               const QString& repertoire, const bool& fermeture)
+    : c_(c), liste_(liste), statut_(statut), dialogues_(dialogues), repertoire_(repertoire),
+      fermeture_(fermeture), apercu_(new ModeleListe(dossier, adresse, c.TreeViewApercu)) {
+    c.TreeViewApercu->setModel(apercu_);
+    auto& g = gestionnaires;
+    g.Relier(c.SpeedButImporterMail, &QPushButton::clicked,
              [this] { SpeedButImporterMailClick(); });
-    f.Relier(f.SpeedButCheminImport, &QPushButton::clicked,
+    g.Relier(c.SpeedButCheminImport, &QPushButton::clicked,
              [this] { SpeedButCheminImportClick(); });
-    f.Relier(f.ComboBoxTypeImport, &QComboBox::activated, [this] { ComboBoxTypeImportChange(); });
-    f.Relier(f.SpeedButImporterListeMail, &QPushButton::clicked,
+    g.Relier(c.ComboBoxTypeImport, &QComboBox::activated, [this] { ComboBoxTypeImportChange(); });
+    g.Relier(c.SpeedButImporterListeMail, &QPushButton::clicked,
              [this] { SpeedButImporterListeMailClick(); });
-    f.Relier(f.SpeedButFermerImportMail, &QPushButton::clicked,
+    g.Relier(c.SpeedButFermerImportMail, &QPushButton::clicked,
              [this] { SpeedButFermerImportMailClick(); });
-    f.RelierClic(f.TreeViewApercu->viewport(),
-                 [this] { f_.editionListe->TreeViewListingListeClick(); });
+    g.RelierClic(c.TreeViewApercu->viewport(), [this] { MontrerSelection(c_, liste_); });
 }
 
 void ImportAdresses::AfficherCompte(int nombre) {
-    f_.LabTotalAdresse3->setText(QStringLiteral(" %1 ").arg(nombre));
+    c_.LabTotalAdresse3->setText(QStringLiteral(" %1 ").arg(nombre));
 }
 
 void ImportAdresses::SpeedButImporterMailClick() {
-    f_.ComboBoxTypeImport->setCurrentIndex(-1);
-    f_.PanelImporterMAil->show();
-    f_.PanelImporterMAil->raise();
+    c_.ComboBoxTypeImport->setCurrentIndex(-1);
+    c_.PanelImporterMAil->show();
+    c_.PanelImporterMAil->raise();
 }
 
 void ImportAdresses::SpeedButCheminImportClick() {
-    const QString chemin = f_.Boites().OuvrirFichier(f_.Repertoire());
+    const QString chemin = dialogues_.OuvrirFichier(repertoire_);
     if (!chemin.isEmpty())
-        f_.EditCheminImportMAil->setText(chemin);
+        c_.EditCheminImportMAil->setText(chemin);
 }
 
 void ImportAdresses::ComboBoxTypeImportChange() {
-    const int genre = f_.ComboBoxTypeImport->currentIndex();
+    const int genre = c_.ComboBoxTypeImport->currentIndex();
     if (genre < 0 || enCours_)
         return;
     enCours_ = true;
     const auto fin = qScopeGuard([this] { enCours_ = false; });
 
-    f_.AfficheStatutFixe(QStringLiteral("Recherche D'Adresses En Cours..."), Couleur::Orange);
+    statut_.AfficheStatutFixe(QStringLiteral("Recherche D'Adresses En Cours..."), Couleur::Orange);
     QCoreApplication::processEvents();
     // The file's text is held here rather than in the hidden text box, which would take
     // seconds to fill with a large file.
-    f_.MemoImportBrut->clear();
+    c_.MemoImportBrut->clear();
     apercu_->Remplacer([](ListeAdresses& l) { l.Vider(); });
     AfficherCompte(0);
 
     QString texte;
-    const QString chemin = f_.EditCheminImportMAil->text();
+    const QString chemin = c_.EditCheminImportMAil->text();
     if (QFileInfo(chemin).isFile()) {
         texte = LireFichierImport(chemin);
     } else {
-        f_.AfficheStatut(QStringLiteral("Le Fichier A Importer N'Existe Pas."), Couleur::Rouge);
-        f_.ComboBoxTypeImport->setCurrentIndex(-1);
+        statut_.AfficheStatut(QStringLiteral("Le Fichier A Importer N'Existe Pas."),
+                              Couleur::Rouge);
+        c_.ComboBoxTypeImport->setCurrentIndex(-1);
     }
     if (!texte.isEmpty()) {
         const auto scanner = genre == 0 ? &ScannersImport::Ldif : &ScannersImport::Brut;
         const qsizetype nombreLignes = DecoupageLignes::Compter(texte);
-        f_.ProgressBarImportFindAdresse->setMaximum(static_cast<int>(nombreLignes));
+        c_.ProgressBarImportFindAdresse->setMaximum(static_cast<int>(nombreLignes));
         ListeAdresses trouvees;
         Pauses pauses;
         DecoupageLignes lignes(texte);
         QStringView ligne;
         int index = 0;
         const auto montrer = [&] {
-            f_.ProgressBarImportFindAdresse->setValue(index);
+            c_.ProgressBarImportFindAdresse->setValue(index);
             AfficherCompte(trouvees.Nombre());
         };
-        while (lignes.Suivante(ligne) && !f_.FermetureEnCours) {
+        while (lignes.Suivante(ligne) && !fermeture_) {
             scanner(ligne, [&](QString adresse) { trouvees.Ajouter(adresse, 0, 0); });
             ++index;
             if (pauses.Due()) {
@@ -124,28 +130,28 @@ void ImportAdresses::ComboBoxTypeImportChange() {
         montrer();
         apercu_->Remplacer([&](ListeAdresses& l) {
             l = std::move(trouvees);
-            l.Trier(f_.pageListes->Collation());
+            l.Trier(liste_.Collation());
         });
-        f_.AfficheStatut(f_.LabTotalAdresse3->text() + QStringLiteral("Adresse(s) trouvée(s)"),
-                         Couleur::Noir);
+        statut_.AfficheStatut(c_.LabTotalAdresse3->text() + QStringLiteral("Adresse(s) trouvée(s)"),
+                              Couleur::Noir);
     }
-    f_.SpeedButImporterListeMail->setEnabled(true);
-    f_.ProgressBarImportFindAdresse->setValue(0);
+    c_.SpeedButImporterListeMail->setEnabled(true);
+    c_.ProgressBarImportFindAdresse->setValue(0);
 }
 
 void ImportAdresses::SpeedButImporterListeMailClick() {
-    PageListes& page = *f_.pageListes;
     const ListeAdresses& apercu = apercu_->Liste();
-    if (apercu.EstVide() || page.TraitementEnCours)
+    if (apercu.EstVide() || liste_.TraitementEnCours)
         return;
-    const auto occupe = page.Occuper();
+    const auto occupe = liste_.Occuper();
 
-    f_.SpeedButImporterListeMail->setEnabled(false);
-    f_.AfficheStatut(apercu.Nombre() >= 2 ? QStringLiteral("Importation Des Adresses En Cours...")
-                                          : QStringLiteral("Importation De L'Adresse En Cours..."),
-                     Couleur::Orange);
+    c_.SpeedButImporterListeMail->setEnabled(false);
+    statut_.AfficheStatut(apercu.Nombre() >= 2
+                              ? QStringLiteral("Importation Des Adresses En Cours...")
+                              : QStringLiteral("Importation De L'Adresse En Cours..."),
+                          Couleur::Orange);
     QCoreApplication::processEvents();
-    ModeleListe& modele = page.Modele();
+    ModeleListe& modele = liste_.Modele();
     const auto memePlace = [](int ancienne, std::uint32_t) { return ancienne; };
     Pauses pauses;
     // Items are only appended: the view learns of them at each pause.
@@ -159,16 +165,16 @@ void ImportAdresses::SpeedButImporterListeMailClick() {
         }
     }
     modele.FinChangement(memePlace);
-    f_.SpeedButSaveGestionAdresse->setEnabled(true);
-    f_.SpeedButAnnuleModifGestionAdresse->setEnabled(true);
-    page.Trier();
+    c_.SpeedButSaveGestionAdresse->setEnabled(true);
+    c_.SpeedButAnnuleModifGestionAdresse->setEnabled(true);
+    liste_.Trier();
     apercu_->Remplacer([](ListeAdresses& l) { l.Vider(); });
-    f_.AfficheStatut(f_.LabTotalAdresse3->text() +
-                         QStringLiteral("Adresse(s) Importée(s) Avec Succes."),
-                     Couleur::Vert);
+    statut_.AfficheStatut(c_.LabTotalAdresse3->text() +
+                              QStringLiteral("Adresse(s) Importée(s) Avec Succes."),
+                          Couleur::Vert);
     AfficherCompte(0);
 }
 
 void ImportAdresses::SpeedButFermerImportMailClick() {
-    f_.PanelImporterMAil->hide();
+    c_.PanelImporterMAil->hide();
 }

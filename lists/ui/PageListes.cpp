@@ -1,14 +1,18 @@
 #include "lists/ui/PageListes.h"
 
+#include "app/Reglages.h"
+#include "app/ui/ControlesEnvois.h"
+#include "app/ui/Dialogues.h"
 #include "app/ui/FiltreEvenements.h"
+#include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageMarque.h"
-#include "app/ui/ListeImages.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/LigneStatut.h"
 #include "commun/Erreur.h"
 #include "lists/CatalogueListes.h"
 #include "lists/Corbeille.h"
 #include "lists/FichierListe.h"
 #include "lists/TexteAscii.h"
+#include "lists/ui/ControlesListes.h"
 #include "lists/ui/ModeleListe.h"
 #include "lists/ui/StyleTexte.h"
 
@@ -33,74 +37,72 @@ QString Compte(int n) {
 }
 } // namespace
 
-PageListes::PageListes(TForm1& f)
-    : f_(f), modele_(new ModeleListe(f.ImageListTreeview->Icone(0), f.ImageListTreeview->Icone(1),
-                                     f.TreeViewListingListe)) {
-    f.TreeViewListingListe->setModel(modele_);
-    f.Relier(f.ComboBoxListe1, &QComboBox::activated, [this] { ComboBoxListe1Change(); });
-    f.Relier(f.ComboBoxListe2, &QComboBox::activated, [this] { ComboBoxListe2Change(); });
-    f.Relier(f.LMDLImageListe2, &ImageMarque::Clic, [this] { LMDLImageListe2Click(); });
-    f.Relier(f.EditNomNouvelleListe, &QLineEdit::textChanged,
+PageListes::PageListes(ControlesListes& c, ControlesEnvois& envois, ListeChargee& liste,
+                       Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
+                       const Reglages& reglages, const QString& repertoire)
+    : TraitementEnCours(liste.TraitementEnCours), c_(c), envois_(envois), liste_(liste),
+      statut_(statut), dialogues_(dialogues), reglages_(reglages), repertoire_(repertoire) {
+    auto& g = gestionnaires;
+    g.Relier(envois.ComboBoxListe1, &QComboBox::activated, [this] { ComboBoxListe1Change(); });
+    g.Relier(c.ComboBoxListe2, &QComboBox::activated, [this] { ComboBoxListe2Change(); });
+    g.Relier(c.LMDLImageListe2, &ImageMarque::Clic, [this] { LMDLImageListe2Click(); });
+    g.Relier(c.EditNomNouvelleListe, &QLineEdit::textChanged,
              [this] { EditNomNouvelleListeChange(); });
-    f.RelierTouche(f.EditNomNouvelleListe,
+    g.RelierTouche(c.EditNomNouvelleListe,
                    [this](QKeyEvent* e) { return EditNomNouvelleListeKeyPress(e); });
-    f.Relier(f.SpeedButCreerFichier, &QPushButton::clicked,
+    g.Relier(c.SpeedButCreerFichier, &QPushButton::clicked,
              [this] { SpeedButCreerFichierClick(); });
-    f.Relier(f.SpeedButSupprimerListe, &QPushButton::clicked,
+    g.Relier(c.SpeedButSupprimerListe, &QPushButton::clicked,
              [this] { SpeedButSupprimerListeClick(); });
 }
 
-const ListeAdresses& PageListes::Liste() const {
-    return modele_->Liste();
-}
-
-void PageListes::ViderArbre() {
-    modele_->Remplacer([](ListeAdresses& l) { l.Vider(); });
+QString PageListes::Chemin(const QString& nom) const {
+    return QDir(repertoire_).filePath(nom);
 }
 
 void PageListes::ChargeListe() {
     if (TraitementEnCours)
         return;
-    f_.ComboBoxListe1->clear();
-    f_.ComboBoxListe2->clear();
-    QStringList noms = CatalogueListes(f_.Repertoire());
+    envois_.ComboBoxListe1->clear();
+    c_.ComboBoxListe2->clear();
+    QStringList noms = CatalogueListes(repertoire_);
     if (noms.isEmpty())
         noms = {QStringLiteral("Aucune"), QStringLiteral("Liste"), QStringLiteral("Détectée")};
-    f_.ComboBoxListe1->addItems(noms);
-    f_.ComboBoxListe2->addItems(noms);
-    f_.ComboBoxListe1->setCurrentIndex(-1);
-    f_.ComboBoxListe2->setCurrentIndex(-1);
+    envois_.ComboBoxListe1->addItems(noms);
+    c_.ComboBoxListe2->addItems(noms);
+    envois_.ComboBoxListe1->setCurrentIndex(-1);
+    c_.ComboBoxListe2->setCurrentIndex(-1);
 }
 
 void PageListes::ComboBoxListe1Change() {
     if (TraitementEnCours)
         return;
-    f_.ComboBoxListe2->setCurrentIndex(f_.ComboBoxListe1->currentIndex());
-    Charger();
+    c_.ComboBoxListe2->setCurrentIndex(envois_.ComboBoxListe1->currentIndex());
+    Charger(true);
 }
 
 void PageListes::ComboBoxListe2Change() {
     if (TraitementEnCours)
         return;
-    Charger();
+    Charger(true);
 }
 
-void PageListes::Charger() {
-    f_.LabTotalAdresse->setText(Compte(0));
-    const QString nom = f_.ComboBoxListe2->currentText();
+void PageListes::Charger(bool annoncer) {
+    c_.LabTotalAdresse->setText(Compte(0));
+    const QString nom = c_.ComboBoxListe2->currentText();
     if (!TexteAscii::EstNomListe(nom)) {
-        ViderArbre();
+        liste_.Vider();
         return;
     }
-    f_.SpeedButSaveGestionAdresse->setEnabled(false);
-    f_.SpeedButSupDoublon->setEnabled(false);
-    f_.SpeedButAnnuleModifGestionAdresse->setEnabled(false);
-    f_.LMDLImageListe2->DefinirIndex(nom == f_.ReglagesActifs.valListeFav ? 4 : 3);
+    c_.SpeedButSaveGestionAdresse->setEnabled(false);
+    c_.SpeedButSupDoublon->setEnabled(false);
+    c_.SpeedButAnnuleModifGestionAdresse->setEnabled(false);
+    c_.LMDLImageListe2->DefinirIndex(nom == reglages_.valListeFav ? 4 : 3);
 
-    const QString chemin = f_.CheminProgramme(nom);
+    const QString chemin = Chemin(nom);
     if (!QFile::exists(chemin)) {
-        f_.Boites().Message(QStringLiteral("Erreur lors du Chargement de la Liste...\n"
-                                           "Selectionner une Liste."));
+        dialogues_.Message(QStringLiteral("Erreur lors du Chargement de la Liste...\n"
+                                          "Selectionner une Liste."));
         return;
     }
     QFile fichier(chemin);
@@ -108,64 +110,57 @@ void PageListes::Charger() {
     if (fichier.open(QIODevice::ReadOnly))
         octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError) {
-        ViderArbre();
+        liste_.Vider();
         throw Erreur(fichier.errorString());
     }
     fichier.close();
     const QString texte = DecoderTexteFichier(octets);
     octets.clear();
-    modele_->Remplacer([&](ListeAdresses& l) { FichierListe::Lire(texte, l); });
+    liste_.Modele().Remplacer([&](ListeAdresses& l) { FichierListe::Lire(texte, l); });
 
-    const int nombre = Liste().Nombre();
-    if (f_.RechargeApresSauvegarde)
-        f_.RechargeApresSauvegarde = false;
-    else
-        f_.EcritStatut(QString::number(nombre) + (nombre >= 1 ? QStringLiteral(" adresses chargées")
-                                                              : QStringLiteral(" adresse chargée")),
-                       Couleur::Noir);
-    f_.EditAdresseListeSelected->clear();
-    f_.EditAdresseListeSelected->setEnabled(false);
-    f_.SpeedButRenommerAdresse->setEnabled(false);
-    f_.SpeedButSupprimerAdresse->setEnabled(false);
-    f_.TimerResetStatusInfos->start();
-    if (!f_.ComboBoxListe2->currentText().isEmpty())
-        f_.LabTotalAdresse->setText(Compte(nombre));
-    if (!f_.ComboBoxListe1->currentText().isEmpty())
-        f_.LabTotalAdresse2->setText(Compte(nombre));
+    const int nombre = liste_.Liste().Nombre();
+    if (annoncer)
+        statut_.EcritStatut(QString::number(nombre) + (nombre >= 1
+                                                           ? QStringLiteral(" adresses chargées")
+                                                           : QStringLiteral(" adresse chargée")),
+                            Couleur::Noir);
+    c_.EditAdresseListeSelected->clear();
+    c_.EditAdresseListeSelected->setEnabled(false);
+    c_.SpeedButRenommerAdresse->setEnabled(false);
+    c_.SpeedButSupprimerAdresse->setEnabled(false);
+    statut_.RelancerRepos();
+    if (!c_.ComboBoxListe2->currentText().isEmpty())
+        c_.LabTotalAdresse->setText(Compte(nombre));
+    if (!envois_.ComboBoxListe1->currentText().isEmpty())
+        envois_.LabTotalAdresse2->setText(Compte(nombre));
 
-    if (!Liste().EstVide()) {
-        modele_->DebutChangement();
-        modele_->ListeModifiable().RetirerVidesFinales();
-        modele_->FinChangement();
-        if (!Liste().EstVide())
-            f_.TreeViewListingListe->expandRecursively(modele_->Index(0));
-        Trier();
+    if (!liste_.Liste().EstVide()) {
+        liste_.Modele().DebutChangement();
+        liste_.Modele().ListeModifiable().RetirerVidesFinales();
+        liste_.Modele().FinChangement();
+        if (!liste_.Liste().EstVide())
+            c_.TreeViewListingListe->expandRecursively(liste_.Modele().Index(0));
+        liste_.Trier();
     }
-    f_.EditAjoutAdresse->setEnabled(true);
-    f_.SpeedButAjouterAdresse->setEnabled(true);
-    f_.SpeedButImporterMail->setEnabled(true);
-    f_.EditFindAdresse->setEnabled(true);
-    f_.SpeedButFindAdresse->setEnabled(true);
-    f_.SpeedButSupDoublon->setEnabled(true);
-}
-
-void PageListes::Trier() {
-    modele_->DebutChangement();
-    modele_->ListeModifiable().Trier(collation_);
-    modele_->FinChangement();
+    c_.EditAjoutAdresse->setEnabled(true);
+    c_.SpeedButAjouterAdresse->setEnabled(true);
+    c_.SpeedButImporterMail->setEnabled(true);
+    c_.EditFindAdresse->setEnabled(true);
+    c_.SpeedButFindAdresse->setEnabled(true);
+    c_.SpeedButSupDoublon->setEnabled(true);
 }
 
 void PageListes::LMDLImageListe2Click() {
-    if (TraitementEnCours || !TexteAscii::EstNomListe(f_.ComboBoxListe2->currentText()))
+    if (TraitementEnCours || !TexteAscii::EstNomListe(c_.ComboBoxListe2->currentText()))
         return;
-    f_.LMDLImageListe2->DefinirIndex(f_.LMDLImageListe2->Index() == 4 ? 3 : 4);
-    f_.SpeedButSaveGestionAdresse->setEnabled(true);
-    f_.SpeedButAnnuleModifGestionAdresse->setEnabled(true);
+    c_.LMDLImageListe2->DefinirIndex(c_.LMDLImageListe2->Index() == 4 ? 3 : 4);
+    c_.SpeedButSaveGestionAdresse->setEnabled(true);
+    c_.SpeedButAnnuleModifGestionAdresse->setEnabled(true);
 }
 
 void PageListes::EditNomNouvelleListeChange() {
-    StyleTexte::Couleur(f_.EditNomNouvelleListe, StyleTexte::Marine());
-    f_.SpeedButCreerFichier->setEnabled(!f_.EditNomNouvelleListe->text().isEmpty());
+    StyleTexte::Couleur(c_.EditNomNouvelleListe, StyleTexte::Marine());
+    c_.SpeedButCreerFichier->setEnabled(!c_.EditNomNouvelleListe->text().isEmpty());
 }
 
 bool PageListes::EditNomNouvelleListeKeyPress(QKeyEvent* e) {
@@ -178,53 +173,54 @@ bool PageListes::EditNomNouvelleListeKeyPress(QKeyEvent* e) {
 void PageListes::SpeedButCreerFichierClick() {
     if (TraitementEnCours)
         return;
-    StyleTexte::Couleur(f_.EditNomNouvelleListe, StyleTexte::Marine());
-    const QString nom = f_.EditNomNouvelleListe->text() + QStringLiteral(".list");
+    StyleTexte::Couleur(c_.EditNomNouvelleListe, StyleTexte::Marine());
+    const QString nom = c_.EditNomNouvelleListe->text() + QStringLiteral(".list");
     // A separator would put the file in another directory than the program's.
     if (nom.contains(u'/') || nom.contains(QChar(0)))
         throw Erreur(QStringLiteral("La syntaxe du nom de fichier, de répertoire ou de volume est "
                                     "incorrecte."));
-    const QString chemin = f_.CheminProgramme(nom);
+    const QString chemin = Chemin(nom);
     if (QFileInfo::exists(chemin)) {
-        StyleTexte::Couleur(f_.EditNomNouvelleListe, StyleTexte::Rouge());
-        f_.AfficheStatut(QStringLiteral("Le Fichier Existe Déjà !"), StyleTexte::CouleurStatut(f_));
+        StyleTexte::Couleur(c_.EditNomNouvelleListe, StyleTexte::Rouge());
+        statut_.AfficheStatut(QStringLiteral("Le Fichier Existe Déjà !"),
+                              statut_.CouleurActuelle());
         return;
     }
-    QDir().mkpath(f_.Repertoire());
+    QDir().mkpath(repertoire_);
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw Erreur(fichier.errorString());
     fichier.close();
-    ViderArbre();
+    liste_.Vider();
     ChargeListe();
-    f_.AfficheStatut(QStringLiteral("Le Fichier A Bien Eté Créé"), Couleur::Vert);
+    statut_.AfficheStatut(QStringLiteral("Le Fichier A Bien Eté Créé"), Couleur::Vert);
 }
 
 void PageListes::SpeedButSupprimerListeClick() {
     if (TraitementEnCours)
         return;
-    const QString nom = f_.ComboBoxListe2->currentText();
+    const QString nom = c_.ComboBoxListe2->currentText();
     const QString cite = kGuillemet + nom + kGuillemet;
-    if (!f_.Boites().Question(QStringLiteral("Envoyer La Liste ") + cite +
-                              QStringLiteral(" Dans La Corbeille ?")))
+    if (!dialogues_.Question(QStringLiteral("Envoyer La Liste ") + cite +
+                             QStringLiteral(" Dans La Corbeille ?")))
         return;
-    const QFileInfo info(f_.CheminProgramme(nom));
+    const QFileInfo info(Chemin(nom));
     if (nom.isEmpty() || !info.exists() || info.isDir()) {
-        f_.AfficheStatut(QStringLiteral("Le Fichier ") + cite +
-                             QStringLiteral(" N'A PAS ETE TROUVE."),
-                         Couleur::Rouge);
+        statut_.AfficheStatut(QStringLiteral("Le Fichier ") + cite +
+                                  QStringLiteral(" N'A PAS ETE TROUVE."),
+                              Couleur::Rouge);
         return;
     }
     // The user is told when the trash refused the file, and the list stays where it was.
     if (!EnvoiCorbeille(info.filePath())) {
-        f_.AfficheStatut(QStringLiteral("Le Fichier ") + cite +
-                             QStringLiteral(" N'A PAS PU ETRE ENVOYE DANS LA CORBEILLE."),
-                         Couleur::Rouge);
+        statut_.AfficheStatut(QStringLiteral("Le Fichier ") + cite +
+                                  QStringLiteral(" N'A PAS PU ETRE ENVOYE DANS LA CORBEILLE."),
+                              Couleur::Rouge);
         return;
     }
-    f_.AfficheStatut(QStringLiteral("Le Fichier ") + cite +
-                         QStringLiteral(" A Eté Envoyé Dans La Corbeille."),
-                     Couleur::Noir);
-    ViderArbre();
+    statut_.AfficheStatut(QStringLiteral("Le Fichier ") + cite +
+                              QStringLiteral(" A Eté Envoyé Dans La Corbeille."),
+                          Couleur::Noir);
+    liste_.Vider();
     ChargeListe();
 }

@@ -1,19 +1,27 @@
 #pragma once
 // The behaviour of the list catalogue and the list files of "Gestion d'adresses": the two list
 // selectors, the load of a list into the list tree, the favourite mark, creating and deleting
-// list files. It owns the loaded list (the list tree's model).
-#include "lists/CollationListe.h"
+// list files.
+#include "lists/ui/ListeChargee.h"
+#include "lists/ui/RechargeListe.h"
 
-#include <QScopeGuard>
+#include <QString>
 
+class Dialogues;
+class Gestionnaires;
+class LigneStatut;
 class QKeyEvent;
-class ListeAdresses;
-class ModeleListe;
-class TForm1;
+struct ControlesEnvois;
+struct ControlesListes;
+struct Reglages;
 
-class PageListes {
+class PageListes final : public RechargeListe {
 public:
-    explicit PageListes(TForm1& f);
+    // `envois` lends the list selector of "Envois Mail" and its count, kept in step with
+    // this page's; `reglages` gives the favourite list; `repertoire` holds the list files.
+    PageListes(ControlesListes& c, ControlesEnvois& envois, ListeChargee& liste,
+               Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
+               const Reglages& reglages, const QString& repertoire);
     void ChargeListe();
     void ComboBoxListe1Change();
     void ComboBoxListe2Change();
@@ -24,28 +32,26 @@ public:
     void SpeedButCreerFichierClick();
     void SpeedButSupprimerListeClick();
 
-    // Loads the list that ComboBoxListe2 shows into the list tree.
-    void Charger();
-    // Sorts every level of the loaded list; the selection stays on its item.
-    void Trier();
-    // The loaded list, in display order (what the campaign sends to).
-    const ListeAdresses& Liste() const;
-    ModeleListe& Modele() { return *modele_; }
-    const CollationListe& Collation() const { return collation_; }
+    // Loads the list that ComboBoxListe2 shows into the list tree; the status line tells the
+    // count unless `annoncer` is false (after a save, whose message stays).
+    void Charger(bool annoncer) override;
 
-    // Set while a command walks the list with events processed in between (the duplicate
-    // removal); the other list commands are then ignored.
-    bool TraitementEnCours = false;
-    // Marks the list busy until the returned guard goes.
-    [[nodiscard]] auto Occuper() {
-        TraitementEnCours = true;
-        return qScopeGuard([this] { TraitementEnCours = false; });
-    }
+    // The loaded list, for the pages that still reach it through this one.
+    const ListeAdresses& Liste() const { return liste_.Liste(); }
+    ModeleListe& Modele() { return liste_.Modele(); }
+    const CollationListe& Collation() const { return liste_.Collation(); }
+    void Trier() { liste_.Trier(); }
+    // The loaded list's busy mark.
+    bool& TraitementEnCours;
 
 private:
-    void ViderArbre();
+    QString Chemin(const QString& nom) const;
 
-    TForm1& f_;
-    CollationListe collation_;
-    ModeleListe* modele_;
+    ControlesListes& c_;
+    ControlesEnvois& envois_;
+    ListeChargee& liste_;
+    LigneStatut& statut_;
+    Dialogues& dialogues_;
+    const Reglages& reglages_;
+    QString repertoire_;
 };

@@ -1,12 +1,13 @@
 #include "lists/ui/RechercheAdresse.h"
 
 #include "app/ui/FiltreEvenements.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/Gestionnaires.h"
+#include "app/ui/LigneStatut.h"
 #include "lists/Jokers.h"
 #include "lists/ListeAdresses.h"
 #include "lists/TexteAscii.h"
-#include "lists/ui/EditionListe.h"
-#include "lists/ui/PageListes.h"
+#include "lists/ui/ControlesListes.h"
+#include "lists/ui/ListeChargee.h"
 #include "lists/ui/StyleTexte.h"
 
 #include <QCoreApplication>
@@ -35,17 +36,21 @@ QStringView Minuscules(QStringView texte, QString& tampon) {
 }
 } // namespace
 
-RechercheAdresse::RechercheAdresse(TForm1& f) : f_(f) {
-    f.Relier(f.EditFindAdresse, &QLineEdit::textChanged, [this] { EditFindAdresseChange(); });
-    f.RelierClic(f.EditFindAdresse, [this] { EditFindAdresseClick(); });
-    f.RelierTouche(f.EditFindAdresse, [this](QKeyEvent* e) { return EditFindAdresseKeyPress(e); });
-    f.Relier(f.SpeedButFindAdresse, &QPushButton::clicked, [this] { SpeedButFindAdresseClick(); });
-    f.Relier(f.SpeedButArreterRecherche, &QPushButton::clicked,
+RechercheAdresse::RechercheAdresse(ControlesListes& c, ListeChargee& liste,
+                                   Gestionnaires& gestionnaires, LigneStatut& statut,
+                                   const bool& fermeture)
+    : c_(c), liste_(liste), statut_(statut), fermeture_(fermeture) {
+    auto& g = gestionnaires;
+    g.Relier(c.EditFindAdresse, &QLineEdit::textChanged, [this] { EditFindAdresseChange(); });
+    g.RelierClic(c.EditFindAdresse, [this] { EditFindAdresseClick(); });
+    g.RelierTouche(c.EditFindAdresse, [this](QKeyEvent* e) { return EditFindAdresseKeyPress(e); });
+    g.Relier(c.SpeedButFindAdresse, &QPushButton::clicked, [this] { SpeedButFindAdresseClick(); });
+    g.Relier(c.SpeedButArreterRecherche, &QPushButton::clicked,
              [this] { SpeedButArreterRechercheClick(); });
 }
 
 void RechercheAdresse::EditFindAdresseChange() {
-    QLineEdit* boite = f_.EditFindAdresse;
+    QLineEdit* boite = c_.EditFindAdresse;
     const QString texte = boite->text();
     if (texte.isEmpty()) {
         boite->setText(Indication());
@@ -65,8 +70,8 @@ void RechercheAdresse::EditFindAdresseChange() {
 }
 
 void RechercheAdresse::EditFindAdresseClick() {
-    if (f_.EditFindAdresse->text() == Indication())
-        f_.EditFindAdresse->setCursorPosition(0);
+    if (c_.EditFindAdresse->text() == Indication())
+        c_.EditFindAdresse->setCursorPosition(0);
 }
 
 bool RechercheAdresse::EditFindAdresseKeyPress(QKeyEvent* e) {
@@ -77,28 +82,27 @@ bool RechercheAdresse::EditFindAdresseKeyPress(QKeyEvent* e) {
 }
 
 void RechercheAdresse::SpeedButFindAdresseClick() {
-    PageListes& page = *f_.pageListes;
-    const ListeAdresses& liste = page.Liste();
-    if (page.TraitementEnCours || liste.EstVide())
+    const ListeAdresses& liste = liste_.Liste();
+    if (liste_.TraitementEnCours || liste.EstVide())
         return;
     // The walk keeps positions in the list: nothing may change it until the walk ends.
-    const auto occupe = page.Occuper();
+    const auto occupe = liste_.Occuper();
 
-    f_.ArretRecherche = false;
-    f_.SpeedButFindAdresse->setEnabled(false);
-    f_.EcritStatut(QStringLiteral("Recherche En Cours..."), Couleur::Noir);
-    f_.SpeedButArreterRecherche->setEnabled(true);
+    arret_ = false;
+    c_.SpeedButFindAdresse->setEnabled(false);
+    statut_.EcritStatut(QStringLiteral("Recherche En Cours..."), Couleur::Noir);
+    c_.SpeedButArreterRecherche->setEnabled(true);
     QCoreApplication::processEvents();
 
     int position = 0;
-    if (f_.RechercheEnSuite && CurseurRecherche != 0) {
+    if (RechercheEnSuite && CurseurRecherche != 0) {
         const int dernier = liste.Position(CurseurRecherche);
         if (dernier >= 0)
             position = dernier + 1;
     }
     // The box can change only while events are processed: it is read again after each pause.
     const auto masque = [this] {
-        return TexteAscii::Minuscules(QStringLiteral("*") + f_.EditFindAdresse->text() +
+        return TexteAscii::Minuscules(QStringLiteral("*") + c_.EditFindAdresse->text() +
                                       QStringLiteral("*"));
     };
     QString motif = masque();
@@ -107,15 +111,15 @@ void RechercheAdresse::SpeedButFindAdresseClick() {
     depuisPause.start();
     for (const int n = liste.Nombre(); position < n; ++position) {
         if (CorrespondMasque(Minuscules(liste.Texte(position), tampon), motif)) {
-            f_.SpeedButFindAdresse->setEnabled(true);
-            f_.TreeViewListingListe->setFocus();
-            f_.editionListe->Selectionner(position);
-            f_.ImageRechercheSuite->show();
-            f_.AfficheStatut(QStringLiteral("Adresse Trouvée."), Couleur::Vert);
-            f_.SpeedButArreterRecherche->setEnabled(false);
+            c_.SpeedButFindAdresse->setEnabled(true);
+            c_.TreeViewListingListe->setFocus();
+            liste_.Selectionner(position);
+            c_.ImageRechercheSuite->show();
+            statut_.AfficheStatut(QStringLiteral("Adresse Trouvée."), Couleur::Vert);
+            c_.SpeedButArreterRecherche->setEnabled(false);
             CurseurRecherche = liste.Id(position);
-            f_.RechercheEnSuite = true;
-            f_.EditFindAdresse->setFocus();
+            RechercheEnSuite = true;
+            c_.EditFindAdresse->setFocus();
             return;
         }
         if (depuisPause.elapsed() >= kPauseMs) {
@@ -123,20 +127,20 @@ void RechercheAdresse::SpeedButFindAdresseClick() {
             depuisPause.start();
             motif = masque();
         }
-        if (f_.ArretRecherche || f_.FermetureEnCours)
+        if (arret_ || fermeture_)
             return;
     }
-    f_.EcritStatut(QStringLiteral("...Fin De Recherche."), Couleur::Noir);
-    f_.SpeedButArreterRecherche->setEnabled(false);
-    f_.TimerResetStatusInfos->start();
-    f_.SpeedButFindAdresse->setEnabled(true);
-    f_.ImageRechercheSuite->hide();
-    f_.RechercheEnSuite = false;
+    statut_.EcritStatut(QStringLiteral("...Fin De Recherche."), Couleur::Noir);
+    c_.SpeedButArreterRecherche->setEnabled(false);
+    statut_.RelancerRepos();
+    c_.SpeedButFindAdresse->setEnabled(true);
+    c_.ImageRechercheSuite->hide();
+    RechercheEnSuite = false;
 }
 
 void RechercheAdresse::SpeedButArreterRechercheClick() {
-    f_.ArretRecherche = true;
-    f_.RechercheEnSuite = false;
-    f_.SpeedButArreterRecherche->setEnabled(false);
-    f_.SpeedButFindAdresse->setEnabled(true);
+    arret_ = true;
+    RechercheEnSuite = false;
+    c_.SpeedButArreterRecherche->setEnabled(false);
+    c_.SpeedButFindAdresse->setEnabled(true);
 }

@@ -5,12 +5,17 @@
 #include <QString>
 #include <cstdint>
 
+class Gestionnaires;
+class LigneStatut;
+class ListeChargee;
 class QKeyEvent;
-class TForm1;
+struct ControlesListes;
 
 class RechercheAdresse {
 public:
-    explicit RechercheAdresse(TForm1& f);
+    // `fermeture` is set when the window closes: a running search stops then.
+    RechercheAdresse(ControlesListes& c, ListeChargee& liste, Gestionnaires& gestionnaires,
+                     LigneStatut& statut, const bool& fermeture);
     void EditFindAdresseChange();
     void EditFindAdresseClick();
     // True when the key is consumed.
@@ -24,8 +29,16 @@ public:
         return QStringLiteral("[option:  ? = 1 joker | * = multi joker]");
     }
 
+    // Set by a hit: the next search goes on after it; cleared at the end of the list or by
+    // the stop button.
+    bool RechercheEnSuite = false;
+
 private:
-    TForm1& f_;
+    ControlesListes& c_;
+    ListeChargee& liste_;
+    LigneStatut& statut_;
+    const bool& fermeture_;
+    bool arret_ = false;
     // Identifier of the item of the last hit (0: none).
     std::uint32_t CurseurRecherche = 0;
 };

@@ -1,6 +1,5 @@
 #pragma once
 // Colours of typed text on the address pages: navy for typed text, red for a refused entry.
-#include "app/ui/TForm1.h"
 
 #include <QColor>
 
@@ -17,6 +16,4 @@ inline QColor Argent() {
     return QColor(192, 192, 192);
 }
 void Couleur(QWidget* champ, const QColor& couleur);
-// The colour the status line shows now, for a message that keeps it.
-::Couleur CouleurStatut(const TForm1& f);
 } // namespace StyleTexte

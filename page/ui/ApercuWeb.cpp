@@ -1,7 +1,8 @@
 #include "page/ui/ApercuWeb.h"
 
-#include "app/ui/TForm1.h"
+#include "app/ui/Gestionnaires.h"
 #include "page/TexteApercu.h"
+#include "page/ui/ControlesApercu.h"
 #include "page/ui/SchemaApercu.h"
 #include "page/ui/TexteEditeur.h"
 
@@ -15,20 +16,22 @@
 #include <QWebEngineView>
 #include <unistd.h>
 
-ApercuWeb::ApercuWeb(TForm1& f) : f_(f) {
-    f.Relier(f.SpeedButApercuMAil, &QPushButton::clicked, [this] { SpeedButApercuMAilClick(); });
-    f.Relier(f.SpeedButFermerApercuWeb, &QPushButton::clicked,
-             [this] { SpeedButFermerApercuWebClick(); });
+ApercuWeb::ApercuWeb(ControlesApercu& c, QPushButton& apercu, const QPlainTextEdit& editeur,
+                     Gestionnaires& gestionnaires, const bool& fermeture)
+    : c_(c), editeur_(editeur), fermeture_(fermeture) {
+    gestionnaires.Relier(&apercu, &QPushButton::clicked, [this] { SpeedButApercuMAilClick(); });
+    gestionnaires.Relier(c.SpeedButFermerApercuWeb, &QPushButton::clicked,
+                         [this] { SpeedButFermerApercuWebClick(); });
 }
 
 void ApercuWeb::SpeedButApercuMAilClick() {
-    ChargeHtmlApercu(f_.WebBrowserApercu, TexteEditeur(*f_.MemoHtmlBrut));
-    QFrame* panneau = f_.PanelApercuWeb;
+    ChargeHtmlApercu(c_.WebBrowserApercu, TexteEditeur(editeur_));
+    QFrame* panneau = c_.PanelApercuWeb;
     panneau->setGeometry(panneau->parentWidget()->rect());
     panneau->raise();
     panneau->show();
-    QPushButton* fermer = f_.SpeedButFermerApercuWeb;
-    f_.WebBrowserApercu->setGeometry(0, 0, panneau->width(),
+    QPushButton* fermer = c_.SpeedButFermerApercuWeb;
+    c_.WebBrowserApercu->setGeometry(0, 0, panneau->width(),
                                      panneau->height() - fermer->height() - 10);
     fermer->move(fermer->x(), panneau->height() - fermer->height() - 5);
 }
@@ -45,7 +48,7 @@ void ApercuWeb::ChargeHtmlApercu(QWidget*& vue, const QString& html) {
                      &QEventLoop::quit);
     QTimer veille;
     QObject::connect(&veille, &QTimer::timeout, &attente, [&] {
-        if (f_.FermetureEnCours)
+        if (fermeture_)
             attente.quit();
     });
     veille.start(100);
@@ -60,7 +63,7 @@ QWidget* ApercuWeb::CreerNavigateur() {
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     SchemaApercu::Enregistrer();
-    auto* vue = new QWebEngineView(f_.PanelApercuWeb);
+    auto* vue = new QWebEngineView(c_.PanelApercuWeb);
     vue->setObjectName(QStringLiteral("WebBrowserApercu"));
     // A private profile: nothing of the preview is kept on disk. The page owns it so that it
     // goes after the page.
@@ -77,5 +80,5 @@ QWidget* ApercuWeb::CreerNavigateur() {
 
 void ApercuWeb::SpeedButFermerApercuWebClick() {
     // The view keeps the page until the next preview replaces it.
-    f_.PanelApercuWeb->hide();
+    c_.PanelApercuWeb->hide();
 }

@@ -3,13 +3,19 @@
 // view over the whole window.
 #include <QString>
 
+class Gestionnaires;
+class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 class SchemaApercu;
-class TForm1;
+struct ControlesApercu;
 
 class ApercuWeb {
 public:
-    explicit ApercuWeb(TForm1& f);
+    // `apercu` asks for the preview of `editeur`'s text; `fermeture` is set when the window
+    // closes: the wait for the browser ends then.
+    ApercuWeb(ControlesApercu& c, QPushButton& apercu, const QPlainTextEdit& editeur,
+              Gestionnaires& gestionnaires, const bool& fermeture);
     void SpeedButApercuMAilClick();
     // Shows `html` in the browser view `vue`, made by the first call when null.
     void ChargeHtmlApercu(QWidget*& vue, const QString& html);
@@ -19,6 +25,8 @@ private:
     // The browser engine costs time and memory: it is made at the first preview only.
     QWidget* CreerNavigateur();
 
-    TForm1& f_;
+    ControlesApercu& c_;
+    const QPlainTextEdit& editeur_;
+    const bool& fermeture_;
     SchemaApercu* schema_ = nullptr;
 };

@@ -1,8 +1,12 @@
 #include "page/ui/ChargementPage.h"
 
+#include "app/FichierReglages.h"
+#include "app/ui/ControlesEnvois.h"
+#include "app/ui/Dialogues.h"
 #include "app/ui/Forme.h"
+#include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageMarque.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/LigneStatut.h"
 #include "page/LecturePage.h"
 #include "page/VerificationBalises.h"
 #include "page/ui/TexteEditeur.h"
@@ -12,45 +16,51 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-ChargementPage::ChargementPage(TForm1& f) : f_(f) {
-    f.Relier(f.SpeedButton2, &QPushButton::clicked, [this] { SpeedButton2Click(); });
-    f.Relier(f.SpeedButCharger, &QPushButton::clicked, [this] { SpeedButChargerClick(); });
+ChargementPage::ChargementPage(ControlesEnvois& c, QPlainTextEdit& editeur,
+                               Gestionnaires& gestionnaires, LigneStatut& statut,
+                               Dialogues& dialogues, const QString& repertoire,
+                               const QString& fichierReglages)
+    : c_(c), editeur_(editeur), statut_(statut), dialogues_(dialogues), repertoire_(repertoire),
+      fichierReglages_(fichierReglages) {
+    auto& g = gestionnaires;
+    g.Relier(c.SpeedButton2, &QPushButton::clicked, [this] { SpeedButton2Click(); });
+    g.Relier(c.SpeedButCharger, &QPushButton::clicked, [this] { SpeedButChargerClick(); });
 }
 
 void ChargementPage::SpeedButton2Click() {
-    const QString chemin = f_.EditFichierACharger->text();
+    const QString chemin = c_.EditFichierACharger->text();
     const QString repertoire = !chemin.isEmpty() && QFileInfo(chemin).isFile()
                                    ? chemin.left(chemin.lastIndexOf(u'/') + 1)
-                                   : f_.Repertoire();
-    const QString choisi = f_.Boites().OuvrirFichier(repertoire);
+                                   : repertoire_;
+    const QString choisi = dialogues_.OuvrirFichier(repertoire);
     if (choisi.isEmpty())
         return;
-    f_.EditFichierACharger->setText(choisi);
-    f_.LMDLImageStatusChargement->DefinirIndex(MarqueAucune);
-    ReecrireEditeur(*f_.MemoHtmlBrut, QString());
-    f_.SpeedButCharger->setEnabled(true);
+    c_.EditFichierACharger->setText(choisi);
+    c_.LMDLImageStatusChargement->DefinirIndex(MarqueAucune);
+    ReecrireEditeur(editeur_, QString());
+    c_.SpeedButCharger->setEnabled(true);
 }
 
 void ChargementPage::SpeedButChargerClick() {
-    ReecrireEditeur(*f_.MemoHtmlBrut, QString());
-    f_.ViderStatut(false);
-    f_.LMDLImageStatusChargement->DefinirIndex(MarqueAucune);
-    f_.SpeedButEnvoyer->setEnabled(false);
-    f_.ShapeEnvoiValide->DefinirPointille(true);
+    ReecrireEditeur(editeur_, QString());
+    statut_.ViderStatut(false);
+    c_.LMDLImageStatusChargement->DefinirIndex(MarqueAucune);
+    c_.SpeedButEnvoyer->setEnabled(false);
+    c_.ShapeEnvoiValide->DefinirPointille(true);
 
-    const QString chemin = f_.EditFichierACharger->text();
+    const QString chemin = c_.EditFichierACharger->text();
     const QString texte = LireFichierPage(chemin);
-    ReecrireEditeur(*f_.MemoHtmlBrut, texte);
+    ReecrireEditeur(editeur_, texte);
     // The tags hold no line break, so the file's text checks the same as the editor's.
     const QString manquante = BaliseManquante(texte);
     if (!manquante.isEmpty()) {
-        f_.AfficheStatut(QStringLiteral("La Balise %1 N'A Pas Eté Trouvée.").arg(manquante),
-                         Couleur::Rouge);
-        f_.LMDLImageStatusChargement->DefinirIndex(MarqueFautive);
+        statut_.AfficheStatut(QStringLiteral("La Balise %1 N'A Pas Eté Trouvée.").arg(manquante),
+                              Couleur::Rouge);
+        c_.LMDLImageStatusChargement->DefinirIndex(MarqueFautive);
         return;
     }
-    f_.AfficheStatut(QStringLiteral("Le Fichier HTML Chargé Semble Correct."), Couleur::Vert);
-    f_.LMDLImageStatusChargement->DefinirIndex(MarqueCorrecte);
-    f_.Fichier().EcrireDernierFichier(chemin);
-    f_.SpeedButCharger->setEnabled(false);
+    statut_.AfficheStatut(QStringLiteral("Le Fichier HTML Chargé Semble Correct."), Couleur::Vert);
+    c_.LMDLImageStatusChargement->DefinirIndex(MarqueCorrecte);
+    FichierReglages(fichierReglages_).EcrireDernierFichier(chemin);
+    c_.SpeedButCharger->setEnabled(false);
 }

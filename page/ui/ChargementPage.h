@@ -1,7 +1,12 @@
 #pragma once
 // The behaviour of choosing, loading and checking the HTML page.
+#include <QString>
 
-class TForm1;
+class Dialogues;
+class Gestionnaires;
+class LigneStatut;
+class QPlainTextEdit;
+struct ControlesEnvois;
 
 class ChargementPage {
 public:
@@ -11,10 +16,19 @@ public:
     static constexpr int MarqueCorrecte = 1;
     static constexpr int MarqueFautive = 2;
 
-    explicit ChargementPage(TForm1& f);
+    // The page's text goes into `editeur` (the raw HTML of "Outils"); the file dialog starts in
+    // `repertoire`; the loaded file is noted in the settings file `fichierReglages`.
+    ChargementPage(ControlesEnvois& c, QPlainTextEdit& editeur, Gestionnaires& gestionnaires,
+                   LigneStatut& statut, Dialogues& dialogues, const QString& repertoire,
+                   const QString& fichierReglages);
     void SpeedButton2Click();
     void SpeedButChargerClick();
 
 private:
-    TForm1& f_;
+    ControlesEnvois& c_;
+    QPlainTextEdit& editeur_;
+    LigneStatut& statut_;
+    Dialogues& dialogues_;
+    QString repertoire_;
+    QString fichierReglages_;
 };

@@ -2,8 +2,9 @@
 
 #include "app/ui/FiltreEvenements.h"
 #include "app/ui/Forme.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/Gestionnaires.h"
 #include "page/RemplacementTexte.h"
+#include "page/ui/ControlesOutils.h"
 #include "page/ui/SurlignageRecherche.h"
 #include "page/ui/TexteEditeur.h"
 
@@ -17,23 +18,25 @@
 #include <QTabWidget>
 #include <QTextBlock>
 
-OutilsHtml::OutilsHtml(TForm1& f)
-    : f_(f), ongletsNormal_(f.PageControlPrinc->geometry()),
-      panneauNormal_(f.PanelOutils->geometry()),
-      defilementHorizontal_(f.MemoHtmlBrut->horizontalScrollBarPolicy()) {
-    f.Relier(f.SpeedButFindInHtmlBrut, &QPushButton::clicked,
+OutilsHtml::OutilsHtml(ControlesOutils& c, QWidget& fenetre, QTabWidget& onglets,
+                       QWidget& pageOutils, Gestionnaires& gestionnaires)
+    : c_(c), fenetre_(fenetre), onglets_(onglets), pageOutils_(pageOutils),
+      ongletsNormal_(onglets.geometry()), panneauNormal_(c.PanelOutils->geometry()),
+      defilementHorizontal_(c.MemoHtmlBrut->horizontalScrollBarPolicy()) {
+    auto& g = gestionnaires;
+    g.Relier(c.SpeedButFindInHtmlBrut, &QPushButton::clicked,
              [this] { SpeedButFindInHtmlBrutClick(); });
-    f.RelierTouche(f.EditChercherInHtmBrut,
+    g.RelierTouche(c.EditChercherInHtmBrut,
                    [this](QKeyEvent* e) { return EditChercherInHtmBrutKeyPress(e); });
-    f.Relier(f.SpeedButRemplacer, &QPushButton::clicked, [this] { SpeedButRemplacerClick(); });
-    f.Relier(f.CheckBoxRetourChariotAuto, &QCheckBox::clicked,
+    g.Relier(c.SpeedButRemplacer, &QPushButton::clicked, [this] { SpeedButRemplacerClick(); });
+    g.Relier(c.CheckBoxRetourChariotAuto, &QCheckBox::clicked,
              [this] { CheckBoxRetourChariotAutoClick(); });
-    f.Relier(f.SpeedButtonPleinEcran, &QPushButton::clicked,
+    g.Relier(c.SpeedButtonPleinEcran, &QPushButton::clicked,
              [this] { SpeedButtonPleinEcranClick(); });
     // The page is one piece of HTML text: Enter never breaks a line in it.
-    f.RelierTouche(f.MemoHtmlBrut, [](QKeyEvent* e) { return EstToucheEntree(e); });
+    g.RelierTouche(c.MemoHtmlBrut, [](QKeyEvent* e) { return EstToucheEntree(e); });
     // In full screen the window's size comes from the system, later: follow it.
-    for (QWidget* w : {f.PageControlPrinc->parentWidget(), f.TabSheet3})
+    for (QWidget* w : {onglets.parentWidget(), &pageOutils})
         FiltreEvenements::Installer(w, QEvent::Resize, [this](QEvent*) {
             if (pleinEcran_)
                 Disposer();
@@ -48,9 +51,9 @@ void OutilsHtml::SpeedButFindInHtmlBrutClick() {
 }
 
 void OutilsHtml::chercheMots() {
-    QPlainTextEdit* memo = f_.MemoHtmlBrut;
+    QPlainTextEdit* memo = c_.MemoHtmlBrut;
     memo->setFocus();
-    const QString mot = f_.EditChercherInHtmBrut->text();
+    const QString mot = c_.EditChercherInHtmBrut->text();
     SurlignageRecherche::De(*memo).Surligner(mot);
     if (mot.isEmpty())
         return;
@@ -75,16 +78,16 @@ bool OutilsHtml::EditChercherInHtmBrutKeyPress(QKeyEvent* e) {
 }
 
 void OutilsHtml::SpeedButRemplacerClick() {
-    QPlainTextEdit* memo = f_.MemoHtmlBrut;
-    ReecrireEditeur(*memo, RemplacerTout(TexteEditeur(*memo), f_.EditBefore->text(),
-                                         f_.EditAfter->text(), QLocale::system()));
+    QPlainTextEdit* memo = c_.MemoHtmlBrut;
+    ReecrireEditeur(*memo, RemplacerTout(TexteEditeur(*memo), c_.EditBefore->text(),
+                                         c_.EditAfter->text(), QLocale::system()));
 }
 
 void OutilsHtml::CheckBoxRetourChariotAutoClick() {
     // The text itself stays as it is; only the highlights go.
-    QPlainTextEdit* memo = f_.MemoHtmlBrut;
+    QPlainTextEdit* memo = c_.MemoHtmlBrut;
     SurlignageRecherche::De(*memo).Effacer();
-    if (f_.CheckBoxRetourChariotAuto->isChecked()) {
+    if (c_.CheckBoxRetourChariotAuto->isChecked()) {
         memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     } else {
@@ -94,8 +97,8 @@ void OutilsHtml::CheckBoxRetourChariotAutoClick() {
 }
 
 void OutilsHtml::SpeedButtonPleinEcranClick() {
-    const bool normale = !(f_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
-    if (normale && f_.PageControlPrinc->currentWidget() == f_.TabSheet3)
+    const bool normale = !(fenetre_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
+    if (normale && onglets_.currentWidget() == &pageOutils_)
         EntrerPleinEcran();
     else
         QuitterPleinEcran();
@@ -103,33 +106,33 @@ void OutilsHtml::SpeedButtonPleinEcranClick() {
 
 void OutilsHtml::EntrerPleinEcran() {
     // The window has a fixed size; full screen is the one way to grow it.
-    tailleMin_ = f_.minimumSize();
-    tailleMax_ = f_.maximumSize();
-    f_.setMinimumSize(0, 0);
-    f_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    tailleMin_ = fenetre_.minimumSize();
+    tailleMax_ = fenetre_.maximumSize();
+    fenetre_.setMinimumSize(0, 0);
+    fenetre_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     pleinEcran_ = true;
-    f_.setWindowState(f_.windowState() | Qt::WindowMaximized);
+    fenetre_.setWindowState(fenetre_.windowState() | Qt::WindowMaximized);
     Disposer();
 }
 
 void OutilsHtml::QuitterPleinEcran() {
-    f_.setWindowState(f_.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    fenetre_.setWindowState(fenetre_.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     if (pleinEcran_) {
         pleinEcran_ = false;
-        f_.setMinimumSize(tailleMin_);
-        f_.setMaximumSize(tailleMax_);
+        fenetre_.setMinimumSize(tailleMin_);
+        fenetre_.setMaximumSize(tailleMax_);
     }
     Disposer();
 }
 
 void OutilsHtml::Disposer() {
-    QTabWidget* onglets = f_.PageControlPrinc;
-    QFrame* panneau = f_.PanelOutils;
+    QTabWidget* onglets = &onglets_;
+    QFrame* panneau = c_.PanelOutils;
     if (pleinEcran_) {
         // Over the whole client area, the status line included.
         onglets->setGeometry(onglets->parentWidget()->rect());
         onglets->raise();
-        const QWidget* page = f_.TabSheet3;
+        const QWidget* page = &pageOutils_;
         panneau->setGeometry(0, page->height() - panneau->height(), page->width(),
                              panneau->height());
     } else {
@@ -137,6 +140,6 @@ void OutilsHtml::Disposer() {
         panneau->setGeometry(panneauNormal_);
     }
     const int marge = pleinEcran_ ? 10 : 5;
-    f_.MemoHtmlBrut->resize(onglets->width() - marge, onglets->height() - panneau->height() - 30);
-    f_.ShapePanelOutils->setGeometry(panneau->rect());
+    c_.MemoHtmlBrut->resize(onglets->width() - marge, onglets->height() - panneau->height() - 30);
+    c_.ShapePanelOutils->setGeometry(panneau->rect());
 }

@@ -4,12 +4,18 @@
 #include <QRect>
 #include <QSize>
 
+class Gestionnaires;
 class QKeyEvent;
-class TForm1;
+class QTabWidget;
+class QWidget;
+struct ControlesOutils;
 
 class OutilsHtml {
 public:
-    explicit OutilsHtml(TForm1& f);
+    // Full screen grows `fenetre` and lays `onglets` over its client area while `pageOutils`
+    // shows.
+    OutilsHtml(ControlesOutils& c, QWidget& fenetre, QTabWidget& onglets, QWidget& pageOutils,
+               Gestionnaires& gestionnaires);
     void SpeedButFindInHtmlBrutClick();
     // Highlights every occurrence of the searched text; the last one stays selected.
     void chercheMots();
@@ -26,7 +32,10 @@ private:
     // Sizes the tab control, the editor and the tools panel for the current mode.
     void Disposer();
 
-    TForm1& f_;
+    ControlesOutils& c_;
+    QWidget& fenetre_;
+    QTabWidget& onglets_;
+    QWidget& pageOutils_;
     // Full screen is the maximised window; this notes that the tool made it so, and the
     // window's fixed size that it lifted.
     bool pleinEcran_ = false;

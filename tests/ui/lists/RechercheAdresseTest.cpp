@@ -31,11 +31,11 @@ TEST_F(Recherche, ToutesLesCorrespondancesPuisLaFinPuisLeDebut) {
                                                   "...Fin De Recherche.", "Dupont@y.fr"}));
     EXPECT_TRUE(f->SpeedButFindAdresse->isEnabled());
     EXPECT_FALSE(f->SpeedButArreterRecherche->isEnabled());
-    EXPECT_TRUE(f->RechercheEnSuite);
+    EXPECT_TRUE(f->rechercheAdresse->RechercheEnSuite);
     EXPECT_FALSE(f->ImageRechercheSuite->isHidden());
     EXPECT_EQ(Chercher(QString::fromUtf8("é"), 1), QStringList({"...Fin De Recherche."}))
         << "accented letters compare exactly";
-    EXPECT_FALSE(f->RechercheEnSuite);
+    EXPECT_FALSE(f->rechercheAdresse->RechercheEnSuite);
     EXPECT_TRUE(f->ImageRechercheSuite->isHidden());
     EXPECT_EQ(Chercher(QString::fromUtf8("É"), 1), QStringList({QString::fromUtf8("Élise@x.fr")}));
     EXPECT_EQ(Chercher("dup?nt@*.fr", 2), QStringList({"marc.dupont@x.fr", "...Fin De Recherche."}))
@@ -46,7 +46,7 @@ TEST_F(Recherche, JokersSeuls) {
     OuvrirAvec("l.list", "b@x.fr\r\n\r\na@x.fr\r\n");
     ASSERT_EQ(Arbre(), QStringList({"", "a@x.fr", "b@x.fr"}));
     EXPECT_EQ(Chercher("*", 1), QStringList({""}));
-    f->RechercheEnSuite = false;
+    f->rechercheAdresse->RechercheEnSuite = false;
     EXPECT_EQ(Chercher("?", 1), QStringList({"a@x.fr"}));
 }
 
@@ -107,7 +107,7 @@ TEST_F(Recherche, ArretPendantUneLongueRecherche) {
     EXPECT_EQ(Statut(), "Recherche En Cours...");
     EXPECT_TRUE(f->SpeedButFindAdresse->isEnabled());
     EXPECT_FALSE(f->SpeedButArreterRecherche->isEnabled());
-    EXPECT_FALSE(f->RechercheEnSuite);
+    EXPECT_FALSE(f->rechercheAdresse->RechercheEnSuite);
     EXPECT_EQ(LigneSelectionnee(), -1);
 
     Cliquer(f->SpeedButFindAdresse);

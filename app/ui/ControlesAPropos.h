@@ -1,0 +1,10 @@
+#pragma once
+// The controls of "A Propos".
+class QLabel;
+class QPlainTextEdit;
+
+struct ControlesAPropos {
+    QLabel* LabelVersion = nullptr;
+    QPlainTextEdit* MemoAPropos = nullptr;
+    QLabel* LabelLienInternet = nullptr;
+};

@@ -1,0 +1,3 @@
+#pragma once
+// The colours of the status line.
+enum class Couleur { Noir, Rouge, Vert, Orange };
