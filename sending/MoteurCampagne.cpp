@@ -323,12 +323,14 @@ bool MoteurCampagne::AttendreJusqua(Horloge::Instant instant) {
     return !Interrompu();
 }
 
+Horloge::Instant MoteurCampagne::ProchaineEcheance(const std::vector<EnAttente>& enAttente) {
+    return std::min_element(enAttente.begin(), enAttente.end(),
+                            [](const auto& a, const auto& b) { return a.echeance < b.echeance; })
+        ->echeance;
+}
+
 bool MoteurCampagne::AttendreReprise(std::vector<EnAttente>& enAttente, std::deque<int>& aFaire) {
-    const Horloge::Instant prochaine =
-        std::min_element(enAttente.begin(), enAttente.end(), [](const auto& a, const auto& b) {
-            return a.echeance < b.echeance;
-        })->echeance;
-    if (!AttendreJusqua(prochaine))
+    if (!AttendreJusqua(ProchaineEcheance(enAttente)))
         return false;
     // Every item due now, in the list's order.
     const Horloge::Instant maintenant = horloge_->Maintenant();
@@ -350,12 +352,10 @@ void MoteurCampagne::SignalerAttente(const std::vector<EnAttente>& enAttente,
         ecouteur.AttenteReprise(0, milliseconds(0));
         return;
     }
-    Horloge::Instant prochaine = enAttente.front().echeance;
-    for (const EnAttente& a : enAttente)
-        prochaine = std::min(prochaine, a.echeance);
-    ecouteur.AttenteReprise(int(enAttente.size()),
-                            std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
-                                                          prochaine - horloge_->Maintenant())));
+    ecouteur.AttenteReprise(
+        int(enAttente.size()),
+        std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
+                                      ProchaineEcheance(enAttente) - horloge_->Maintenant())));
 }
 
 void MoteurCampagne::LaisserFinirEnvoi(milliseconds delai) {

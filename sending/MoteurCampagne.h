@@ -88,6 +88,8 @@ private:
                            EcouteurCampagne& ecouteur);
     // Until the first item waiting for a new try is due; false on a stop or a close. The items
     // due move to `aFaire`, in the list's order.
+    // The first due time of the items waiting for a new try (there is at least one).
+    static Horloge::Instant ProchaineEcheance(const std::vector<EnAttente>& enAttente);
     // Until `instant` on the engine's clock; false on a stop or a close.
     bool AttendreJusqua(Horloge::Instant instant);
     bool AttendreReprise(std::vector<EnAttente>& enAttente, std::deque<int>& aFaire);
