@@ -342,11 +342,21 @@ void CanalConnexion::Ecrire(const QByteArray& octets) {
         return;
     }
     sortie_ += octets;
-    if (sortie_.size() >= TailleRegroupement) {
-        QByteArray plein;
-        plein.swap(sortie_);
-        EnvoyerTout(plein);
+    if (sortie_.size() >= TailleRegroupement)
+        EnvoyerRegroupes();
+}
+
+void CanalConnexion::EnvoyerRegroupes() {
+    // Sent from the other buffer, which then stands empty for the next gathering. Both keep
+    // their room: a campaign does not allocate them again for every message.
+    envoi_.swap(sortie_);
+    try {
+        EnvoyerTout(envoi_);
+    } catch (...) {
+        envoi_.truncate(0);
+        throw;
     }
+    envoi_.truncate(0);
 }
 
 void CanalConnexion::EnvoyerTout(const QByteArray& octets) {
@@ -397,21 +407,21 @@ void CanalConnexion::EnvoyerTout(const QByteArray& octets) {
 void CanalConnexion::RegrouperEnvois(bool actif) {
     if (actif) {
         regroupe_ = true;
-        sortie_.clear();
+        sortie_.truncate(0);
+        if (sortie_.capacity() < TailleRegroupement + TailleBloc)
+            sortie_.reserve(TailleRegroupement + TailleBloc);
         return;
     }
     regroupe_ = false;
-    QByteArray reste;
-    reste.swap(sortie_);
-    if (!reste.isEmpty()) {
+    if (!sortie_.isEmpty()) {
         VerifierDeconnexion(true, true);
-        EnvoyerTout(reste);
+        EnvoyerRegroupes();
     }
 }
 
 void CanalConnexion::AbandonnerRegroupement() {
     regroupe_ = false;
-    sortie_.clear();
+    sortie_.truncate(0);
 }
 
 bool CanalConnexion::EstConnecte() {

@@ -41,6 +41,7 @@ public:
 
     QString Hote;
     quint16 Port = 25;
+    const OptionsTLS& Options() const { return options_; }
 
     void Ouvrir();
     QString LireLigne();
@@ -91,6 +92,7 @@ private:
     quint32 Resoudre() const;
     bool LireSource(bool leverErreur, bool attendre);
     void EnvoyerTout(const QByteArray& octets);
+    void EnvoyerRegroupes();
     // Waits on `s` within the step's limit; past it, closes and raises ErreurDelaiDepasse.
     void AttendrePair(SocketCanal& s, bool ecriture);
 
@@ -111,4 +113,5 @@ private:
     QString etapeLecture_, etapeEcriture_;
     bool regroupe_ = false;
     QByteArray sortie_;
+    QByteArray envoi_;
 };

@@ -60,7 +60,8 @@ private:
 
 // The message's text after DATA: dot-stuffed (RFC 5321 transparency), written in blocks so
 // that a stop asked from a progress notification takes effect soon.
-void EcrireDonnees(CanalConnexion& canal, QByteArray texte) {
+void EcrireDonnees(CanalConnexion& canal, const QByteArray& compose) {
+    QByteArray texte = compose;
     if (texte.startsWith('.'))
         texte.prepend('.');
     if (texte.contains("\n."))
@@ -73,6 +74,23 @@ void EcrireDonnees(CanalConnexion& canal, QByteArray texte) {
 } // namespace
 
 ClientSMTP::ClientSMTP(OptionsTLS options) : canal_(this, std::move(options)) {}
+
+std::unique_ptr<ClientSMTP> ClientSMTP::Jumeau() const {
+    auto jumeau = std::make_unique<ClientSMTP>(canal_.Options());
+    jumeau->Hote = Hote;
+    jumeau->Port = Port;
+    jumeau->NomHelo = NomHelo;
+    jumeau->Utilisateur = Utilisateur;
+    jumeau->MotDePasse = MotDePasse;
+    jumeau->PortTLSImplicite = PortTLSImplicite;
+    jumeau->EmpreinteConnue = EmpreinteConnue;
+    jumeau->Pipelining = Pipelining;
+    jumeau->Sources = Sources;
+    jumeau->Delais = Delais;
+    jumeau->modeTLS_ = modeTLS_;
+    jumeau->utiliserEhlo_ = utiliserEhlo_;
+    return jumeau;
+}
 
 void ClientSMTP::DefinirModeTLS(::ModeTLS mode) {
     if (canal_.EstConnecte())
@@ -302,7 +320,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     });
     // Whatever can fail in the text fails here, before any command: once the server has said
     // 354, every byte is message text, and a command would land inside the body.
-    const QByteArray texte = ComposerMessage(message, Sources);
+    ComposerMessage(message, Sources, texte_);
     Authentifier();
     QStringList ouverture = {QStringLiteral("RSET"),
                              QStringLiteral("MAIL FROM: <") + expediteur + QLatin1Char('>')};
@@ -354,7 +372,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
         try {
             EnvoisRegroupes regroupes(canal_);
             canal_.DefinirDelai(Delais.BlocDonnees, etapeMessage, etapeMessage);
-            EcrireDonnees(canal_, texte);
+            EcrireDonnees(canal_, texte_);
             // The text leaves gathered; the end-of-data line in a write of its own, once no
             // stop was asked: a stop and a delivery can then never cross.
             regroupes.Terminer();
@@ -392,6 +410,8 @@ bool ClientSMTP::FinDeDonneesPartie() {
 }
 
 void ClientSMTP::PasserFinDeDonnees() {
+    if (AvantFinDeDonnees)
+        AvantFinDeDonnees(*this);
     {
         std::lock_guard verrou(arret_);
         if (!arretDemande_) {

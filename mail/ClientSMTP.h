@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <mutex>
 #include <utility>
 
@@ -49,6 +50,10 @@ public:
     // How long each step waits for the server.
     DelaisSMTP Delais;
 
+    // A client with the same settings (server, names, TLS, pinned certificate, limits, hooks
+    // left out), not connected: another connection of the same campaign.
+    std::unique_ptr<ClientSMTP> Jumeau() const;
+
     ::ModeTLS ModeTLS() const { return modeTLS_; }
     // Raises "Cette valeur ne peut pas être définie quand le client est connecté.".
     void DefinirModeTLS(::ModeTLS mode);
@@ -78,6 +83,9 @@ public:
     // Raised on the sending thread for every block of a message's text written, with the
     // count of bytes written since the message began.
     std::function<void(ClientSMTP& emetteur, SensTravail sens, qint64 total)> SurProgression;
+    // Raised on the sending thread just before a message's end-of-data line may leave; a stop
+    // asked from it still cuts the message.
+    std::function<void(ClientSMTP& emetteur)> AvantFinDeDonnees;
 
 private:
     struct Compteurs {
@@ -122,5 +130,7 @@ private:
     bool authentifie_ = false;
     ReponseSMTP derniereReponse_;
     QString empreinteAEpingler_;
+    // The text of the message under way; its room serves the next message.
+    QByteArray texte_;
     Compteurs compteurs_[2];
 };

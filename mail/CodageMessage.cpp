@@ -22,6 +22,12 @@ QByteArray Ascii(const QString& texte) {
 } // namespace
 
 QByteArray ComposerMessage(MessageCourriel& message, const SourcesMessage& sources) {
+    QByteArray texte;
+    ComposerMessage(message, sources, texte);
+    return texte;
+}
+
+void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QByteArray& texte) {
     VerifierMessage(message);
     const QString frontiere = GenererFrontiere(sources.Aleatoire);
     const QStringList entetes = GenererEntetes(message, frontiere, sources);
@@ -36,8 +42,9 @@ QByteArray ComposerMessage(MessageCourriel& message, const SourcesMessage& sourc
         taille += p.CorpsCode().size();
 
     const QByteArray separateur = "--" + frontiere.toLatin1();
-    QByteArray texte;
-    texte.reserve(taille);
+    texte.truncate(0);
+    if (texte.capacity() < taille)
+        texte.reserve(taille);
     for (const QString& l : entetes)
         texte += Ascii(l) + "\r\n";
     texte += "\r\n";
@@ -54,5 +61,4 @@ QByteArray ComposerMessage(MessageCourriel& message, const SourcesMessage& sourc
         texte += "\r\n";
     }
     texte += separateur + "--\r\n\r\n";
-    return texte;
 }

@@ -15,3 +15,6 @@
 // to fold it.
 QByteArray ComposerMessage(MessageCourriel& message,
                            const SourcesMessage& sources = SourcesMessage::Systeme());
+// The same text written into `texte`, whose room is kept: a client that sends many messages
+// reuses one buffer.
+void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QByteArray& texte);

@@ -50,6 +50,7 @@ void JournalCampagne::Ouvrir(const QString& chemin, QIODevice::OpenMode mode) {
     // Unbuffered: each line is in the system's hands when Ecrire returns.
     if (!fichier_.open(mode | QIODevice::Unbuffered))
         Echec(fichier_.errorString());
+    synchroniseur_ = std::make_unique<SynchroniseurFichier>(fichier_.handle());
     nonSynchronisees_ = 0;
     depuisSynchronisation_.start();
 }
@@ -66,6 +67,8 @@ void JournalCampagne::Creer(const QString& repertoire, const Entete& e) {
     if (fichier_.write(entete) != entete.size())
         Echec(fichier_.errorString());
     Synchroniser();
+    synchroniseur_->Attendre();
+    VerifierSynchronisation();
     // The new name in the directory, so that a power cut does not lose the file itself.
     const int dir = ::open(QFile::encodeName(repertoire).constData(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
@@ -120,14 +123,20 @@ void JournalCampagne::Fermer() {
     if (!Ouvert())
         return;
     // Closed even when the last batch cannot reach the disk: its lines are the system's.
-    const auto fermer = qScopeGuard([this] { fichier_.close(); });
+    const auto fermer = qScopeGuard([this] {
+        synchroniseur_.reset();
+        fichier_.close();
+    });
     if (nonSynchronisees_ > 0)
         Synchroniser();
+    synchroniseur_->Attendre();
+    VerifierSynchronisation();
 }
 
 void JournalCampagne::Ecrire(const QStringList& champs) {
     if (!Ouvert())
         return;
+    VerifierSynchronisation();
     const QByteArray ligne = FormatJournal::Ligne(champs) + '\n';
     if (fichier_.write(ligne) != ligne.size())
         Echec(fichier_.errorString());
@@ -137,10 +146,15 @@ void JournalCampagne::Ecrire(const QStringList& champs) {
 }
 
 void JournalCampagne::Synchroniser() {
-    if (::fdatasync(fichier_.handle()) != 0)
-        Echec(QString::fromLocal8Bit(strerror(errno)));
+    // On the synchroniser's thread: the campaign never waits for the disk.
+    synchroniseur_->Demander();
     nonSynchronisees_ = 0;
     depuisSynchronisation_.start();
+}
+
+void JournalCampagne::VerifierSynchronisation() {
+    if (const int code = synchroniseur_->PrendreErreur())
+        Echec(QString::fromLocal8Bit(strerror(code)));
 }
 
 void JournalCampagne::Echec(const QString& raison) const {

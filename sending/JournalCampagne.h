@@ -3,16 +3,19 @@
 // page's checksum, the list, the start) then one line per try and per outcome. Each line goes
 // to the system at once, so a killed program loses none; the lines reach the disk in small
 // batches (every `lot` lines, or a second after the last time, and at the end), so a power cut
-// loses at most the last batch, whose torn last line the reader ignores.
+// loses at most the last batch, whose torn last line the reader ignores. The batches go to the
+// disk on a thread of their own; a failure is raised by the next write or the close.
 //
 // Every function that writes raises Erreur "Impossible d'écrire le journal d'envoi "<chemin>".
 // <reason>" when the file cannot be written.
 #include "sending/ResultatEnvoi.h"
+#include "sending/SynchroniseurFichier.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
+#include <memory>
 
 class JournalCampagne {
 public:
@@ -64,10 +67,13 @@ private:
     void Ouvrir(const QString& chemin, QIODevice::OpenMode mode);
     void Ecrire(const QStringList& champs);
     void Synchroniser();
+    // Raises the failure of a batch that did not reach the disk.
+    void VerifierSynchronisation();
     [[noreturn]] void Echec(const QString& raison) const;
 
     const int lot_;
     QFile fichier_;
     int nonSynchronisees_ = 0;
     QElapsedTimer depuisSynchronisation_;
+    std::unique_ptr<SynchroniseurFichier> synchroniseur_;
 };

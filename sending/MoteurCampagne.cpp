@@ -5,370 +5,646 @@
 #include "mail/ErreurSession.h"
 #include "mail/LectureAdresses.h"
 #include "sending/EnvoiUnitaire.h"
+#include "sending/Travailleur.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
-#include <deque>
 
 using std::chrono::milliseconds;
+using Moment = std::chrono::steady_clock::time_point;
 
 namespace {
 const QString kInjoignable =
     QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
+constexpr Moment kJamais = Moment::max();
+// The longest sleep of a worker between two looks at the clock and the stop: a clock that a
+// test moves is seen at once.
+constexpr milliseconds kTranche{100};
 
 QString TexteErreur(const std::exception& e) {
     const auto* erreur = dynamic_cast<const Erreur*>(&e);
     return erreur ? erreur->Message() : QString::fromLocal8Bit(e.what());
 }
+
+void Couper(ClientSMTP& client) {
+    client.Canal().VerifierDeconnexion(false, false);
+    client.Canal().Fermer();
+}
 } // namespace
 
-MoteurCampagne::MoteurCampagne(ClientSMTP& client, Limites limites)
-    : client_(client), limites_(limites) {
-    // On the worker, for every block of a message written: a confirmed stop cuts the message
-    // before its end-of-data line; once that line has left, the reply decides.
-    client_.SurProgression = [this](ClientSMTP& emetteur, SensTravail, qint64) {
-        if (arret_ && emetteur.DemanderArret()) {
-            emetteur.Canal().VerifierDeconnexion(true, false);
-            emetteur.Canal().Fermer();
-        }
+// One connection of the campaign: its client, its copy of the message, its worker.
+struct MoteurCampagne::Voie {
+    enum class Etat { Repos, Connexion, Envoi, Adieu };
+
+    ClientSMTP* client = nullptr;
+    std::unique_ptr<ClientSMTP> propre;
+    MessageCourriel message;
+    // The worker's own.
+    int surConnexion = 0;
+    quint64 essais = 0;
+    // Under the engine's lock.
+    Etat etat = Etat::Repos;
+    // When the caller's thread closes the channel of the step under way.
+    Moment echeance = kJamais;
+    bool delaiDepasse = false;
+    // The message under way, and whether its stop has been told.
+    int numero = 0;
+    bool arretSignale = false;
+    // The tries the listener has been told of: the end-of-data line of a message never leaves
+    // before its try is on record.
+    quint64 essaisTransmis = 0;
+    // Last: it ends before what it uses goes.
+    Travailleur travailleur;
+};
+
+// One run of Executer: what the connections share, under the engine's lock.
+struct MoteurCampagne::Deroulement {
+    struct EnAttente {
+        int indice;
+        Horloge::Instant echeance;
+        // The outcome of its last try, told as final if the campaign ends first.
+        ResultatEnvoi dernier;
     };
-}
 
-MoteurCampagne::~MoteurCampagne() {
-    if (travailleur_.EnCours())
-        client_.Canal().Fermer();
-    travailleur_.Arreter();
-    client_.SurProgression = nullptr;
-}
+    QThread* fil = nullptr;
+    QStringList adresses;
+    int nombre = 0;
+    std::vector<std::unique_ptr<Voie>> voies;
+    std::vector<Evenement> evenements;
+    // The items still to try now, in the list's order, and those waiting for a new try.
+    std::deque<int> aFaire;
+    std::vector<EnAttente> enAttente;
+    std::vector<int> essais;
+    int faits = 0;
+    // Items taken by a connection and not yet done: they may come back for a new try.
+    int enCours = 0;
+    // Connections open now.
+    int ouvertes = 0;
+    // The first connection succeeded: the others may open.
+    bool demarree = false;
+    // The caller's thread has stopped telling events (an error left it).
+    bool ecouteurParti = false;
+    FinCampagne fin = FinCampagne::Terminee;
+    QString motif;
+    Horloge::Instant prochainDepart;
+};
 
-bool MoteurCampagne::Attendre(const std::function<bool()>& fini, milliseconds delai) {
-    const bool borne = delai != milliseconds::max();
-    const QDeadlineTimer echeance =
-        borne ? QDeadlineTimer(delai, Qt::PreciseTimer) : QDeadlineTimer(QDeadlineTimer::Forever);
-    // Wakes the sleeping event loop at the limit; started again for what is left when it
-    // woke it a little early.
-    QTimer reveil;
-    reveil.setSingleShot(true);
-    reveil.setTimerType(Qt::PreciseTimer);
-    while (!fini()) {
-        if (echeance.hasExpired())
-            return false;
-        if (borne && !reveil.isActive())
-            reveil.start(std::max<qint64>(echeance.remainingTime(), 1));
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
+MoteurCampagne::MoteurCampagne(ClientSMTP& client, Limites limites)
+    : client_(client), limites_(std::move(limites)) {}
+
+MoteurCampagne::~MoteurCampagne() = default;
 
 FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStringList& adresses,
                                      EcouteurCampagne& ecouteur) {
-    MessageCourriel copie = message;
-    const QStringList liste = adresses;
-    FinCampagne fin = FinCampagne::Terminee;
-    QString motif;
-    if (Connecter(ecouteur, fin, motif)) {
-        fin = Envoyer(copie, liste, ecouteur, motif);
-        Deconnecter(ecouteur);
+    abandon_ = false;
+    Deroulement d;
+    d.fil = QThread::currentThread();
+    d.adresses = adresses;
+    d.nombre = int(adresses.size());
+    d.essais.assign(d.nombre, 0);
+    for (int i = 0; i < d.nombre; ++i)
+        d.aFaire.push_back(i);
+    d.prochainDepart = horloge_->Maintenant();
+    for (int k = 0; k < std::clamp(limites_.connexions, 1, 8); ++k) {
+        auto v = std::make_unique<Voie>();
+        if (k > 0)
+            v->propre = client_.Jumeau();
+        v->client = k > 0 ? v->propre.get() : &client_;
+        v->message = message;
+        // On the worker, for every block of a message written: a confirmed stop cuts the
+        // message before its end-of-data line; once that line has left, the reply decides.
+        v->client->SurProgression = [this](ClientSMTP& emetteur, SensTravail, qint64) {
+            if (arret_ && emetteur.DemanderArret()) {
+                emetteur.Canal().VerifierDeconnexion(true, false);
+                emetteur.Canal().Fermer();
+            }
+        };
+        v->client->AvantFinDeDonnees = [this, &d, &voie = *v](ClientSMTP& emetteur) {
+            Verrou l(verrou_);
+            reveil_.wait(l, [&] { return voie.essaisTransmis >= voie.essais || d.ecouteurParti; });
+            if (arret_)
+                emetteur.DemanderArret();
+        };
+        d.voies.push_back(std::move(v));
     }
-    ecouteur.Fin(fin, motif);
+    const auto decrocher = [&] {
+        for (auto& v : d.voies) {
+            v->travailleur.Arreter();
+            v->client->SurProgression = nullptr;
+            v->client->AvantFinDeDonnees = nullptr;
+        }
+    };
+
+    ecouteur.Connexion();
+    for (auto& v : d.voies)
+        v->travailleur.Lancer([this, &d, &voie = *v] { Parcourir(d, voie); });
+    try {
+        Suivre(d, ecouteur);
+    } catch (...) {
+        // The listener failed: every connection is dropped and ends before the error leaves.
+        abandon_ = true;
+        {
+            const Verrou l(verrou_);
+            d.ecouteurParti = true;
+            for (auto& v : d.voies)
+                Couper(*v->client);
+        }
+        reveil_.notify_all();
+        decrocher();
+        throw;
+    }
+    decrocher();
+
+    FinCampagne fin = d.fin;
+    if (d.demarree) {
+        if (Interrompu() && fin == FinCampagne::Terminee)
+            fin = arret_ ? FinCampagne::Stoppee : FinCampagne::Fermeture;
+        // Ended with items waiting for a new try: each is told with the reply it last had.
+        for (const auto& a : d.enAttente)
+            ecouteur.Resultat(a.dernier);
+    }
+    ecouteur.Fin(fin, d.motif);
     return fin;
 }
 
-MoteurCampagne::IssueConnexion MoteurCampagne::OuvrirConnexion(bool reprise, QString& motif) {
-    travailleur_.Lancer([this, reprise] {
-        // Cleared here, on the worker: a previous worker the wait gave up on has ended before
-        // this piece starts.
-        motifSession_.clear();
-        erreurConnexion_.clear();
-        connecte_ = false;
-        try {
-            // A connection the server dropped or ended with 421: closed without QUIT.
-            if (reprise)
-                client_.Deconnecter(false);
-            client_.Connecter();
-            connecte_ = true;
-        } catch (const ErreurSession& e) {
-            motifSession_ = e.Message();
-        } catch (const std::exception& e) {
-            erreurConnexion_ = TexteErreur(e);
+// ---- The caller's thread ----
+
+void MoteurCampagne::Suivre(Deroulement& d, EcouteurCampagne& ecouteur) {
+    // Wakes the sleeping event loop at the nearest limit.
+    QTimer reveil;
+    reveil.setSingleShot(true);
+    reveil.setTimerType(Qt::PreciseTimer);
+    bool arretVu = false;
+    bool fermetureVue = false;
+    for (;;) {
+        Transmettre(d, ecouteur);
+        if (!fermetureVue && Abandon()) {
+            fermetureVue = true;
+            abandon_ = true;
+            Interrompre(d, true);
         }
-    });
-    bool abandon = false;
-    const bool fini = Attendre(
-        [&] {
-            abandon = Interrompu();
-            return abandon || !travailleur_.EnCours();
-        },
-        limites_.connexion);
-    // The worker's words are read only when it has ended: a worker given up on may still
-    // write them.
-    const bool termine = fini && !abandon;
-    if (termine && connecte_)
+        if (!arretVu && arret_) {
+            arretVu = true;
+            Interrompre(d, false);
+        }
+        const Moment echeance = Surveiller(d);
+        if (std::none_of(d.voies.begin(), d.voies.end(),
+                         [](const auto& v) { return v->travailleur.EnCours(); })) {
+            Transmettre(d, ecouteur);
+            return;
+        }
+        if (echeance != kJamais)
+            reveil.start(std::max<qint64>(
+                1, std::chrono::ceil<milliseconds>(echeance - std::chrono::steady_clock::now())
+                       .count()));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+void MoteurCampagne::Transmettre(Deroulement& d, EcouteurCampagne& ecouteur) {
+    std::vector<Evenement> lot;
+    {
+        const Verrou l(verrou_);
+        lot.swap(d.evenements);
+    }
+    for (Evenement& e : lot)
+        e(ecouteur);
+}
+
+void MoteurCampagne::Interrompre(Deroulement& d, bool fermeture) {
+    {
+        const Verrou l(verrou_);
+        const Moment maintenant = std::chrono::steady_clock::now();
+        for (auto& pv : d.voies) {
+            Voie& v = *pv;
+            switch (v.etat) {
+            case Voie::Etat::Repos:
+                break;
+            case Voie::Etat::Connexion:
+                // Closed without QUIT; the worker blocked in the connection fails by itself.
+                Couper(*v.client);
+                break;
+            case Voie::Etat::Envoi:
+                if (!v.arretSignale) {
+                    v.arretSignale = true;
+                    // Before its end-of-data line, the message is cut; once that line has
+                    // left, its reply is waited for.
+                    const bool finDeDonneesPartie = !v.client->DemanderArret();
+                    if (arret_) {
+                        const int numero = v.numero, nombre = d.nombre;
+                        Publier(d, [numero, nombre](EcouteurCampagne& e) {
+                            e.ArretEnCours(numero, nombre);
+                        });
+                    }
+                    v.echeance = maintenant + (finDeDonneesPartie ? limites_.reponseFinDeDonnees
+                                               : fermeture        ? milliseconds(0)
+                                                                  : limites_.finEnvoiArrete);
+                } else if (fermeture && !v.client->FinDeDonneesPartie())
+                    v.echeance = maintenant;
+                break;
+            case Voie::Etat::Adieu:
+                // A server slow to say goodbye is left without waiting long after a stop, and
+                // not at all when the window closes.
+                v.echeance =
+                    std::min(v.echeance,
+                             maintenant + (fermeture ? milliseconds(0) : limites_.finEnvoiArrete));
+                break;
+            }
+        }
+    }
+    reveil_.notify_all();
+}
+
+Moment MoteurCampagne::Surveiller(Deroulement& d) {
+    const Verrou l(verrou_);
+    const Moment maintenant = std::chrono::steady_clock::now();
+    Moment prochaine = kJamais;
+    for (auto& pv : d.voies) {
+        Voie& v = *pv;
+        if (v.echeance == kJamais)
+            continue;
+        if (v.echeance > maintenant) {
+            prochaine = std::min(prochaine, v.echeance);
+            continue;
+        }
+        v.echeance = kJamais;
+        if (v.etat == Voie::Etat::Connexion) {
+            v.delaiDepasse = true;
+            Couper(*v.client);
+        } else
+            v.client->Canal().Fermer();
+    }
+    return prochaine;
+}
+
+void MoteurCampagne::Publier(Deroulement& d, Evenement evenement) {
+    const bool reveiller = d.evenements.empty();
+    d.evenements.push_back(std::move(evenement));
+    if (reveiller)
+        if (auto* distributeur = QAbstractEventDispatcher::instance(d.fil))
+            distributeur->wakeUp();
+}
+
+// ---- A connection's worker ----
+
+void MoteurCampagne::Parcourir(Deroulement& d, Voie& v) {
+    Verrou l(verrou_);
+    if (!Demarrer(d, v, l))
+        return;
+    bool connectee = true;
+    while (d.fin == FinCampagne::Terminee && !Interrompu()) {
+        if (d.aFaire.empty()) {
+            if (d.enAttente.empty()) {
+                if (d.enCours == 0)
+                    break;
+                // Another connection's message may come back for a new try.
+                reveil_.wait_for(l, kTranche);
+            } else if (!AttendreReprise(d, l))
+                break;
+            continue;
+        }
+        if (!connectee) {
+            if (!Rejoindre(d, v, l, connectee))
+                break;
+            continue;
+        }
+        const int i = d.aFaire.front();
+        d.aFaire.pop_front();
+        Envoyer(d, v, l, i, connectee);
+    }
+    if (connectee)
+        --d.ouvertes;
+    Adieu(d, v, l, false);
+    reveil_.notify_all();
+}
+
+bool MoteurCampagne::Demarrer(Deroulement& d, Voie& v, Verrou& l) {
+    QString motif;
+    if (&v != d.voies.front().get()) {
+        // The others open once the first has succeeded, with the certificate it pinned.
+        reveil_.wait(l,
+                     [&] { return d.demarree || d.fin != FinCampagne::Terminee || Interrompu(); });
+        if (!d.demarree || d.fin != FinCampagne::Terminee || Interrompu())
+            return false;
+        v.client->EmpreinteConnue = d.voies.front()->client->EmpreinteConnue;
+        // One the server turns away is left out: the others go on.
+        if (Ouvrir(d, v, l, false, motif) != IssueConnexion::Connecte)
+            return false;
+        ++d.ouvertes;
+        return true;
+    }
+    switch (Ouvrir(d, v, l, false, motif)) {
+    case IssueConnexion::Connecte:
+        Publier(d, [](EcouteurCampagne& e) { e.Connecte(); });
+        Publier(d, [n = d.nombre](EcouteurCampagne& e) { e.DebutEnvois(n); });
+        d.demarree = true;
+        ++d.ouvertes;
+        reveil_.notify_all();
+        return true;
+    case IssueConnexion::Interrompue:
+        d.fin = FinCampagne::ConnexionAnnulee;
+        break;
+    case IssueConnexion::Session:
+        d.fin = FinCampagne::SessionRefusee;
+        break;
+    case IssueConnexion::Echec:
+        d.fin = FinCampagne::Injoignable;
+        break;
+    }
+    d.motif = motif;
+    reveil_.notify_all();
+    return false;
+}
+
+MoteurCampagne::IssueConnexion MoteurCampagne::Ouvrir(Deroulement& d, Voie& v, Verrou& l,
+                                                      bool reprise, QString& motif) {
+    if (Interrompu())
+        return arret_ ? IssueConnexion::Interrompue : IssueConnexion::Echec;
+    v.etat = Voie::Etat::Connexion;
+    v.delaiDepasse = false;
+    v.echeance = std::chrono::steady_clock::now() + limites_.connexion;
+    if (auto* distributeur = QAbstractEventDispatcher::instance(d.fil))
+        distributeur->wakeUp();
+    l.unlock();
+    QString refus;
+    QString erreur;
+    bool connecte = false;
+    try {
+        // A connection the server dropped or ended with 421: closed without QUIT.
+        if (reprise)
+            v.client->Deconnecter(false);
+        v.client->Connecter();
+        connecte = true;
+    } catch (const ErreurSession& e) {
+        refus = e.Message();
+    } catch (const std::exception& e) {
+        erreur = TexteErreur(e);
+    }
+    l.lock();
+    v.etat = Voie::Etat::Repos;
+    v.echeance = kJamais;
+    // A connection past its limit, or cut by a stop or a close, has no words of the server.
+    const bool coupee = v.delaiDepasse || Interrompu();
+    if (connecte && !coupee) {
+        EpinglerCertificat(d, v);
         return IssueConnexion::Connecte;
-    // Closed without QUIT; a worker still blocked in the connection then fails by itself.
-    client_.Canal().VerifierDeconnexion(false, false);
-    client_.Canal().Fermer();
+    }
+    Couper(*v.client);
     if (arret_)
         return IssueConnexion::Interrompue;
-    if (termine && !motifSession_.isEmpty()) {
-        motif = motifSession_;
+    if (!coupee && !refus.isEmpty()) {
+        motif = refus;
         return IssueConnexion::Session;
     }
-    motif = termine ? erreurConnexion_.trimmed() : QString();
+    motif = coupee ? QString() : erreur.trimmed();
     return IssueConnexion::Echec;
 }
 
-bool MoteurCampagne::Connecter(EcouteurCampagne& ecouteur, FinCampagne& fin, QString& motif) {
-    ecouteur.Connexion();
-    switch (OuvrirConnexion(false, motif)) {
+bool MoteurCampagne::Rejoindre(Deroulement& d, Voie& v, Verrou& l, bool& connectee) {
+    QString raison;
+    switch (Ouvrir(d, v, l, true, raison)) {
     case IssueConnexion::Connecte:
-        EpinglerCertificat(ecouteur);
-        ecouteur.Connecte();
+        connectee = true;
+        v.surConnexion = 0;
+        ++d.ouvertes;
         return true;
-    case IssueConnexion::Interrompue:
-        fin = FinCampagne::ConnexionAnnulee;
-        break;
     case IssueConnexion::Session:
-        fin = FinCampagne::SessionRefusee;
-        break;
+        // Every later address would fail the same way (and each refused login counts against
+        // the user at the server): the campaign ends here.
+        if (d.fin == FinCampagne::Terminee) {
+            d.fin = FinCampagne::SessionRefusee;
+            d.motif = raison;
+        }
+        return false;
+    case IssueConnexion::Interrompue:
+        return false;
     case IssueConnexion::Echec:
-        fin = FinCampagne::Injoignable;
-        break;
+        // The other connections go on without this one.
+        if (d.ouvertes > 0)
+            return false;
+        // Nothing goes out on this pass: every item waiting now waits for the back-off.
+        while (!d.aFaire.empty()) {
+            const int i = d.aFaire.front();
+            d.aFaire.pop_front();
+            Differer(d, i, {d.adresses[i], raison.isEmpty() ? kInjoignable : raison, true});
+        }
+        return true;
     }
     return false;
 }
 
-ResultatEnvoi MoteurCampagne::EnvoyerA(MessageCourriel& message, const QString& adresse, int numero,
-                                       int nombre, EcouteurCampagne& ecouteur) {
-    travailleur_.Lancer([this, &message, adresse] {
-        try {
-            resultat_ = EnvoiUnitaire(client_, message, adresse);
-        } catch (const ErreurSession& e) {
-            motifSession_ = e.Message();
-        }
-    });
-    Attendre([this] { return Interrompu() || !travailleur_.EnCours(); });
-    if (travailleur_.EnCours()) {
-        // A stop or a close: the message under way is cut before its end-of-data line, or,
-        // once that line has left, its reply is waited for.
-        const bool finDeDonneesPartie = !client_.DemanderArret();
-        if (arret_)
-            ecouteur.ArretEnCours(numero, nombre);
-        LaisserFinirEnvoi(finDeDonneesPartie ? limites_.reponseFinDeDonnees
-                          : Abandon()        ? milliseconds(0)
-                                             : limites_.finEnvoiArrete);
+void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& connectee) {
+    ++d.enCours;
+    const QString adresse = d.adresses[i];
+    // The pace the user set: messages spread evenly over each minute, whichever connection
+    // sends them.
+    const bool cadence = limites_.messagesParMinute > 0;
+    Horloge::Instant depart{};
+    if (cadence) {
+        depart = std::max(d.prochainDepart, horloge_->Maintenant());
+        d.prochainDepart = depart + std::chrono::duration_cast<Horloge::Instant::duration>(
+                                        std::chrono::minutes(1)) /
+                                        limites_.messagesParMinute;
     }
-    EpinglerCertificat(ecouteur);
-    return resultat_;
-}
-
-FinCampagne MoteurCampagne::Envoyer(MessageCourriel& message, const QStringList& adresses,
-                                    EcouteurCampagne& ecouteur, QString& motif) {
-    const int n = adresses.size();
-    ecouteur.DebutEnvois(n);
-    // The items still to try now, in the list's order, and those waiting for a new try.
-    std::deque<int> aFaire;
-    for (int i = 0; i < n; ++i)
-        aFaire.push_back(i);
-    std::vector<EnAttente> enAttente;
-    std::vector<int> essais(n, 0);
-    int faits = 0;
-    bool connecte = true;
-    int messagesSurConnexion = 0;
-    Horloge::Instant prochainDepart = horloge_->Maintenant();
-    auto terminer = [&](const ResultatEnvoi& r) {
-        ecouteur.Resultat(r);
-        ecouteur.Progression(++faits, n);
-    };
-    // A temporary outcome waits for its next try while tries are left; else it is final.
-    auto differer = [&](int i, const ResultatEnvoi& r) {
-        if (essais[i] >= int(limites_.reprises.size())) {
-            terminer(r);
-            return;
-        }
-        ecouteur.EchecTemporaire(r);
-        enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[essais[i]], r});
-        ++essais[i];
-        SignalerAttente(enAttente, ecouteur);
-    };
-    FinCampagne fin = FinCampagne::Terminee;
-    while (fin == FinCampagne::Terminee && (!aFaire.empty() || !enAttente.empty())) {
-        if (aFaire.empty()) {
-            if (!AttendreReprise(enAttente, aFaire))
-                break;
-            SignalerAttente(enAttente, ecouteur);
-            continue;
-        }
-        if (!connecte) {
-            QString raison;
-            switch (OuvrirConnexion(true, raison)) {
-            case IssueConnexion::Connecte:
-                connecte = true;
-                messagesSurConnexion = 0;
-                EpinglerCertificat(ecouteur);
-                break;
-            case IssueConnexion::Session:
-                motif = raison;
-                return FinCampagne::SessionRefusee;
-            case IssueConnexion::Interrompue:
-                break;
-            case IssueConnexion::Echec:
-                // Nothing goes out on this pass: every item waiting now waits for the back-off.
-                while (!aFaire.empty()) {
-                    const int i = aFaire.front();
-                    aFaire.pop_front();
-                    differer(i, {adresses[i], raison.isEmpty() ? kInjoignable : raison, true});
-                }
-                continue;
-            }
-            if (!connecte)
-                break;
-        }
-        const int i = aFaire.front();
-        aFaire.pop_front();
-        try {
-            LireListeAdresses(adresses[i], message.Destinataires);
-        } catch (const std::exception& e) {
-            ecouteur.ErreurEnvoi(TexteErreur(e), adresses[i]);
-            fin = FinCampagne::Erreur;
-            break;
-        }
-        // The pace the user set: messages spread evenly over each minute.
-        if (limites_.messagesParMinute > 0) {
-            if (!AttendreJusqua(prochainDepart)) {
-                aFaire.push_front(i);
-                break;
-            }
-            prochainDepart =
-                horloge_->Maintenant() +
-                std::chrono::duration_cast<Horloge::Instant::duration>(std::chrono::minutes(1)) /
-                    limites_.messagesParMinute;
-        }
-        ecouteur.Essai(adresses[i]);
-        const ResultatEnvoi r = EnvoyerA(message, adresses[i], faits + 1, n, ecouteur);
-        ++messagesSurConnexion;
-        // Every later address would fail the same way (and each refused login counts against
-        // the user at the server): the campaign ends here.
-        if (!motifSession_.isEmpty()) {
-            motif = motifSession_;
-            return FinCampagne::SessionRefusee;
-        }
-        // A dropped connection, or a server that said 421, is opened again for the next item.
-        if (r.code == 421 || (r.temporaire && r.code == 0))
-            connecte = false;
-        // Enough messages on this connection for the user's setting: QUIT, and a new one for
-        // the next item.
-        else if (limites_.messagesParConnexion > 0 &&
-                 messagesSurConnexion >= limites_.messagesParConnexion && !Interrompu()) {
-            // A goodbye that fails mid-campaign changes nothing: the next item connects anew.
-            EcouteurCampagne silencieux;
-            Deconnecter(silencieux);
-            connecte = false;
-        }
-        // A message that may have been delivered is not sent again.
-        if (r.temporaire && !r.issueInconnue && !Interrompu())
-            differer(i, r);
-        else
-            terminer(r);
-        if (arret_)
-            fin = FinCampagne::Stoppee;
-        else if (Abandon())
-            fin = FinCampagne::Fermeture;
+    l.unlock();
+    QString erreurAdresse;
+    try {
+        LireListeAdresses(adresse, v.message.Destinataires);
+    } catch (const std::exception& e) {
+        erreurAdresse = TexteErreur(e);
     }
-    if (Interrompu() && fin == FinCampagne::Terminee)
-        fin = arret_ ? FinCampagne::Stoppee : FinCampagne::Fermeture;
-    // Stopped with items waiting for a new try: each is told with the reply it last had.
-    for (const EnAttente& a : enAttente)
-        ecouteur.Resultat(a.dernier);
-    return fin;
-}
-
-void MoteurCampagne::Deconnecter(EcouteurCampagne& ecouteur) {
-    std::exception_ptr erreur;
-    travailleur_.Lancer([this, &erreur] {
+    l.lock();
+    const auto rendre = [&] {
+        d.aFaire.push_front(i);
+        --d.enCours;
+        reveil_.notify_all();
+    };
+    if (!erreurAdresse.isEmpty()) {
+        --d.enCours;
+        Publier(d, [erreurAdresse, adresse](EcouteurCampagne& e) {
+            e.ErreurEnvoi(erreurAdresse, adresse);
+        });
+        if (d.fin == FinCampagne::Terminee)
+            d.fin = FinCampagne::Erreur;
+        reveil_.notify_all();
+        return;
+    }
+    if ((cadence && !AttendreJusqua(d, l, depart)) || Interrompu() ||
+        d.fin != FinCampagne::Terminee) {
+        rendre();
+        return;
+    }
+    v.etat = Voie::Etat::Envoi;
+    v.numero = d.faits + d.enCours;
+    v.arretSignale = false;
+    ++v.essais;
+    Publier(d, [this, &v, adresse](EcouteurCampagne& e) {
+        const auto acquitter = [&] {
+            {
+                const Verrou garde(verrou_);
+                ++v.essaisTransmis;
+            }
+            reveil_.notify_all();
+        };
         try {
-            client_.Deconnecter(true);
+            e.Essai(adresse);
         } catch (...) {
-            erreur = std::current_exception();
+            acquitter();
+            throw;
         }
+        acquitter();
     });
-    // After a stop, a server slow to say goodbye is left without waiting long; a closing
-    // window does not wait at all.
-    Attendre([this] { return Abandon() || !travailleur_.EnCours(); },
-             arret_ ? limites_.finEnvoiArrete : milliseconds::max());
-    if (travailleur_.EnCours())
-        client_.Canal().Fermer();
-    travailleur_.AttendreFin();
-    if (erreur) {
-        try {
-            std::rethrow_exception(erreur);
-        } catch (const std::exception& e) {
-            ecouteur.ErreurDeconnexion(e);
-        }
+    l.unlock();
+    ResultatEnvoi r;
+    QString refusSession;
+    try {
+        r = EnvoiUnitaire(*v.client, v.message, adresse);
+    } catch (const ErreurSession& e) {
+        refusSession = e.Message();
     }
+    ++v.surConnexion;
+    l.lock();
+    v.etat = Voie::Etat::Repos;
+    v.echeance = kJamais;
+    EpinglerCertificat(d, v);
+    if (!refusSession.isEmpty()) {
+        --d.enCours;
+        if (d.fin == FinCampagne::Terminee) {
+            d.fin = FinCampagne::SessionRefusee;
+            d.motif = refusSession;
+        }
+        reveil_.notify_all();
+        return;
+    }
+    // A dropped connection, or a server that said 421, is opened again for the next item.
+    if (r.code == 421 || (r.temporaire && r.code == 0)) {
+        connectee = false;
+        --d.ouvertes;
+    }
+    // Enough messages on this connection for the user's setting: QUIT, and a new one for the
+    // next item. A goodbye that fails mid-campaign changes nothing.
+    else if (limites_.messagesParConnexion > 0 && v.surConnexion >= limites_.messagesParConnexion &&
+             !Interrompu()) {
+        Adieu(d, v, l, true);
+        connectee = false;
+        --d.ouvertes;
+    }
+    // A message that may have been delivered is not sent again.
+    if (r.temporaire && !r.issueInconnue && !Interrompu())
+        Differer(d, i, r);
+    else
+        Terminer(d, r);
+    --d.enCours;
+    reveil_.notify_all();
 }
 
-bool MoteurCampagne::AttendreJusqua(Horloge::Instant instant) {
+void MoteurCampagne::Terminer(Deroulement& d, const ResultatEnvoi& r) {
+    Publier(d, [r](EcouteurCampagne& e) { e.Resultat(r); });
+    Publier(d, [faits = ++d.faits, n = d.nombre](EcouteurCampagne& e) { e.Progression(faits, n); });
+}
+
+void MoteurCampagne::Differer(Deroulement& d, int i, const ResultatEnvoi& r) {
+    // A temporary outcome waits for its next try while tries are left; else it is final.
+    if (d.essais[i] >= int(limites_.reprises.size())) {
+        Terminer(d, r);
+        return;
+    }
+    Publier(d, [r](EcouteurCampagne& e) { e.EchecTemporaire(r); });
+    d.enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[d.essais[i]], r});
+    ++d.essais[i];
+    SignalerAttente(d);
+}
+
+void MoteurCampagne::Adieu(Deroulement& d, Voie& v, Verrou& l, bool silencieux) {
+    v.etat = Voie::Etat::Adieu;
+    v.echeance = abandon_ ? std::chrono::steady_clock::now()
+                 : arret_ ? std::chrono::steady_clock::now() + limites_.finEnvoiArrete
+                          : kJamais;
+    if (v.echeance != kJamais)
+        if (auto* distributeur = QAbstractEventDispatcher::instance(d.fil))
+            distributeur->wakeUp();
+    l.unlock();
+    std::exception_ptr erreur;
+    try {
+        v.client->Deconnecter(true);
+    } catch (...) {
+        erreur = std::current_exception();
+    }
+    l.lock();
+    v.etat = Voie::Etat::Repos;
+    v.echeance = kJamais;
+    if (erreur && !silencieux)
+        Publier(d, [erreur](EcouteurCampagne& e) {
+            try {
+                std::rethrow_exception(erreur);
+            } catch (const std::exception& x) {
+                e.ErreurDeconnexion(x);
+            } catch (...) {
+            }
+        });
+}
+
+void MoteurCampagne::EpinglerCertificat(Deroulement& d, Voie& v) {
+    const QString empreinte = v.client->PrendreEmpreinteAEpingler();
+    if (empreinte.isEmpty())
+        return;
+    v.client->EmpreinteConnue = empreinte;
+    Publier(d, [hote = v.client->Hote, port = v.client->Port, empreinte](EcouteurCampagne& e) {
+        e.EmpreinteAEpingler(hote, port, empreinte);
+    });
+}
+
+bool MoteurCampagne::AttendreJusqua(Deroulement& d, Verrou& l, Horloge::Instant instant) {
     while (horloge_->Maintenant() < instant) {
-        if (Interrompu())
+        if (Interrompu() || d.fin != FinCampagne::Terminee)
             return false;
-        // Woken at least every 100 ms: a clock that a test moves is seen at once.
         const auto reste =
             std::chrono::duration_cast<milliseconds>(instant - horloge_->Maintenant());
-        Attendre([this] { return Interrompu(); },
-                 std::clamp(reste, milliseconds(1), milliseconds(100)));
+        reveil_.wait_for(l, std::clamp(reste, milliseconds(1), kTranche));
     }
     return !Interrompu();
 }
 
-Horloge::Instant MoteurCampagne::ProchaineEcheance(const std::vector<EnAttente>& enAttente) {
-    return std::min_element(enAttente.begin(), enAttente.end(),
+Horloge::Instant MoteurCampagne::ProchaineEcheance(const Deroulement& d) {
+    return std::min_element(d.enAttente.begin(), d.enAttente.end(),
                             [](const auto& a, const auto& b) { return a.echeance < b.echeance; })
         ->echeance;
 }
 
-bool MoteurCampagne::AttendreReprise(std::vector<EnAttente>& enAttente, std::deque<int>& aFaire) {
-    if (!AttendreJusqua(ProchaineEcheance(enAttente)))
-        return false;
-    // Every item due now, in the list's order.
+bool MoteurCampagne::AttendreReprise(Deroulement& d, Verrou& l) {
+    const Horloge::Instant prochaine = ProchaineEcheance(d);
     const Horloge::Instant maintenant = horloge_->Maintenant();
+    if (maintenant < prochaine) {
+        // A short sleep, then the caller looks again: another connection may have given back
+        // an item meanwhile.
+        reveil_.wait_for(
+            l, std::clamp(std::chrono::duration_cast<milliseconds>(prochaine - maintenant),
+                          milliseconds(1), kTranche));
+        return !Interrompu();
+    }
+    // Every item due now, in the list's order.
     std::vector<int> dus;
-    std::erase_if(enAttente, [&](const EnAttente& a) {
+    std::erase_if(d.enAttente, [&](const auto& a) {
         if (a.echeance > maintenant)
             return false;
         dus.push_back(a.indice);
         return true;
     });
     std::sort(dus.begin(), dus.end());
-    aFaire.insert(aFaire.end(), dus.begin(), dus.end());
+    d.aFaire.insert(d.aFaire.end(), dus.begin(), dus.end());
+    SignalerAttente(d);
+    reveil_.notify_all();
     return true;
 }
 
-void MoteurCampagne::SignalerAttente(const std::vector<EnAttente>& enAttente,
-                                     EcouteurCampagne& ecouteur) const {
-    if (enAttente.empty()) {
-        ecouteur.AttenteReprise(0, milliseconds(0));
-        return;
-    }
-    ecouteur.AttenteReprise(
-        int(enAttente.size()),
-        std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
-                                      ProchaineEcheance(enAttente) - horloge_->Maintenant())));
-}
-
-void MoteurCampagne::LaisserFinirEnvoi(milliseconds delai) {
-    Attendre([this] { return !travailleur_.EnCours(); }, delai);
-    if (travailleur_.EnCours())
-        client_.Canal().Fermer();
-    travailleur_.AttendreFin();
-}
-
-void MoteurCampagne::EpinglerCertificat(EcouteurCampagne& ecouteur) {
-    const QString empreinte = client_.PrendreEmpreinteAEpingler();
-    if (empreinte.isEmpty())
-        return;
-    client_.EmpreinteConnue = empreinte;
-    ecouteur.EmpreinteAEpingler(client_.Hote, client_.Port, empreinte);
+void MoteurCampagne::SignalerAttente(Deroulement& d) {
+    const int n = int(d.enAttente.size());
+    const milliseconds dans =
+        n == 0 ? milliseconds(0)
+               : std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
+                                               ProchaineEcheance(d) - horloge_->Maintenant()));
+    Publier(d, [n, dans](EcouteurCampagne& e) { e.AttenteReprise(n, dans); });
 }

@@ -1,20 +1,24 @@
 #pragma once
-// One send campaign without a window: it connects on its worker, sends the message to each
-// address in turn on the same connection, says goodbye, and tells its listener what happens.
-// Executer returns when the campaign has ended; meanwhile it processes the caller's events,
+// One send campaign without a window. Each connection has its own worker and client and runs
+// the whole dialogue on it: it connects, takes the next address, sends, takes the next one
+// without waiting for the caller's thread, says goodbye. The connections share the addresses.
+// Executer returns when the campaign has ended; meanwhile it tells the listener, on the
+// caller's thread and in order, what the connections did, and processes the caller's events,
 // sleeping while none comes, so that the window stays alive and its handlers may ask for a
 // stop. The message and the addresses are copied when the campaign starts: the list the user
 // edits meanwhile is never read.
 #include "mail/MessageCourriel.h"
 #include "sending/EcouteurCampagne.h"
 #include "sending/Horloge.h"
-#include "sending/Travailleur.h"
 
 #include <QStringList>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 class ClientSMTP;
@@ -36,12 +40,14 @@ public:
         int messagesParMinute = 0;
         // Messages per connection before QUIT and a new connection; 0: no limit.
         int messagesParConnexion = 0;
+        // Connections open at once (1 to 8), each with its own worker and client. The others
+        // open once the first has succeeded; one the server turns away is left out.
+        int connexions = 1;
     };
 
     // `client` is configured by the caller (server, port, names, TLS, pinned certificate) and
-    // used by one campaign at a time.
+    // used by one campaign at a time; the other connections use copies of its settings.
     MoteurCampagne(ClientSMTP& client, Limites limites);
-    // A worker still blocked on the network is woken, and ends before the client goes.
     ~MoteurCampagne();
     MoteurCampagne(const MoteurCampagne&) = delete;
     MoteurCampagne& operator=(const MoteurCampagne&) = delete;
@@ -60,57 +66,58 @@ public:
     // Asked between events (the window closing): no new message starts, and no wait lasts.
     std::function<bool()> Abandon = [] { return false; };
 
-    // The clock of the back-offs; the system's unless a test gives its own.
+    // The clock of the back-offs and the pace; the system's unless a test gives its own. It is
+    // read from every connection's worker.
     void DefinirHorloge(const Horloge& horloge) { horloge_ = &horloge; }
 
     const Limites& LimitesEnVigueur() const { return limites_; }
     Limites& LimitesEnVigueur() { return limites_; }
 
 private:
+    struct Voie;
+    struct Deroulement;
     enum class IssueConnexion { Connecte, Interrompue, Session, Echec };
-    struct EnAttente {
-        int indice;
-        Horloge::Instant echeance;
-        // The outcome of its last try, told as final if the campaign ends first.
-        ResultatEnvoi dernier;
-    };
+    using Verrou = std::unique_lock<std::mutex>;
+    using Evenement = std::function<void(EcouteurCampagne&)>;
 
-    // Processes the caller's events, sleeping while none comes, until `fini` holds or `delai`
-    // has passed (none: no limit). True when `fini` holds.
-    bool Attendre(const std::function<bool()>& fini,
-                  std::chrono::milliseconds delai = std::chrono::milliseconds::max());
-    // Connects on the worker within the connection limit; `reprise` drops the connection in
-    // place first, without QUIT. `motif`: the session's refusal, or the connection's error.
-    IssueConnexion OuvrirConnexion(bool reprise, QString& motif);
-    bool Connecter(EcouteurCampagne& ecouteur, FinCampagne& fin, QString& motif);
-    // One message to one item, on the worker; a stop or a close during it is handled here.
-    ResultatEnvoi EnvoyerA(MessageCourriel& message, const QString& adresse, int numero, int nombre,
-                           EcouteurCampagne& ecouteur);
-    // Until the first item waiting for a new try is due; false on a stop or a close. The items
-    // due move to `aFaire`, in the list's order.
-    // The first due time of the items waiting for a new try (there is at least one).
-    static Horloge::Instant ProchaineEcheance(const std::vector<EnAttente>& enAttente);
+    // The caller's side: tells the events, watches the limits, until every connection ends.
+    void Suivre(Deroulement& d, EcouteurCampagne& ecouteur);
+    void Transmettre(Deroulement& d, EcouteurCampagne& ecouteur);
+    // A stop or a close seen: messages under way are cut or their reply waited for, a
+    // connection under way is dropped.
+    void Interrompre(Deroulement& d, bool fermeture);
+    // Closes what has passed its limit; the nearest limit left (max: none).
+    std::chrono::steady_clock::time_point Surveiller(Deroulement& d);
+
+    // A connection's side, on its worker.
+    void Parcourir(Deroulement& d, Voie& v);
+    bool Demarrer(Deroulement& d, Voie& v, Verrou& l);
+    IssueConnexion Ouvrir(Deroulement& d, Voie& v, Verrou& l, bool reprise, QString& motif);
+    // The connection opened again after it was lost; false when this connection stops.
+    bool Rejoindre(Deroulement& d, Voie& v, Verrou& l, bool& connectee);
+    // Sleeps a little toward the first item due for a new try, or moves the items due to the
+    // items to do; false on a stop or a close.
+    bool AttendreReprise(Deroulement& d, Verrou& l);
+    static Horloge::Instant ProchaineEcheance(const Deroulement& d);
+    // One message to item `indice`; a stop or a close during it is handled by the caller's
+    // thread.
+    void Envoyer(Deroulement& d, Voie& v, Verrou& l, int indice, bool& connectee);
+    void Terminer(Deroulement& d, const ResultatEnvoi& r);
+    void Differer(Deroulement& d, int indice, const ResultatEnvoi& r);
+    void Adieu(Deroulement& d, Voie& v, Verrou& l, bool silencieux);
+    void EpinglerCertificat(Deroulement& d, Voie& v);
     // Until `instant` on the engine's clock; false on a stop or a close.
-    bool AttendreJusqua(Horloge::Instant instant);
-    bool AttendreReprise(std::vector<EnAttente>& enAttente, std::deque<int>& aFaire);
-    void SignalerAttente(const std::vector<EnAttente>& enAttente, EcouteurCampagne& ecouteur) const;
-    FinCampagne Envoyer(MessageCourriel& message, const QStringList& adresses,
-                        EcouteurCampagne& ecouteur, QString& motif);
-    void Deconnecter(EcouteurCampagne& ecouteur);
-    // After a stop or a close: the message under way may end by itself for a moment, then its
-    // connection is closed.
-    void LaisserFinirEnvoi(std::chrono::milliseconds delai);
-    void EpinglerCertificat(EcouteurCampagne& ecouteur);
-    bool Interrompu() const { return arret_ || Abandon(); }
+    bool AttendreJusqua(Deroulement& d, Verrou& l, Horloge::Instant instant);
+    void Publier(Deroulement& d, Evenement evenement);
+    void SignalerAttente(Deroulement& d);
+    bool Interrompu() const { return arret_ || abandon_; }
 
     ClientSMTP& client_;
     Limites limites_;
     const Horloge* horloge_ = &Horloge::Systeme();
-    Travailleur travailleur_;
     std::atomic<bool> arret_{false};
-    // Written by the worker, read once it has ended.
-    QString motifSession_;
-    QString erreurConnexion_;
-    bool connecte_ = false;
-    ResultatEnvoi resultat_;
+    // Abandon() as last seen by the caller's thread, for the workers.
+    std::atomic<bool> abandon_{false};
+    std::mutex verrou_;
+    std::condition_variable reveil_;
 };
