@@ -73,6 +73,7 @@ Reglages FichierReglages::Lire(bool& motDePasseNonLu) const {
     r.ValDelaisReprise = DelaisReprise(lire("DelaisReprise", QStringLiteral("1,5,15")));
     r.ValMessagesParMinute = Entier(lire("MessagesParMinute"), 0, 0, 100000);
     r.ValMessagesParConnexion = Entier(lire("MessagesParConnexion"), 0, 0, 1000000);
+    r.ValConnexionsSimultanees = Entier(lire("ConnexionsSimultanees"), 1, 1, 8);
     r.ValPipelining = lire("Pipelining", kNon) == kOui;
     r.ValDernierFichierCharge = lire("DernierFichierChargé");
     r.ValSujet = lire("ValSujet");
@@ -113,6 +114,8 @@ FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis, bool av
     ecrire("MessagesParMinute", QString::number(actifs.ValMessagesParMinute));
     actifs.ValMessagesParConnexion = saisis.ValMessagesParConnexion;
     ecrire("MessagesParConnexion", QString::number(actifs.ValMessagesParConnexion));
+    actifs.ValConnexionsSimultanees = saisis.ValConnexionsSimultanees;
+    ecrire("ConnexionsSimultanees", QString::number(actifs.ValConnexionsSimultanees));
     actifs.ValPipelining = saisis.ValPipelining;
     ecrire("Pipelining", OuiNon(actifs.ValPipelining));
     return lieu;

@@ -39,6 +39,8 @@ struct Reglages {
     // command pipelining.
     int ValMessagesParMinute = 0;
     int ValMessagesParConnexion = 0;
+    // Connections open at once during a campaign (1 to 8).
+    int ValConnexionsSimultanees = 1;
     bool ValPipelining = false;
     QString ValDernierFichierCharge;
     QString ValSujet;

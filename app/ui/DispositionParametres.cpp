@@ -61,6 +61,12 @@ void DisposerParametres(TForm1& f) {
         Compteur(p, "SpinEditMessagesConnexion", 252, 258, 78, 1000000,
                  QStringLiteral("Messages par connexion, puis une nouvelle connexion (Sans "
                                 "limite : 0)"));
+    // The connections of a campaign, at the head of the right column.
+    Etiquette(p, "", QStringLiteral("Connexions simultanées:"), 343, 262);
+    f.SpinEditConnexions = Creer<QSpinBox>(p, "SpinEditConnexions", 480, 258, 50, 21);
+    f.SpinEditConnexions->setRange(1, 8);
+    f.SpinEditConnexions->setToolTip(
+        QStringLiteral("Connexions ouvertes en même temps pour envoyer une campagne (1 à 8)"));
     // Below the page's own settings and above its buttons.
     Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 334);
     f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 330, 180, 21);

@@ -21,7 +21,8 @@ PageParametres::PageParametres(TForm1& f) : f_(f) {
     f.Relier(f.CheckBoxTLS, &QCheckBox::toggled, [this] { CheckBoxTLSClick(); });
     f.Relier(f.CheckBoxChargeHtmlAuto, &QCheckBox::toggled,
              [this] { CheckBoxChargeHtmlAutoClick(); });
-    for (QSpinBox* champ : {f.SpinEditMessagesMinute, f.SpinEditMessagesConnexion})
+    for (QSpinBox* champ :
+         {f.SpinEditMessagesMinute, f.SpinEditMessagesConnexion, f.SpinEditConnexions})
         f.Relier(champ, &QSpinBox::valueChanged, [this] { Modifie(); });
     f.Relier(f.CheckBoxPipelining, &QCheckBox::toggled, [this] { Modifie(); });
     f.Relier(f.SpeedButEnrServeur, &QPushButton::clicked, [this] { SpeedButEnrServeurClick(); });
@@ -94,6 +95,7 @@ void PageParametres::MontrerActifs() {
     f_.CheckBoxChargeHtmlAuto->setChecked(r.ValChrgtHtmlAuto);
     f_.SpinEditMessagesMinute->setValue(r.ValMessagesParMinute);
     f_.SpinEditMessagesConnexion->setValue(r.ValMessagesParConnexion);
+    f_.SpinEditConnexions->setValue(r.ValConnexionsSimultanees);
     f_.CheckBoxPipelining->setChecked(r.ValPipelining);
 }
 
@@ -136,6 +138,7 @@ void PageParametres::SpeedButEnrServeurClick() {
     saisis.ValChrgtHtmlAuto = f_.CheckBoxChargeHtmlAuto->isChecked();
     saisis.ValMessagesParMinute = f_.SpinEditMessagesMinute->value();
     saisis.ValMessagesParConnexion = f_.SpinEditMessagesConnexion->value();
+    saisis.ValConnexionsSimultanees = f_.SpinEditConnexions->value();
     saisis.ValPipelining = f_.CheckBoxPipelining->isChecked();
     // A password the keyring kept back at start-up and that was not typed again stays there.
     const bool avecMotDePasse = !motDePasseNonLu_ || !saisis.ValSMTPPassword.isEmpty();

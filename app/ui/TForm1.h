@@ -164,6 +164,7 @@ public:
     QCheckBox* CheckBoxChargeHtmlAuto = nullptr;
     QSpinBox* SpinEditMessagesMinute = nullptr;
     QSpinBox* SpinEditMessagesConnexion = nullptr;
+    QSpinBox* SpinEditConnexions = nullptr;
     QCheckBox* CheckBoxPipelining = nullptr;
     QPushButton* SpeedButAnnulerServeur = nullptr;
     QPushButton* SpeedButEnrServeur = nullptr;

@@ -106,6 +106,7 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     limites.reprises.assign(r.ValDelaisReprise.begin(), r.ValDelaisReprise.end());
     limites.messagesParMinute = r.ValMessagesParMinute;
     limites.messagesParConnexion = r.ValMessagesParConnexion;
+    limites.connexions = r.ValConnexionsSimultanees;
     TraiterEvenements();
     try {
         const QStringList page = MessageCampagne::Page(f_);

@@ -32,6 +32,7 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
              EXPECT_EQ(r.ValVersionDemarragePrecedant, "");
              EXPECT_EQ(r.ValMessagesParMinute, 0);
              EXPECT_EQ(r.ValMessagesParConnexion, 0);
+             EXPECT_EQ(r.ValConnexionsSimultanees, 1);
              EXPECT_FALSE(r.ValPipelining) << "one command at a time";
              EXPECT_EQ(r.ValDelaisReprise, (std::vector<std::chrono::minutes>{
                                                std::chrono::minutes(1), std::chrono::minutes(5),
@@ -74,12 +75,15 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
          }},
         {"cadence",
          "[Parametres]\r\nMessagesParMinute=30\r\nMessagesParConnexion=x\r\n"
-         "Pipelining=Oui\r\n",
+         "ConnexionsSimultanees=4\r\nPipelining=Oui\r\n",
          [](const Reglages& r) {
              EXPECT_EQ(r.ValMessagesParMinute, 30);
              EXPECT_EQ(r.ValMessagesParConnexion, 0) << "no number: no limit";
+             EXPECT_EQ(r.ValConnexionsSimultanees, 4);
              EXPECT_TRUE(r.ValPipelining);
          }},
+        {"connexions hors limites", "[Parametres]\r\nConnexionsSimultanees=20\r\n",
+         [](const Reglages& r) { EXPECT_EQ(r.ValConnexionsSimultanees, 1); }},
         {"aucune reprise", "[Parametres]\r\nDelaisReprise=\r\n",
          [](const Reglages& r) { EXPECT_TRUE(r.ValDelaisReprise.empty()); }},
         {"port hors limites", "[Parametres]\r\nSMTPPort=70000\r\n",
@@ -131,7 +135,7 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
                   Windows1252::Encoder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
                   "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
                   "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\n"
-                  "MessagesParConnexion=0\r\nPipelining=Non\r\n"
+                  "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n"
                   "ListeFav=club.list\r\n"
                   "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
     bool nonLu = false;

@@ -267,3 +267,75 @@ TEST(MoteurCampagne, CadenceParMinuteEtParConnexion) {
 }
 
 } // namespace
+
+// Three connections share the list: every address is told once and delivered once, by the
+// server's count, a temporary refusal included; the progress counts each address once, in order.
+TEST(MoteurCampagne, TroisConnexionsSePartagentLaListe) {
+    // Each reply held a little: every connection has opened before the list runs out.
+    ServeurSMTPReel serveur(
+        {.refuser = {"refuse@exemple.fr"}, .temporaires = {"b@exemple.fr=1"}, .retenue = 0.2});
+    Banc b(serveur.Port());
+    b.moteur.LimitesEnVigueur().connexions = 3;
+    HorlogeRapide horloge;
+    b.moteur.DefinirHorloge(horloge);
+    QStringList adresses{"refuse@exemple.fr", "b@exemple.fr"};
+    for (int i = 0; i < 13; ++i)
+        adresses << QString("n%1@exemple.fr").arg(i);
+    EXPECT_EQ(b.Executer(adresses), FinCampagne::Terminee);
+    QStringList resultats, progression;
+    for (const QString& l : std::as_const(b.journal.lignes)) {
+        if (l.startsWith("accepté") || l.startsWith("refusé"))
+            resultats << l.section(' ', 1, 1);
+        else if (l.contains('/') && !l.startsWith("arrêt"))
+            progression << l;
+    }
+    resultats.sort();
+    QStringList attendus = adresses;
+    attendus.sort();
+    EXPECT_EQ(resultats, attendus) << "each address told once";
+    ASSERT_EQ(progression.size(), 15);
+    EXPECT_EQ(progression.last(), "15/15");
+    EXPECT_TRUE(b.journal.lignes.contains("refusé refuse@exemple.fr 550 5.1.1"));
+    QMap<QString, int> livraisons;
+    QSet<int> connexions;
+    for (int n = 1; n <= serveur.NombreMessages(); ++n) {
+        livraisons[serveur.Enveloppe(n)["rcpt_tos"].toArray().first().toString()] += 1;
+        connexions << serveur.Enveloppe(n)["connexion"].toInt();
+    }
+    EXPECT_EQ(livraisons.size(), 14) << "every address but the refused one";
+    for (auto it = livraisons.cbegin(); it != livraisons.cend(); ++it)
+        EXPECT_EQ(it.value(), 1) << it.key().toStdString();
+    EXPECT_EQ(connexions.size(), 3);
+}
+
+// A stop while three connections send: nothing is told twice and the campaign ends stopped,
+// every message the server delivered told as accepted.
+TEST(MoteurCampagne, ArretAvecTroisConnexions) {
+    ServeurSMTPReel serveur({.retenue = 1});
+    Banc b(serveur.Port());
+    b.moteur.LimitesEnVigueur().connexions = 3;
+    QStringList adresses;
+    for (int i = 0; i < 12; ++i)
+        adresses << QString("n%1@exemple.fr").arg(i);
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        if (serveur.NombreMessages() >= 2) {
+            guet.stop();
+            b.moteur.DemanderArret();
+        }
+    });
+    b.journal.surDebutEnvois = [&] { guet.start(20); };
+    EXPECT_EQ(b.Executer(adresses), FinCampagne::Stoppee);
+    QStringList acceptes;
+    for (const QString& l : std::as_const(b.journal.lignes))
+        if (l.startsWith("accepté"))
+            acceptes << l.section(' ', 1, 1);
+    QStringList livres;
+    for (int n = 1; n <= serveur.NombreMessages(); ++n)
+        livres << serveur.Enveloppe(n)["rcpt_tos"].toArray().first().toString();
+    acceptes.sort();
+    livres.sort();
+    EXPECT_EQ(acceptes, livres) << b.journal.lignes.join(" | ").toStdString();
+    EXPECT_LT(livres.size(), 12);
+    EXPECT_EQ(b.journal.lignes.last(), "fin stoppée");
+}

@@ -46,7 +46,7 @@ TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
                   motDePasse +
                   "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
                   "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\n"
-                  "MessagesParConnexion=0\r\nPipelining=Non\r\n");
+                  "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n");
 
     // The next start reads back exactly what was saved.
     FenetreDeTest u;

@@ -403,4 +403,28 @@ TEST_F(Campagne, UnMessageParConnexionSelonLesParametres) {
     EXPECT_NE(serveur.Enveloppe(1)["connexion"].toInt(), serveur.Enveloppe(2)["connexion"].toInt());
 }
 
+// The connections saved on "Paramètres" reach the campaign: three at once, each address
+// delivered once, the progress and the status as with one.
+TEST_F(Campagne, TroisConnexionsSelonLesParametres) {
+    // Each reply held a little: every connection has opened before the list runs out.
+    ServeurSMTPReel serveur({.retenue = 0.3});
+    QStringList adresses;
+    for (int i = 0; i < 9; ++i)
+        adresses << QString("n%1@exemple.fr").arg(i);
+    Preparer(serveur.Port(), adresses);
+    f->ReglagesActifs.ValConnexionsSimultanees = 3;
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(f->LabNbEnvois->text(), "9 / 9");
+    ASSERT_EQ(serveur.NombreMessages(), 9);
+    QSet<QString> livres;
+    QSet<int> connexions;
+    for (int n = 1; n <= 9; ++n) {
+        livres << serveur.Enveloppe(n)["rcpt_tos"].toArray().first().toString();
+        connexions << serveur.Enveloppe(n)["connexion"].toInt();
+    }
+    EXPECT_EQ(livres.size(), 9);
+    EXPECT_EQ(connexions.size(), 3);
+}
+
 } // namespace
