@@ -81,6 +81,12 @@ void PageListes::ComboBoxListe1Change() {
     Charger(true);
 }
 
+void PageListes::ChoisirPourEnvoi(const QString& nom) {
+    ChargeListe();
+    envois_.ComboBoxListe1->setCurrentIndex(envois_.ComboBoxListe1->findText(nom, Qt::MatchExactly));
+    ComboBoxListe1Change();
+}
+
 void PageListes::ComboBoxListe2Change() {
     if (TraitementEnCours)
         return;
