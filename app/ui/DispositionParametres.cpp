@@ -1,6 +1,6 @@
+#include "app/ui/ControlesParametres.h"
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
-#include "app/ui/ControlesParametres.h"
 
 #include <QCheckBox>
 #include <QFrame>

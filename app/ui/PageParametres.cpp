@@ -1,9 +1,9 @@
 #include "app/ui/PageParametres.h"
 
 #include "app/Version.h"
-#include "app/ui/Fabrique.h"
 #include "app/ui/ControlesEnvois.h"
 #include "app/ui/ControlesParametres.h"
+#include "app/ui/Fabrique.h"
 #include "app/ui/Gestionnaires.h"
 #include "app/ui/LigneStatut.h"
 #include "sending/AdresseDesinscription.h"
@@ -63,8 +63,8 @@ void PageParametres::SpeedButOublierEmpreinteClick() {
     Fichier().EcrireEmpreinte(r.ValSMTPServeur, *r.ValSMTPPort.Numero, QString());
     AfficherEmpreinte();
     statut_.AfficheStatut(QStringLiteral("Empreinte oubliée : la prochaine connexion épinglera le "
-                                    "certificat présenté."),
-                     Couleur::Vert);
+                                         "certificat présenté."),
+                          Couleur::Vert);
 }
 
 void PageParametres::LireDemarrage() {
@@ -77,8 +77,8 @@ void PageParametres::LireDemarrage() {
     MontrerActifs();
     if (motDePasseNonLu_)
         statut_.AfficheStatut(QStringLiteral("Mot de passe non lu : le trousseau du bureau est "
-                                        "verrouillé ou ne répond pas."),
-                         Couleur::Rouge);
+                                             "verrouillé ou ne répond pas."),
+                              Couleur::Rouge);
     envois_.EditFichierACharger->setText(r.ValDernierFichierCharge);
     if (!QFileInfo(envois_.EditFichierACharger->text()).isFile())
         envois_.EditFichierACharger->clear();
@@ -125,8 +125,8 @@ void PageParametres::SpeedButEnrServeurClick() {
     if (!AdresseDesinscription::Valide(desinscription)) {
         Fabrique::Couleurs(c_.EditDesinscription, Qt::red);
         statut_.AfficheStatut(QStringLiteral("Adresse de désinscription incorrecte : une adresse "
-                                        "mailto: ou https:// est attendue."),
-                         Couleur::Rouge);
+                                             "mailto: ou https:// est attendue."),
+                              Couleur::Rouge);
         return;
     }
     Fabrique::Couleurs(c_.EditDesinscription, QColor(0, 0, 128));
@@ -153,10 +153,11 @@ void PageParametres::SpeedButEnrServeurClick() {
                         FichierReglages::LieuMotDePasse::FichierApresRefus;
     AfficherEmpreinte();
     if (refuse)
-        statut_.AfficheStatut(QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
-                                        "verrouillé ou refuse : mot de passe gardé dans le "
-                                        "fichier de paramètres."),
-                         Couleur::Orange);
+        statut_.AfficheStatut(
+            QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
+                           "verrouillé ou refuse : mot de passe gardé dans le "
+                           "fichier de paramètres."),
+            Couleur::Orange);
     else
         statut_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
 }

@@ -38,14 +38,6 @@ public:
     void Charger(bool annoncer) override;
     void ChoisirPourEnvoi(const QString& nom) override;
 
-    // The loaded list, for the pages that still reach it through this one.
-    const ListeAdresses& Liste() const { return liste_.Liste(); }
-    ModeleListe& Modele() { return liste_.Modele(); }
-    const CollationListe& Collation() const { return liste_.Collation(); }
-    void Trier() { liste_.Trier(); }
-    // The loaded list's busy mark.
-    bool& TraitementEnCours;
-
 private:
     QString Chemin(const QString& nom) const;
 

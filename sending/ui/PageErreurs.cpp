@@ -1,9 +1,9 @@
 #include "sending/ui/PageErreurs.h"
 
-#include "app/ui/ImageMarque.h"
 #include "app/ui/ControlesEnvois.h"
 #include "app/ui/Dialogues.h"
 #include "app/ui/Gestionnaires.h"
+#include "app/ui/ImageMarque.h"
 #include "app/ui/LigneStatut.h"
 #include "app/ui/Onglets.h"
 #include "commun/EcritureAtomique.h"
@@ -121,7 +121,7 @@ void PageErreurs::SpeedButRenvoyerErreursClick() {
         return;
     const std::optional<QString> saisie =
         dialogues_.Saisir(QStringLiteral("Nom de la nouvelle liste des adresses en erreur :"),
-                           QFileInfo(fichierErreurs_).completeBaseName() + QStringLiteral(".list"));
+                          QFileInfo(fichierErreurs_).completeBaseName() + QStringLiteral(".list"));
     if (!saisie)
         return;
     const QString nom = NomListe::Completer(*saisie);
@@ -138,8 +138,8 @@ void PageErreurs::SpeedButRenvoyerErreursClick() {
                          .arg(nom));
     if (existant.exists() &&
         !dialogues_.Question(QStringLiteral("La liste \"%1\" existe déjà. La remplacer par "
-                                             "les adresses en erreur ?")
-                                  .arg(nom))) {
+                                            "les adresses en erreur ?")
+                                 .arg(nom))) {
         statut_.AfficheStatut(QStringLiteral("Liste Non Créée"), Couleur::Rouge);
         return;
     }
@@ -152,9 +152,9 @@ void PageErreurs::SpeedButRenvoyerErreursClick() {
     onglets_.Selectionner(pages_.envois);
     const int n = liste.Nombre();
     statut_.AfficheStatut(QStringLiteral("Liste \"%1\" créée avec %2 adresse%3 en erreur, prête à "
-                                    "l'envoi.")
-                         .arg(nom)
-                         .arg(n)
-                         .arg(n > 1 ? QStringLiteral("s") : QString()),
-                     Couleur::Vert);
+                                         "l'envoi.")
+                              .arg(nom)
+                              .arg(n)
+                              .arg(n > 1 ? QStringLiteral("s") : QString()),
+                          Couleur::Vert);
 }
