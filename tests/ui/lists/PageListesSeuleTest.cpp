@@ -6,7 +6,6 @@
 #include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/ImagesFenetre.h"
-#include "app/ui/LigneStatut.h"
 #include "app/ui/ListeImages.h"
 #include "app/ui/Pictogrammes.h"
 #include "lists/ListeAdresses.h"
@@ -15,6 +14,7 @@
 #include "lists/ui/PageListes.h"
 #include "tests/support/DialoguesScriptes.h"
 #include "tests/support/RepertoireTemporaire.h"
+#include "tests/support/StatutNote.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -26,19 +26,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Records what the page writes on the status line.
-class StatutNote final : public LigneStatut {
-public:
-    void AfficheStatut(const QString& texte, Couleur) override { messages << texte; }
-    void AfficheStatutFixe(const QString& texte, Couleur) override { messages << texte; }
-    void EcritStatut(const QString& texte, Couleur) override { messages << texte; }
-    void ViderStatut(bool) override { messages << QString(); }
-    void RelancerRepos() override { ++relances; }
-    Couleur CouleurActuelle() const override { return Couleur::Noir; }
-    QStringList messages;
-    int relances = 0;
-};
-
 class PageListesSeule : public ::testing::Test {
 protected:
     PageListesSeule() {
