@@ -40,8 +40,8 @@ QString Compte(int n) {
 PageListes::PageListes(ControlesListes& c, ControlesEnvois& envois, ListeChargee& liste,
                        Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
                        const Reglages& reglages, const QString& repertoire)
-    : c_(c), envois_(envois), liste_(liste),
-      statut_(statut), dialogues_(dialogues), reglages_(reglages), repertoire_(repertoire) {
+    : c_(c), envois_(envois), liste_(liste), statut_(statut), dialogues_(dialogues),
+      reglages_(reglages), repertoire_(repertoire) {
     auto& g = gestionnaires;
     g.Relier(envois.ComboBoxListe1, &QComboBox::activated, [this] { ComboBoxListe1Change(); });
     g.Relier(c.ComboBoxListe2, &QComboBox::activated, [this] { ComboBoxListe2Change(); });

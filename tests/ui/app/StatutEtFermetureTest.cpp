@@ -1,5 +1,6 @@
 #include "app/ui/TForm1.h"
 #include "commun/Erreur.h"
+#include "sending/ui/Campagne.h"
 #include "tests/support/FenetreDeTest.h"
 
 #include <QLabel>
