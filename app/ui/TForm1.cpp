@@ -149,13 +149,22 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
         std::make_unique<OutilsHtml>(*this, *this, *PageControlPrinc, *TabSheet3, gestionnaires_);
     apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut,
                                             gestionnaires_, FermetureEnCours);
-    pageErreurs = std::make_unique<PageErreurs>(
-        *this, *this, gestionnaires_, statut, dialogues_, *listeChargee, *rechercheAdresse,
-        *pageListes, *onglets_,
-        PagesErreurs{TabSheetErreur, TabSheetAdresseMail, TabSheetPrincipale}, repertoire_);
-    const ServicesEnvoi envoi{
-        gestionnaires_, statut,           dialogues_,          ReglagesActifs, CheminParametres(),
-        repertoire_,    FermetureEnCours, *TimerAcitveEnvoyer, *MemoHtmlBrut};
+    pageErreurs =
+        std::make_unique<PageErreurs>(*this, *this, gestionnaires_, statut, dialogues_,
+                                      *listeChargee, *rechercheAdresse, *pageListes, *onglets_,
+                                      PagesErreurs{.erreurs = TabSheetErreur,
+                                                   .adresses = TabSheetAdresseMail,
+                                                   .envois = TabSheetPrincipale},
+                                      repertoire_);
+    const ServicesEnvoi envoi{.gestionnaires = gestionnaires_,
+                              .statut = statut,
+                              .dialogues = dialogues_,
+                              .reglages = ReglagesActifs,
+                              .cheminParametres = CheminParametres(),
+                              .repertoire = repertoire_,
+                              .fermeture = FermetureEnCours,
+                              .minuteurPret = *TimerAcitveEnvoyer,
+                              .page = *MemoHtmlBrut};
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
     campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
     envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);
