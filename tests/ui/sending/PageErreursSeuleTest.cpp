@@ -2,20 +2,15 @@
 // asks of the list pages goes only through the two doors it was given.
 #include "app/ui/ControlesEnvois.h"
 #include "app/ui/Disposition.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/ImagesFenetre.h"
 #include "app/ui/ListeImages.h"
 #include "app/ui/Onglets.h"
-#include "app/ui/Pictogrammes.h"
 #include "lists/ui/ChercheAdresse.h"
 #include "lists/ui/ChoixListeEnvoi.h"
 #include "lists/ui/ControlesListes.h"
 #include "lists/ui/ListeChargee.h"
 #include "sending/ui/ControlesErreurs.h"
 #include "sending/ui/PageErreurs.h"
-#include "tests/support/DialoguesScriptes.h"
-#include "tests/support/RepertoireTemporaire.h"
-#include "tests/support/StatutNote.h"
+#include "tests/support/PageSeule.h"
 
 #include <QFileInfo>
 #include <QListWidget>
@@ -34,12 +29,9 @@ public:
     QStringList cherchees, choisies;
 };
 
-class PageErreursSeule : public ::testing::Test {
+class PageErreursSeule : public ::testing::Test, protected PageSeule {
 protected:
     PageErreursSeule() {
-        images.ImageList1 = Pictogrammes::CreerImageList1(&fenetre);
-        images.ImageList24x24 = Pictogrammes::CreerImageList24x24(&fenetre);
-        images.ImageListTreeview = Pictogrammes::CreerImageListTreeview(&fenetre);
         for (QWidget** p : {&pageEnvois, &pageAdresses, &pageErreurs}) {
             *p = new QWidget;
             onglets.addTab(*p, QString());
@@ -60,18 +52,12 @@ protected:
         page->Reveler();
     }
 
-    QObject fenetre;
     QTabWidget onglets;
     Onglets navigation{onglets};
     QWidget *pageEnvois = nullptr, *pageAdresses = nullptr, *pageErreurs = nullptr;
-    ImagesFenetre images;
     ControlesEnvois envois;
     ControlesListes listes;
     ControlesErreurs controles;
-    DialoguesScriptes dialogues;
-    Gestionnaires gestionnaires{fenetre, dialogues};
-    StatutNote statut;
-    RepertoireTemporaire rep;
     ListesNotees notees;
     std::unique_ptr<ListeChargee> liste;
     std::unique_ptr<PageErreurs> page;
