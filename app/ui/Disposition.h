@@ -2,12 +2,13 @@
 // The controls of each page of the main window, placed as in the window's 96-dpi design: each
 // layout fills its page's struct of controls.
 class QWidget;
-class TForm1;
 struct ControlesAPropos;
 struct ControlesEnvois;
+struct ControlesErreurs;
 struct ControlesHistorique;
 struct ControlesListes;
 struct ControlesOutils;
+struct ControlesParametres;
 struct ImagesFenetre;
 
 void DisposerEnvois(QWidget* page, const ImagesFenetre& images, ControlesEnvois& f);
@@ -17,6 +18,5 @@ void DisposerImport(QWidget* page, ControlesListes& f);
 void DisposerOutils(QWidget* page, ControlesOutils& f);
 void DisposerHistorique(QWidget* page, ControlesHistorique& f);
 void DisposerAPropos(QWidget* page, const ImagesFenetre& images, ControlesAPropos& f);
-// The pages still laid out on the whole window.
-void DisposerParametres(TForm1& f);
-void DisposerErreurs(TForm1& f);
+void DisposerParametres(QWidget* page, ControlesParametres& f);
+void DisposerErreurs(QWidget* page, const ImagesFenetre& images, ControlesErreurs& f);

@@ -1,7 +1,9 @@
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/ImageMarque.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/ImagesFenetre.h"
+#include "app/ui/ListeImages.h"
+#include "sending/ui/ControlesErreurs.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -10,8 +12,7 @@
 
 using namespace Fabrique;
 
-void DisposerErreurs(TForm1& f) {
-    QWidget* p = f.TabSheetErreur;
+void DisposerErreurs(QWidget* p, const ImagesFenetre& images, ControlesErreurs& f) {
     Etiquette(p, "", QStringLiteral("Adresses en erreur:"), 16, 24);
     f.LabTotalErr = Bandeau(p, "LabTotalErr", QStringLiteral(" 0 "), 281, 24, 88, 16);
     f.LabTotalErr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -30,7 +31,7 @@ void DisposerErreurs(TForm1& f) {
     f.SpeedButRenvoyerErreurs =
         Bouton(p, "SpeedButRenvoyerErreurs",
                QStringLiteral("Créer une liste des adresses en erreur"), 415, 345, 250, 22);
-    f.LMDLImageEnregistrementErrOk = new ImageMarque(*f.ImageList1, 1, p);
+    f.LMDLImageEnregistrementErrOk = new ImageMarque(*images.ImageList1, 1, p);
     f.LMDLImageEnregistrementErrOk->setObjectName(QStringLiteral("LMDLImageEnregistrementErrOk"));
     f.LMDLImageEnregistrementErrOk->setGeometry(670, 385, 16, 16);
     f.LMDLImageEnregistrementErrOk->hide();

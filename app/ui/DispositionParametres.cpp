@@ -1,6 +1,6 @@
+#include "app/ui/ControlesParametres.h"
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
-#include "app/ui/TForm1.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -25,8 +25,7 @@ QSpinBox* Compteur(QWidget* p, const char* nom, int x, int y, int largeur, int m
 }
 } // namespace
 
-void DisposerParametres(TForm1& f) {
-    QWidget* p = f.TabSheetParamètres;
+void DisposerParametres(QWidget* p, ControlesParametres& f) {
     Police(Etiquette(p, "", QStringLiteral("Paramètre SMTP:"), 13, 24, -1, 16),
            QStringLiteral("Tahoma"), 10, true);
     Etiquette(p, "", QStringLiteral("Serveur:"), 13, 68);

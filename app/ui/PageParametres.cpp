@@ -1,8 +1,11 @@
 #include "app/ui/PageParametres.h"
 
 #include "app/Version.h"
+#include "app/ui/ControlesEnvois.h"
+#include "app/ui/ControlesParametres.h"
 #include "app/ui/Fabrique.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/Gestionnaires.h"
+#include "app/ui/LigneStatut.h"
 #include "sending/AdresseDesinscription.h"
 
 #include <QCheckBox>
@@ -13,69 +16,74 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
-PageParametres::PageParametres(TForm1& f) : f_(f) {
-    for (QLineEdit* champ : {f.EditSMTPServeur, f.EditSMTPPort, f.EditSMTPUser, f.EditSMTPPassword,
-                             f.EditMailEXP, f.EditNomExpediteur, f.EditDesinscription})
-        f.Relier(champ, &QLineEdit::textChanged, [this] { EditSMTPServeurChange(); });
+PageParametres::PageParametres(ControlesParametres& c, ControlesEnvois& envois,
+                               Gestionnaires& gestionnaires, LigneStatut& statut, Reglages& actifs,
+                               QString cheminParametres, QTabWidget& onglets, QWidget& page)
+    : c_(c), envois_(envois), statut_(statut), actifs_(actifs),
+      cheminParametres_(std::move(cheminParametres)) {
+    Gestionnaires& g = gestionnaires;
+    for (QLineEdit* champ : {c.EditSMTPServeur, c.EditSMTPPort, c.EditSMTPUser, c.EditSMTPPassword,
+                             c.EditMailEXP, c.EditNomExpediteur, c.EditDesinscription})
+        g.Relier(champ, &QLineEdit::textChanged, [this] { EditSMTPServeurChange(); });
     // Like the check box's own click, a state set by the program also marks the page changed.
-    f.Relier(f.CheckBoxTLS, &QCheckBox::toggled, [this] { CheckBoxTLSClick(); });
-    f.Relier(f.CheckBoxChargeHtmlAuto, &QCheckBox::toggled,
+    g.Relier(c.CheckBoxTLS, &QCheckBox::toggled, [this] { CheckBoxTLSClick(); });
+    g.Relier(c.CheckBoxChargeHtmlAuto, &QCheckBox::toggled,
              [this] { CheckBoxChargeHtmlAutoClick(); });
     for (QSpinBox* champ :
-         {f.SpinEditMessagesMinute, f.SpinEditMessagesConnexion, f.SpinEditConnexions})
-        f.Relier(champ, &QSpinBox::valueChanged, [this] { Modifie(); });
-    f.Relier(f.CheckBoxPipelining, &QCheckBox::toggled, [this] { Modifie(); });
-    f.Relier(f.SpeedButEnrServeur, &QPushButton::clicked, [this] { SpeedButEnrServeurClick(); });
-    f.Relier(f.SpeedButAnnulerServeur, &QPushButton::clicked,
+         {c.SpinEditMessagesMinute, c.SpinEditMessagesConnexion, c.SpinEditConnexions})
+        g.Relier(champ, &QSpinBox::valueChanged, [this] { Modifie(); });
+    g.Relier(c.CheckBoxPipelining, &QCheckBox::toggled, [this] { Modifie(); });
+    g.Relier(c.SpeedButEnrServeur, &QPushButton::clicked, [this] { SpeedButEnrServeurClick(); });
+    g.Relier(c.SpeedButAnnulerServeur, &QPushButton::clicked,
              [this] { SpeedButAnnulerServeurClick(); });
-    f.Relier(f.SpeedButOublierEmpreinte, &QPushButton::clicked,
+    g.Relier(c.SpeedButOublierEmpreinte, &QPushButton::clicked,
              [this] { SpeedButOublierEmpreinteClick(); });
     // A campaign may have pinned a certificate meanwhile.
-    f.Relier(f.PageControlPrinc, &QTabWidget::currentChanged, [this] {
-        if (f_.PageControlPrinc->currentWidget() == f_.TabSheetParamètres)
+    g.Relier(&onglets, &QTabWidget::currentChanged, [this, &onglets, &page] {
+        if (onglets.currentWidget() == &page)
             AfficherEmpreinte();
     });
 }
 
 void PageParametres::AfficherEmpreinte() {
-    const Reglages& r = f_.ReglagesActifs;
+    const Reglages& r = actifs_;
     const QString empreinte = r.ValSMTPPort.Numero && !r.ValSMTPServeur.isEmpty()
-                                  ? f_.Fichier().Empreinte(r.ValSMTPServeur, *r.ValSMTPPort.Numero)
+                                  ? Fichier().Empreinte(r.ValSMTPServeur, *r.ValSMTPPort.Numero)
                                   : QString();
     // Two lines of 16 bytes: the label wraps only at blanks.
-    f_.LabEmpreinteTLS->setText(empreinte.isEmpty()
+    c_.LabEmpreinteTLS->setText(empreinte.isEmpty()
                                     ? QStringLiteral("Aucun certificat épinglé pour ce serveur.")
                                     : empreinte.left(47) + u'\n' + empreinte.mid(48));
-    f_.SpeedButOublierEmpreinte->setEnabled(!empreinte.isEmpty());
+    c_.SpeedButOublierEmpreinte->setEnabled(!empreinte.isEmpty());
 }
 
 void PageParametres::SpeedButOublierEmpreinteClick() {
-    const Reglages& r = f_.ReglagesActifs;
+    const Reglages& r = actifs_;
     if (!r.ValSMTPPort.Numero)
         return;
-    f_.Fichier().EcrireEmpreinte(r.ValSMTPServeur, *r.ValSMTPPort.Numero, QString());
+    Fichier().EcrireEmpreinte(r.ValSMTPServeur, *r.ValSMTPPort.Numero, QString());
     AfficherEmpreinte();
-    f_.AfficheStatut(QStringLiteral("Empreinte oubliée : la prochaine connexion épinglera le "
-                                    "certificat présenté."),
-                     Couleur::Vert);
+    statut_.AfficheStatut(QStringLiteral("Empreinte oubliée : la prochaine connexion épinglera le "
+                                         "certificat présenté."),
+                          Couleur::Vert);
 }
 
 void PageParametres::LireDemarrage() {
-    FichierReglages fichier = f_.Fichier();
-    Reglages& r = f_.ReglagesActifs;
+    FichierReglages fichier = Fichier();
+    Reglages& r = actifs_;
     r = fichier.Lire(motDePasseNonLu_);
     // A hand-edited file cannot put an address in the headers that the page would refuse.
     if (!AdresseDesinscription::Valide(r.ValDesinscription))
         r.ValDesinscription.clear();
     MontrerActifs();
     if (motDePasseNonLu_)
-        f_.AfficheStatut(QStringLiteral("Mot de passe non lu : le trousseau du bureau est "
-                                        "verrouillé ou ne répond pas."),
-                         Couleur::Rouge);
-    f_.EditFichierACharger->setText(r.ValDernierFichierCharge);
-    if (!QFileInfo(f_.EditFichierACharger->text()).isFile())
-        f_.EditFichierACharger->clear();
-    f_.EditSujetMessage->setText(r.ValSujet);
+        statut_.AfficheStatut(QStringLiteral("Mot de passe non lu : le trousseau du bureau est "
+                                             "verrouillé ou ne répond pas."),
+                              Couleur::Rouge);
+    envois_.EditFichierACharger->setText(r.ValDernierFichierCharge);
+    if (!QFileInfo(envois_.EditFichierACharger->text()).isFile())
+        envois_.EditFichierACharger->clear();
+    envois_.EditSujetMessage->setText(r.ValSujet);
     AfficherEmpreinte();
     const QString version = LireVersionFichier();
     if (version != r.ValVersionDemarragePrecedant)
@@ -83,25 +91,25 @@ void PageParametres::LireDemarrage() {
 }
 
 void PageParametres::MontrerActifs() {
-    const Reglages& r = f_.ReglagesActifs;
-    f_.EditSMTPServeur->setText(r.ValSMTPServeur);
-    f_.EditSMTPPort->setText(r.ValSMTPPort.Texte);
-    f_.EditSMTPUser->setText(r.ValSMTPUser);
-    f_.EditSMTPPassword->setText(r.ValSMTPPassword);
-    f_.EditMailEXP->setText(r.ValEditMailEXP);
-    f_.EditNomExpediteur->setText(r.ValNomExpediteur);
-    f_.EditDesinscription->setText(r.ValDesinscription);
-    f_.CheckBoxTLS->setChecked(r.ValConnectTlS);
-    f_.CheckBoxChargeHtmlAuto->setChecked(r.ValChrgtHtmlAuto);
-    f_.SpinEditMessagesMinute->setValue(r.ValMessagesParMinute);
-    f_.SpinEditMessagesConnexion->setValue(r.ValMessagesParConnexion);
-    f_.SpinEditConnexions->setValue(r.ValConnexionsSimultanees);
-    f_.CheckBoxPipelining->setChecked(r.ValPipelining);
+    const Reglages& r = actifs_;
+    c_.EditSMTPServeur->setText(r.ValSMTPServeur);
+    c_.EditSMTPPort->setText(r.ValSMTPPort.Texte);
+    c_.EditSMTPUser->setText(r.ValSMTPUser);
+    c_.EditSMTPPassword->setText(r.ValSMTPPassword);
+    c_.EditMailEXP->setText(r.ValEditMailEXP);
+    c_.EditNomExpediteur->setText(r.ValNomExpediteur);
+    c_.EditDesinscription->setText(r.ValDesinscription);
+    c_.CheckBoxTLS->setChecked(r.ValConnectTlS);
+    c_.CheckBoxChargeHtmlAuto->setChecked(r.ValChrgtHtmlAuto);
+    c_.SpinEditMessagesMinute->setValue(r.ValMessagesParMinute);
+    c_.SpinEditMessagesConnexion->setValue(r.ValMessagesParConnexion);
+    c_.SpinEditConnexions->setValue(r.ValConnexionsSimultanees);
+    c_.CheckBoxPipelining->setChecked(r.ValPipelining);
 }
 
 void PageParametres::Modifie() {
-    f_.SpeedButAnnulerServeur->setEnabled(true);
-    f_.SpeedButEnrServeur->setEnabled(true);
+    c_.SpeedButAnnulerServeur->setEnabled(true);
+    c_.SpeedButEnrServeur->setEnabled(true);
 }
 
 void PageParametres::EditSMTPServeurChange() {
@@ -115,51 +123,52 @@ void PageParametres::CheckBoxChargeHtmlAutoClick() {
 }
 
 void PageParametres::SpeedButEnrServeurClick() {
-    const QString desinscription = f_.EditDesinscription->text().trimmed();
+    const QString desinscription = c_.EditDesinscription->text().trimmed();
     if (!AdresseDesinscription::Valide(desinscription)) {
-        Fabrique::Couleurs(f_.EditDesinscription, Qt::red);
-        f_.AfficheStatut(QStringLiteral("Adresse de désinscription incorrecte : une adresse "
-                                        "mailto: ou https:// est attendue."),
-                         Couleur::Rouge);
+        Fabrique::Couleurs(c_.EditDesinscription, Qt::red);
+        statut_.AfficheStatut(QStringLiteral("Adresse de désinscription incorrecte : une adresse "
+                                             "mailto: ou https:// est attendue."),
+                              Couleur::Rouge);
         return;
     }
-    Fabrique::Couleurs(f_.EditDesinscription, QColor(0, 0, 128));
-    f_.SpeedButAnnulerServeur->setEnabled(false);
-    f_.SpeedButEnrServeur->setEnabled(false);
+    Fabrique::Couleurs(c_.EditDesinscription, QColor(0, 0, 128));
+    c_.SpeedButAnnulerServeur->setEnabled(false);
+    c_.SpeedButEnrServeur->setEnabled(false);
     Reglages saisis;
-    saisis.ValSMTPServeur = f_.EditSMTPServeur->text();
-    saisis.ValSMTPPort = PortSMTP::Depuis(f_.EditSMTPPort->text());
-    saisis.ValSMTPUser = f_.EditSMTPUser->text();
-    saisis.ValSMTPPassword = f_.EditSMTPPassword->text();
-    saisis.ValEditMailEXP = f_.EditMailEXP->text();
-    saisis.ValNomExpediteur = f_.EditNomExpediteur->text().trimmed();
+    saisis.ValSMTPServeur = c_.EditSMTPServeur->text();
+    saisis.ValSMTPPort = PortSMTP::Depuis(c_.EditSMTPPort->text());
+    saisis.ValSMTPUser = c_.EditSMTPUser->text();
+    saisis.ValSMTPPassword = c_.EditSMTPPassword->text();
+    saisis.ValEditMailEXP = c_.EditMailEXP->text();
+    saisis.ValNomExpediteur = c_.EditNomExpediteur->text().trimmed();
     saisis.ValDesinscription = desinscription;
-    saisis.ValConnectTlS = f_.CheckBoxTLS->isChecked();
-    saisis.ValChrgtHtmlAuto = f_.CheckBoxChargeHtmlAuto->isChecked();
-    saisis.ValMessagesParMinute = f_.SpinEditMessagesMinute->value();
-    saisis.ValMessagesParConnexion = f_.SpinEditMessagesConnexion->value();
-    saisis.ValConnexionsSimultanees = f_.SpinEditConnexions->value();
-    saisis.ValPipelining = f_.CheckBoxPipelining->isChecked();
+    saisis.ValConnectTlS = c_.CheckBoxTLS->isChecked();
+    saisis.ValChrgtHtmlAuto = c_.CheckBoxChargeHtmlAuto->isChecked();
+    saisis.ValMessagesParMinute = c_.SpinEditMessagesMinute->value();
+    saisis.ValMessagesParConnexion = c_.SpinEditMessagesConnexion->value();
+    saisis.ValConnexionsSimultanees = c_.SpinEditConnexions->value();
+    saisis.ValPipelining = c_.CheckBoxPipelining->isChecked();
     // A password the keyring kept back at start-up and that was not typed again stays there.
     const bool avecMotDePasse = !motDePasseNonLu_ || !saisis.ValSMTPPassword.isEmpty();
     if (avecMotDePasse)
         motDePasseNonLu_ = false;
-    const bool refuse = f_.Fichier().EcrireServeur(f_.ReglagesActifs, saisis, avecMotDePasse) ==
+    const bool refuse = Fichier().EcrireServeur(actifs_, saisis, avecMotDePasse) ==
                         FichierReglages::LieuMotDePasse::FichierApresRefus;
     AfficherEmpreinte();
     if (refuse)
-        f_.AfficheStatut(QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
-                                        "verrouillé ou refuse : mot de passe gardé dans le "
-                                        "fichier de paramètres."),
-                         Couleur::Orange);
+        statut_.AfficheStatut(
+            QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
+                           "verrouillé ou refuse : mot de passe gardé dans le "
+                           "fichier de paramètres."),
+            Couleur::Orange);
     else
-        f_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
+        statut_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
 }
 
 void PageParametres::SpeedButAnnulerServeurClick() {
     MontrerActifs();
-    Fabrique::Couleurs(f_.EditDesinscription, QColor(0, 0, 128));
-    f_.AfficheStatut(QStringLiteral("Paramètres Rechargés Avec Succes."), Couleur::Vert);
-    f_.SpeedButAnnulerServeur->setEnabled(false);
-    f_.SpeedButEnrServeur->setEnabled(false);
+    Fabrique::Couleurs(c_.EditDesinscription, QColor(0, 0, 128));
+    statut_.AfficheStatut(QStringLiteral("Paramètres Rechargés Avec Succes."), Couleur::Vert);
+    c_.SpeedButAnnulerServeur->setEnabled(false);
+    c_.SpeedButEnrServeur->setEnabled(false);
 }

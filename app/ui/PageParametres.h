@@ -1,10 +1,25 @@
 #pragma once
 // The "Paramètres" page: the SMTP settings read at start-up, edited, saved or restored.
-class TForm1;
+#include "app/FichierReglages.h"
+
+#include <QString>
+
+class Gestionnaires;
+class LigneStatut;
+class QTabWidget;
+class QWidget;
+struct ControlesEnvois;
+struct ControlesParametres;
+struct Reglages;
 
 class PageParametres {
 public:
-    explicit PageParametres(TForm1& f);
+    // `actifs` are the window's active settings, read and saved here into the file at
+    // `cheminParametres`; `envois` lends the page and subject fields that start-up fills;
+    // `onglets` and `page` show the pinned certificate again whenever this page comes up.
+    PageParametres(ControlesParametres& c, ControlesEnvois& envois, Gestionnaires& gestionnaires,
+                   LigneStatut& statut, Reglages& actifs, QString cheminParametres,
+                   QTabWidget& onglets, QWidget& page);
     // Reads every setting of the file into the active values and the page's fields, and
     // records the running version when it differs from the one of the previous start.
     void LireDemarrage();
@@ -21,7 +36,12 @@ private:
     void Modifie();
     // The active settings into the page's fields and boxes.
     void MontrerActifs();
-    TForm1& f_;
+    FichierReglages Fichier() const { return FichierReglages(cheminParametres_); }
+    ControlesParametres& c_;
+    ControlesEnvois& envois_;
+    LigneStatut& statut_;
+    Reglages& actifs_;
+    QString cheminParametres_;
     // The keyring did not give the password at start-up: an empty field is no new password.
     bool motDePasseNonLu_ = false;
 };

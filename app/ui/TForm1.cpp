@@ -26,6 +26,7 @@
 #include "sending/ui/EnvoiTest.h"
 #include "sending/ui/IndicateurEnvoi.h"
 #include "sending/ui/PageErreurs.h"
+#include "sending/ui/ServicesEnvoi.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -96,10 +97,10 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     DisposerEnvois(TabSheetPrincipale, *this, *this);
     DisposerAdresses(TabSheetAdresseMail, *this, *this);
     DisposerOutils(TabSheet3, *this);
-    DisposerParametres(*this);
+    DisposerParametres(TabSheetParamètres, *this);
     DisposerHistorique(TabSheet2, *this);
     DisposerAPropos(TabSheet1, *this, *this);
-    DisposerErreurs(*this);
+    DisposerErreurs(TabSheetErreur, *this, *this);
 
     PanelApercuWeb = Panneau(centre, "PanelApercuWeb", 0, 0, kLargeurClient, kHauteurClient);
     SpeedButFermerApercuWeb =
@@ -116,13 +117,16 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     TimerAcitveEnvoyer->setInterval(1000);
 
     statut_ = std::make_unique<StatutFenetre>(*LabStatusInfos, *TimerResetStatusInfos);
+    onglets_ = std::make_unique<Onglets>(*PageControlPrinc);
     LigneStatut& statut = *statut_;
     Relier(SpeedButQuitter, &QPushButton::clicked, [this] { SpeedButQuitterClick(); });
     Relier(PageControlPrinc, &QTabWidget::currentChanged, [this] { PageControlPrincChange(); });
     Relier(TimerResetStatusInfos, &QTimer::timeout, [this] { TimerResetStatusInfosTimer(); });
 
     IdSMTP1 = std::make_unique<ClientSMTP>();
-    pageParametres = std::make_unique<PageParametres>(*this);
+    pageParametres = std::make_unique<PageParametres>(*this, *this, gestionnaires_, statut,
+                                                      ReglagesActifs, CheminParametres(),
+                                                      *PageControlPrinc, *TabSheetParamètres);
     pageHistorique = std::make_unique<PageHistorique>(*this, *ImageList1, gestionnaires_);
     pageAPropos = std::make_unique<PageAPropos>(*this, gestionnaires_);
     ControlesListes& listes = *this;
@@ -145,10 +149,25 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
         std::make_unique<OutilsHtml>(*this, *this, *PageControlPrinc, *TabSheet3, gestionnaires_);
     apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut,
                                             gestionnaires_, FermetureEnCours);
-    indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this);
-    campagne = std::make_unique<Campagne>(*this);
-    envoiTest = std::make_unique<EnvoiTest>(*this);
-    pageErreurs = std::make_unique<PageErreurs>(*this);
+    pageErreurs =
+        std::make_unique<PageErreurs>(*this, *this, gestionnaires_, statut, dialogues_,
+                                      *listeChargee, *rechercheAdresse, *pageListes, *onglets_,
+                                      PagesErreurs{.erreurs = TabSheetErreur,
+                                                   .adresses = TabSheetAdresseMail,
+                                                   .envois = TabSheetPrincipale},
+                                      repertoire_);
+    const ServicesEnvoi envoi{.gestionnaires = gestionnaires_,
+                              .statut = statut,
+                              .dialogues = dialogues_,
+                              .reglages = ReglagesActifs,
+                              .cheminParametres = CheminParametres(),
+                              .repertoire = repertoire_,
+                              .fermeture = FermetureEnCours,
+                              .minuteurPret = *TimerAcitveEnvoyer,
+                              .page = *MemoHtmlBrut};
+    indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
+    campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
+    envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);
 
     TimerResetStatusInfos->start();
     TimerAcitveEnvoyer->start();
@@ -170,7 +189,7 @@ void TForm1::FormCreate() {
         return false;
     });
     ShapePanelOutils->setGeometry(PanelOutils->rect());
-    PageControlPrinc->setTabVisible(PageControlPrinc->indexOf(TabSheetErreur), false);
+    onglets_->Montrer(TabSheetErreur, false);
     pageParametres->LireDemarrage();
     SpeedButAnnulerServeur->setEnabled(false);
     SpeedButEnrServeur->setEnabled(false);
@@ -196,8 +215,7 @@ void TForm1::ChoisirPageDemarrage() {
 }
 
 void TForm1::SelectionnerPage(QWidget* page) {
-    const QSignalBlocker bloque(PageControlPrinc);
-    PageControlPrinc->setCurrentWidget(page);
+    onglets_->Selectionner(page);
 }
 
 void TForm1::FormActivate() {
@@ -247,7 +265,8 @@ void TForm1::FormCloseQuery() {
 }
 
 void TForm1::SpeedButQuitterClick() {
-    ValOuiNon = QStringLiteral("Non");
+    // A pending confirmation is answered no, so that its wait ends and the window can close.
+    campagne->Repondre(false);
     close();
 }
 

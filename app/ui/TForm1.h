@@ -7,13 +7,16 @@
 #include "app/ui/ControlesAPropos.h"
 #include "app/ui/ControlesEnvois.h"
 #include "app/ui/ControlesHistorique.h"
+#include "app/ui/ControlesParametres.h"
 #include "app/ui/Dialogues.h"
 #include "app/ui/Gestionnaires.h"
 #include "app/ui/ImagesFenetre.h"
+#include "app/ui/Onglets.h"
 #include "app/ui/StatutFenetre.h"
 #include "lists/ui/ControlesListes.h"
 #include "page/ui/ControlesApercu.h"
 #include "page/ui/ControlesOutils.h"
+#include "sending/ui/ControlesErreurs.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -68,8 +71,10 @@ class TForm1 : public QMainWindow,
                public ControlesListes,
                public ControlesOutils,
                public ControlesApercu,
+               public ControlesParametres,
                public ControlesHistorique,
-               public ControlesAPropos {
+               public ControlesAPropos,
+               public ControlesErreurs {
     Q_OBJECT
 public:
     // `repertoire` is the program's directory (the executable's, or a test's own).
@@ -82,8 +87,7 @@ public:
     QString CheminProgramme(const QString& nom) const;
     QString CheminParametres() const { return CheminProgramme(QStringLiteral("Lettrova.ini")); }
 
-    // Status line. This and the handler runner below are forwarded for the pages that still
-    // reach them through the window ("Paramètres", the campaign's pages).
+    // Status line and handler runner, forwarded for the window's own handlers and its tests.
     void AfficheStatut(const QString& texte, Couleur couleur) {
         statut_->AfficheStatut(texte, couleur);
     }
@@ -128,7 +132,6 @@ public:
 
     // Flags and active settings shared by the pages.
     bool FermetureEnCours = false;
-    QString ValOuiNon;
     // The settings last read or saved: what a campaign sends with.
     Reglages ReglagesActifs;
     // The settings file's reader and writer.
@@ -152,39 +155,6 @@ public:
     QTimer* TimerResetStatusInfos = nullptr;
     QTimer* TimerAcitveEnvoyer = nullptr;
 
-    // "Paramètres".
-    QLineEdit* EditSMTPServeur = nullptr;
-    QLineEdit* EditSMTPPort = nullptr;
-    QLineEdit* EditSMTPUser = nullptr;
-    QLineEdit* EditSMTPPassword = nullptr;
-    QLineEdit* EditMailEXP = nullptr;
-    QCheckBox* CheckBoxTLS = nullptr;
-    QLineEdit* EditNomExpediteur = nullptr;
-    QLineEdit* EditDesinscription = nullptr;
-    QCheckBox* CheckBoxChargeHtmlAuto = nullptr;
-    QSpinBox* SpinEditMessagesMinute = nullptr;
-    QSpinBox* SpinEditMessagesConnexion = nullptr;
-    QSpinBox* SpinEditConnexions = nullptr;
-    QCheckBox* CheckBoxPipelining = nullptr;
-    QPushButton* SpeedButAnnulerServeur = nullptr;
-    QPushButton* SpeedButEnrServeur = nullptr;
-    QTextEdit* RichEditAideServeur = nullptr;
-    // Under the help, in the right column: the certificate pinned for the saved server.
-    QLabel* LabEmpreinteTLS = nullptr;
-    QPushButton* SpeedButOublierEmpreinte = nullptr;
-
-    // "Erreurs Envois".
-    QLabel* LabTotalErr = nullptr;
-    QListWidget* ListBoxErrAdresse = nullptr;
-    QLabel* LabErrDiscription = nullptr;
-    QLabel* LabFichierErrEnvois = nullptr;
-    QPushButton* SpeedButton1 = nullptr;
-    QPushButton* SpeedButRenvoyerErreurs = nullptr;
-    ImageMarque* LMDLImageEnregistrementErrOk = nullptr;
-    QPlainTextEdit* MemoErreurEnvois = nullptr;
-    QListWidget* ListBoxErrDescription = nullptr;
-    QLabel* Label31 = nullptr;
-
     // The SMTP client of the whole run.
     std::unique_ptr<ClientSMTP> IdSMTP1;
 
@@ -202,10 +172,11 @@ public:
     std::unique_ptr<ChargementPage> chargementPage;
     std::unique_ptr<OutilsHtml> outilsHtml;
     std::unique_ptr<ApercuWeb> apercuWeb;
+    // Before the campaign, which reports to it.
+    std::unique_ptr<PageErreurs> pageErreurs;
     std::unique_ptr<IndicateurEnvoi> indicateurEnvoi;
     std::unique_ptr<Campagne> campagne;
     std::unique_ptr<EnvoiTest> envoiTest;
-    std::unique_ptr<PageErreurs> pageErreurs;
 
 protected:
     bool event(QEvent* e) override;
@@ -221,4 +192,5 @@ private:
     bool dejaActive_ = false;
     Gestionnaires gestionnaires_;
     std::unique_ptr<StatutFenetre> statut_;
+    std::unique_ptr<Onglets> onglets_;
 };

@@ -40,8 +40,8 @@ QString Compte(int n) {
 PageListes::PageListes(ControlesListes& c, ControlesEnvois& envois, ListeChargee& liste,
                        Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
                        const Reglages& reglages, const QString& repertoire)
-    : TraitementEnCours(liste.TraitementEnCours), c_(c), envois_(envois), liste_(liste),
-      statut_(statut), dialogues_(dialogues), reglages_(reglages), repertoire_(repertoire) {
+    : c_(c), envois_(envois), liste_(liste), statut_(statut), dialogues_(dialogues),
+      reglages_(reglages), repertoire_(repertoire) {
     auto& g = gestionnaires;
     g.Relier(envois.ComboBoxListe1, &QComboBox::activated, [this] { ComboBoxListe1Change(); });
     g.Relier(c.ComboBoxListe2, &QComboBox::activated, [this] { ComboBoxListe2Change(); });
@@ -61,7 +61,7 @@ QString PageListes::Chemin(const QString& nom) const {
 }
 
 void PageListes::ChargeListe() {
-    if (TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
     envois_.ComboBoxListe1->clear();
     c_.ComboBoxListe2->clear();
@@ -75,14 +75,21 @@ void PageListes::ChargeListe() {
 }
 
 void PageListes::ComboBoxListe1Change() {
-    if (TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
     c_.ComboBoxListe2->setCurrentIndex(envois_.ComboBoxListe1->currentIndex());
     Charger(true);
 }
 
+void PageListes::ChoisirPourEnvoi(const QString& nom) {
+    ChargeListe();
+    envois_.ComboBoxListe1->setCurrentIndex(
+        envois_.ComboBoxListe1->findText(nom, Qt::MatchExactly));
+    ComboBoxListe1Change();
+}
+
 void PageListes::ComboBoxListe2Change() {
-    if (TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
     Charger(true);
 }
@@ -151,7 +158,7 @@ void PageListes::Charger(bool annoncer) {
 }
 
 void PageListes::LMDLImageListe2Click() {
-    if (TraitementEnCours || !TexteAscii::EstNomListe(c_.ComboBoxListe2->currentText()))
+    if (liste_.TraitementEnCours || !TexteAscii::EstNomListe(c_.ComboBoxListe2->currentText()))
         return;
     c_.LMDLImageListe2->DefinirIndex(c_.LMDLImageListe2->Index() == 4 ? 3 : 4);
     c_.SpeedButSaveGestionAdresse->setEnabled(true);
@@ -171,7 +178,7 @@ bool PageListes::EditNomNouvelleListeKeyPress(QKeyEvent* e) {
 }
 
 void PageListes::SpeedButCreerFichierClick() {
-    if (TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
     StyleTexte::Couleur(c_.EditNomNouvelleListe, StyleTexte::Marine());
     const QString nom = c_.EditNomNouvelleListe->text() + QStringLiteral(".list");
@@ -197,7 +204,7 @@ void PageListes::SpeedButCreerFichierClick() {
 }
 
 void PageListes::SpeedButSupprimerListeClick() {
-    if (TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
     const QString nom = c_.ComboBoxListe2->currentText();
     const QString cite = kGuillemet + nom + kGuillemet;

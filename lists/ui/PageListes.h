@@ -2,6 +2,7 @@
 // The behaviour of the list catalogue and the list files of "Gestion d'adresses": the two list
 // selectors, the load of a list into the list tree, the favourite mark, creating and deleting
 // list files.
+#include "lists/ui/ChoixListeEnvoi.h"
 #include "lists/ui/ListeChargee.h"
 #include "lists/ui/RechargeListe.h"
 
@@ -15,7 +16,7 @@ struct ControlesEnvois;
 struct ControlesListes;
 struct Reglages;
 
-class PageListes final : public RechargeListe {
+class PageListes final : public RechargeListe, public ChoixListeEnvoi {
 public:
     // `envois` lends the list selector of "Envois Mail" and its count, kept in step with
     // this page's; `reglages` gives the favourite list; `repertoire` holds the list files.
@@ -35,14 +36,7 @@ public:
     // Loads the list that ComboBoxListe2 shows into the list tree; the status line tells the
     // count unless `annoncer` is false (after a save, whose message stays).
     void Charger(bool annoncer) override;
-
-    // The loaded list, for the pages that still reach it through this one.
-    const ListeAdresses& Liste() const { return liste_.Liste(); }
-    ModeleListe& Modele() { return liste_.Modele(); }
-    const CollationListe& Collation() const { return liste_.Collation(); }
-    void Trier() { liste_.Trier(); }
-    // The loaded list's busy mark.
-    bool& TraitementEnCours;
+    void ChoisirPourEnvoi(const QString& nom) override;
 
 private:
     QString Chemin(const QString& nom) const;

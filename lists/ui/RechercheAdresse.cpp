@@ -81,6 +81,11 @@ bool RechercheAdresse::EditFindAdresseKeyPress(QKeyEvent* e) {
     return true;
 }
 
+void RechercheAdresse::ChercherAdresse(const QString& adresse) {
+    c_.EditFindAdresse->setText(adresse);
+    SpeedButFindAdresseClick();
+}
+
 void RechercheAdresse::SpeedButFindAdresseClick() {
     const ListeAdresses& liste = liste_.Liste();
     if (liste_.TraitementEnCours || liste.EstVide())

@@ -2,6 +2,8 @@
 // The behaviour of the wildcard search in the loaded list: each search selects the next item
 // after the last hit whose text, ASCII letters lowered, contains the pattern ("?" one
 // character, "*" any run).
+#include "lists/ui/ChercheAdresse.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -11,7 +13,7 @@ class ListeChargee;
 class QKeyEvent;
 struct ControlesListes;
 
-class RechercheAdresse {
+class RechercheAdresse final : public ChercheAdresse {
 public:
     // `fermeture` is set when the window closes: a running search stops then.
     RechercheAdresse(ControlesListes& c, ListeChargee& liste, Gestionnaires& gestionnaires,
@@ -20,9 +22,9 @@ public:
     void EditFindAdresseClick();
     // True when the key is consumed.
     bool EditFindAdresseKeyPress(QKeyEvent* e);
-    // The search itself; also the way in for the error tab, once it has put an address into
-    // the pattern box and shown the page. A request while a search runs is ignored.
+    // The search itself. A request while a search runs is ignored.
     void SpeedButFindAdresseClick();
+    void ChercherAdresse(const QString& adresse) override;
     void SpeedButArreterRechercheClick();
 
     static QString Indication() {

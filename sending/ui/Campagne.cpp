@@ -1,11 +1,14 @@
 #include "sending/ui/Campagne.h"
 
+#include "app/Reglages.h"
+#include "app/ui/ControlesEnvois.h"
+#include "app/ui/Dialogues.h"
+#include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageAnimee.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/LigneStatut.h"
 #include "commun/Erreur.h"
 #include "lists/ListeAdresses.h"
-#include "lists/ui/ModeleListe.h"
-#include "lists/ui/PageListes.h"
+#include "lists/ui/ListeChargee.h"
 #include "mail/ClientSMTP.h"
 #include "mail/MessageCourriel.h"
 #include "sending/LectureJournal.h"
@@ -32,15 +35,18 @@ void TraiterEvenements() {
 }
 } // namespace
 
-Campagne::Campagne(TForm1& f) : f_(f), moteur_(*f.IdSMTP1, {}) {
-    f.Relier(f.SpeedButEnvoyer, &QPushButton::clicked, [this] { SpeedButEnvoyerClick(); });
-    f.Relier(f.SpeedButOui, &QPushButton::clicked, [this] { SpeedButOuiClick(); });
-    f.Relier(f.SpeedButNon, &QPushButton::clicked, [this] { SpeedButNonClick(); });
-    f.Relier(f.SpeedButFermerVisuEnvoisMail, &QPushButton::clicked,
+Campagne::Campagne(ControlesEnvois& c, PageErreurs& erreurs, const ListeChargee& liste,
+                   ClientSMTP& client, const ServicesEnvoi& services)
+    : c_(c), erreurs_(erreurs), liste_(liste), s_(services), client_(client), moteur_(client, {}) {
+    Gestionnaires& g = s_.gestionnaires;
+    g.Relier(c.SpeedButEnvoyer, &QPushButton::clicked, [this] { SpeedButEnvoyerClick(); });
+    g.Relier(c.SpeedButOui, &QPushButton::clicked, [this] { SpeedButOuiClick(); });
+    g.Relier(c.SpeedButNon, &QPushButton::clicked, [this] { SpeedButNonClick(); });
+    g.Relier(c.SpeedButFermerVisuEnvoisMail, &QPushButton::clicked,
              [this] { SpeedButFermerVisuEnvoisMailClick(); });
-    f.Relier(f.SpeedButStopperEnvois, &QPushButton::clicked,
+    g.Relier(c.SpeedButStopperEnvois, &QPushButton::clicked,
              [this] { SpeedButStopperEnvoisClick(); });
-    moteur_.Abandon = [this] { return f_.FermetureEnCours; };
+    moteur_.Abandon = [this] { return s_.fermeture; };
 }
 
 void Campagne::SpeedButEnvoyerClick() {
@@ -54,7 +60,7 @@ void Campagne::SpeedButEnvoyerClick() {
     std::unique_ptr<MessageCourriel> message;
     if (Preparer(message)) {
         // The items as they are now: the list may be edited while the campaign runs.
-        const ListeAdresses& liste = f_.pageListes->Modele().Liste();
+        const ListeAdresses& liste = liste_.Liste();
         QStringList adresses;
         adresses.reserve(liste.Nombre());
         for (int i = 0; i < liste.Nombre(); ++i)
@@ -62,46 +68,47 @@ void Campagne::SpeedButEnvoyerClick() {
         ProposerReprise(*message, adresses);
         try {
             // Kept now: a program killed during the campaign still finds it at its next start.
-            f_.Fichier().EcrireSujet(message->Objet);
+            s_.Fichier().EcrireSujet(message->Objet);
         } catch (const Erreur& e) {
-            f_.AfficherErreur(e);
+            s_.gestionnaires.AfficherErreur(e);
         }
         connecte_ = false;
         moteur_.Executer(*message, adresses, *this);
     }
-    f_.SpeedButFermerVisuEnvoisMail->setEnabled(true);
-    f_.SpeedButStopperEnvois->setEnabled(false);
-    f_.pageErreurs->Reveler();
+    c_.SpeedButFermerVisuEnvoisMail->setEnabled(true);
+    c_.SpeedButStopperEnvois->setEnabled(false);
+    erreurs_.Reveler();
 }
 
 bool Campagne::Confirmer() {
-    f_.ValOuiNon.clear();
-    f_.PanelConfirmeEnvois->show();
-    f_.PanelConfirmeEnvois->raise();
-    f_.LabQuestion->setText(QStringLiteral("Envoyez Le Mail ?"));
+    reponse_.reset();
+    c_.PanelConfirmeEnvois->show();
+    c_.PanelConfirmeEnvois->raise();
+    c_.LabQuestion->setText(QStringLiteral("Envoyez Le Mail ?"));
     TraiterEvenements();
-    while (f_.ValOuiNon.isEmpty())
+    while (!reponse_)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (f_.ValOuiNon == QStringLiteral("Non")) {
-        f_.AfficheStatutFixe(QStringLiteral("Envois Annulé Par L'Utilisateur.."), Couleur::Rouge);
+    if (!*reponse_) {
+        s_.statut.AfficheStatutFixe(QStringLiteral("Envois Annulé Par L'Utilisateur.."),
+                                    Couleur::Rouge);
         return false;
     }
     return true;
 }
 
 bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
-    f_.pageErreurs->Reinitialiser();
-    f_.TimerAcitveEnvoyer->stop();
-    f_.SpeedButFermerVisuEnvoisMail->setEnabled(false);
-    f_.SpeedButStopperEnvois->setEnabled(true);
-    f_.ProgressBarEnvoisMail->setMaximum(100);
-    f_.ProgressBarEnvoisMail->setValue(0);
-    f_.LabNbEnvois->clear();
-    f_.ImageProcessEnvois->show();
-    f_.PanelVisuEnvoisMail->show();
-    f_.PanelVisuEnvoisMail->raise();
+    erreurs_.Reinitialiser();
+    s_.minuteurPret.stop();
+    c_.SpeedButFermerVisuEnvoisMail->setEnabled(false);
+    c_.SpeedButStopperEnvois->setEnabled(true);
+    c_.ProgressBarEnvoisMail->setMaximum(100);
+    c_.ProgressBarEnvoisMail->setValue(0);
+    c_.LabNbEnvois->clear();
+    c_.ImageProcessEnvois->show();
+    c_.PanelVisuEnvoisMail->show();
+    c_.PanelVisuEnvoisMail->raise();
     moteur_.OublierArret();
-    const Reglages& r = f_.ReglagesActifs;
+    const Reglages& r = s_.reglages;
     MoteurCampagne::Limites& limites = moteur_.LimitesEnVigueur();
     limites.reprises.assign(r.ValDelaisReprise.begin(), r.ValDelaisReprise.end());
     limites.messagesParMinute = r.ValMessagesParMinute;
@@ -109,16 +116,16 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     limites.connexions = r.ValConnexionsSimultanees;
     TraiterEvenements();
     try {
-        const QStringList page = MessageCampagne::Page(f_);
-        MessageCampagne::ConfigurerClient(*f_.IdSMTP1, f_);
-        message = MessageCampagne::Construire(f_, page);
+        const QStringList page = MessageCampagne::Page(s_);
+        MessageCampagne::ConfigurerClient(client_, s_);
+        message = MessageCampagne::Construire(s_, c_.EditSujetMessage->text(), page);
         entete_ = {message->Objet, JournalCampagne::Empreinte(page),
-                   f_.ComboBoxListe1->currentText(), QDateTime::currentDateTime()};
+                   c_.ComboBoxListe1->currentText(), QDateTime::currentDateTime()};
         repris_.reset();
         return true;
     } catch (const std::exception& e) {
         // A saved port that is no number: the campaign ends before connecting.
-        f_.AfficherErreur(e);
+        s_.gestionnaires.AfficherErreur(e);
         return false;
     }
 }
@@ -132,16 +139,16 @@ template <typename Ecriture> void Campagne::Journaliser(Ecriture ecriture) {
             journal_.Fermer();
         } catch (const Erreur&) {
         }
-        f_.AfficherErreur(e);
+        s_.gestionnaires.AfficherErreur(e);
     }
 }
 
 void Campagne::ProposerReprise(MessageCourriel& message, QStringList& adresses) {
     const QList<LectureJournal::Etat> anciens =
-        LectureJournal::Reprises(f_.Repertoire(), entete_.page, entete_.liste);
+        LectureJournal::Reprises(s_.repertoire, entete_.page, entete_.liste);
     if (anciens.isEmpty())
         return;
-    const bool reprendre = f_.Boites().Question(QStringLiteral("Reprendre l'envoi interrompu ?"));
+    const bool reprendre = s_.dialogues.Question(QStringLiteral("Reprendre l'envoi interrompu ?"));
     // Only the latest is resumed; the others, and the latest when declined, are given up.
     for (qsizetype i = reprendre ? 1 : 0; i < anciens.size(); ++i)
         Journaliser(
@@ -159,7 +166,7 @@ void Campagne::ProposerReprise(MessageCourriel& message, QStringList& adresses) 
                    : QStringLiteral("%1 adresses ont peut-être reçu le message (connexion perdue "
                                     "après l'envoi). Les renvoyer ?")
                          .arg(n);
-        if (f_.Boites().Question(question)) {
+        if (s_.dialogues.Question(question)) {
             adresses = r.restantes;
         } else {
             // Kept in the error record, from which the user may still send to them.
@@ -170,15 +177,15 @@ void Campagne::ProposerReprise(MessageCourriel& message, QStringList& adresses) 
                      .message = QStringLiteral("Issue inconnue, message peut-être reçu (connexion "
                                                "perdue après l'envoi): non renvoyé."),
                      .issueInconnue = true});
-            f_.pageErreurs->Reporter(incertaines);
+            erreurs_.Reporter(incertaines);
         }
     }
     repris_.emplace(ancien.chemin, ancien.longueurValide);
     if (ancien.sujet != message.Objet) {
         // The messages already sent carried the journal's subject: the rest carry it too.
         message.Objet = ancien.sujet;
-        f_.EditSujetMessage->setText(ancien.sujet);
-        f_.AfficheStatutFixe(
+        c_.EditSujetMessage->setText(ancien.sujet);
+        s_.statut.AfficheStatutFixe(
             QStringLiteral("Sujet de l'envoi interrompu repris: \"%1\".").arg(ancien.sujet),
             Couleur::Noir);
         TraiterEvenements();
@@ -186,43 +193,43 @@ void Campagne::ProposerReprise(MessageCourriel& message, QStringList& adresses) 
 }
 
 void Campagne::Connexion() {
-    f_.AfficheStatutFixe(QStringLiteral("Connection au serveur SMTP..."), Couleur::Noir);
+    s_.statut.AfficheStatutFixe(QStringLiteral("Connection au serveur SMTP..."), Couleur::Noir);
     TraiterEvenements();
-    f_.ImageProcessEnvois->DefinirAnimation(true);
+    c_.ImageProcessEnvois->DefinirAnimation(true);
 }
 
 void Campagne::Connecte() {
     connecte_ = true;
-    f_.ImageProcessEnvois->DefinirAnimation(false);
+    c_.ImageProcessEnvois->DefinirAnimation(false);
     TraiterEvenements();
 }
 
 void Campagne::EmpreinteAEpingler(const QString& hote, quint16 port, const QString& empreinte) {
     try {
-        f_.Fichier().EcrireEmpreinte(hote, port, empreinte);
+        s_.Fichier().EcrireEmpreinte(hote, port, empreinte);
     } catch (const Erreur& e) {
         // Not kept: the next campaign pins again. The sending goes on.
-        f_.AfficherErreur(e);
+        s_.gestionnaires.AfficherErreur(e);
     }
 }
 
 void Campagne::DebutEnvois(int nombre) {
-    f_.AfficheStatutFixe(QStringLiteral("Envois en cours..."), Couleur::Noir);
-    f_.LabNbEnvois->setText(QStringLiteral("0"));
-    f_.ProgressBarEnvoisMail->setMaximum(nombre);
-    f_.ImageProcessEnvois->DefinirAnimation(true);
+    s_.statut.AfficheStatutFixe(QStringLiteral("Envois en cours..."), Couleur::Noir);
+    c_.LabNbEnvois->setText(QStringLiteral("0"));
+    c_.ProgressBarEnvoisMail->setMaximum(nombre);
+    c_.ImageProcessEnvois->DefinirAnimation(true);
     Journaliser([this] {
         if (repris_)
             journal_.Continuer(repris_->first, repris_->second, QDateTime::currentDateTime());
         else
-            journal_.Creer(f_.Repertoire(), entete_);
+            journal_.Creer(s_.repertoire, entete_);
     });
 }
 
 void Campagne::ArretEnCours(int numero, int nombre) {
     // Shown at once; only the reply of the message under way is still waited for.
     MontrerArret(texteStoppe);
-    f_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(numero).arg(nombre));
+    c_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(numero).arg(nombre));
 }
 
 void Campagne::Essai(const QString& adresse) {
@@ -236,14 +243,14 @@ void Campagne::EchecTemporaire(const ResultatEnvoi& resultat) {
 void Campagne::Resultat(const ResultatEnvoi& resultat) {
     Journaliser([&] { journal_.Resultat(resultat); });
     if (!resultat.accepte)
-        f_.pageErreurs->Reporter({resultat});
+        erreurs_.Reporter({resultat});
 }
 
 void Campagne::AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) {
     const QString heure = QTime::currentTime()
                               .addMSecs(static_cast<int>(prochainEssai.count()))
                               .toString(QStringLiteral("HH:mm"));
-    f_.AfficheStatutFixe(
+    s_.statut.AfficheStatutFixe(
         enAttente == 0 ? QStringLiteral("Envois en cours...")
         : enAttente == 1
             ? QStringLiteral("Envois en cours... 1 adresse en attente d'un nouvel essai "
@@ -257,18 +264,18 @@ void Campagne::AttenteReprise(int enAttente, std::chrono::milliseconds prochainE
 }
 
 void Campagne::Progression(int envoyes, int nombre) {
-    f_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(envoyes).arg(nombre));
-    f_.ProgressBarEnvoisMail->setValue(envoyes);
+    c_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(envoyes).arg(nombre));
+    c_.ProgressBarEnvoisMail->setValue(envoyes);
     TraiterEvenements();
 }
 
 void Campagne::ErreurEnvoi(const QString& message, const QString& adresse) {
-    f_.Boites().Message(QStringLiteral("Erreur: \n%1\nsur adresse: %2").arg(message, adresse));
+    s_.dialogues.Message(QStringLiteral("Erreur: \n%1\nsur adresse: %2").arg(message, adresse));
 }
 
 void Campagne::ErreurDeconnexion(const std::exception& e) {
     // The campaign still reaches its end: the overlay can be closed.
-    f_.AfficherErreur(e);
+    s_.gestionnaires.AfficherErreur(e);
 }
 
 void Campagne::Fin(FinCampagne fin, const QString& motif) {
@@ -281,14 +288,15 @@ void Campagne::Fin(FinCampagne fin, const QString& motif) {
     });
     if (!connecte_) {
         // The connection failed: the picture stays, still.
-        f_.ImageProcessEnvois->DefinirAnimation(false);
-        f_.AfficheStatutFixe(fin == FinCampagne::ConnexionAnnulee
-                                 ? QStringLiteral("Connection Annulée Par L'Utilisateur.")
-                             : fin == FinCampagne::SessionRefusee
-                                 ? motif
-                                 : QStringLiteral("Impossible De Joindre Le Serveur, Vérifier "
-                                                  "Vos Paramètres De Connection."),
-                             Couleur::Rouge);
+        c_.ImageProcessEnvois->DefinirAnimation(false);
+        s_.statut.AfficheStatutFixe(
+            fin == FinCampagne::ConnexionAnnulee
+                ? QStringLiteral("Connection Annulée Par L'Utilisateur.")
+            : fin == FinCampagne::SessionRefusee
+                ? motif
+                : QStringLiteral("Impossible De Joindre Le Serveur, Vérifier "
+                                 "Vos Paramètres De Connection."),
+            Couleur::Rouge);
         TraiterEvenements();
         return;
     }
@@ -297,37 +305,40 @@ void Campagne::Fin(FinCampagne fin, const QString& motif) {
     else if (fin == FinCampagne::SessionRefusee)
         MontrerArret(motif);
     else {
-        f_.AfficheStatutFixe(QStringLiteral("Envois Terminé."), Couleur::Vert);
-        f_.ImageProcessEnvois->DefinirAnimation(false);
-        f_.ImageProcessEnvois->hide();
+        s_.statut.AfficheStatutFixe(QStringLiteral("Envois Terminé."), Couleur::Vert);
+        c_.ImageProcessEnvois->DefinirAnimation(false);
+        c_.ImageProcessEnvois->hide();
     }
-    f_.TimerResetStatusInfos->stop();
 }
 
 void Campagne::MontrerArret(const QString& motif) {
-    f_.AfficheStatutFixe(motif, Couleur::Rouge);
-    f_.ImageProcessEnvois->DefinirAnimation(false);
-    f_.ImageProcessEnvois->hide();
+    s_.statut.AfficheStatutFixe(motif, Couleur::Rouge);
+    c_.ImageProcessEnvois->DefinirAnimation(false);
+    c_.ImageProcessEnvois->hide();
+}
+
+void Campagne::Repondre(bool oui) {
+    reponse_ = oui;
 }
 
 void Campagne::SpeedButOuiClick() {
-    f_.ValOuiNon = QStringLiteral("Oui");
-    f_.PanelConfirmeEnvois->hide();
+    Repondre(true);
+    c_.PanelConfirmeEnvois->hide();
 }
 
 void Campagne::SpeedButNonClick() {
-    f_.ValOuiNon = QStringLiteral("Non");
-    f_.PanelConfirmeEnvois->hide();
+    Repondre(false);
+    c_.PanelConfirmeEnvois->hide();
 }
 
 void Campagne::SpeedButFermerVisuEnvoisMailClick() {
-    f_.PanelVisuEnvoisMail->hide();
-    f_.TimerAcitveEnvoyer->start();
-    f_.ViderStatut(true);
+    c_.PanelVisuEnvoisMail->hide();
+    s_.minuteurPret.start();
+    s_.statut.ViderStatut(true);
 }
 
 void Campagne::SpeedButStopperEnvoisClick() {
-    if (f_.Boites().Question(QStringLiteral(
+    if (s_.dialogues.Question(QStringLiteral(
             "Voulez-vous réellement Stopper les envois en cours, le travail n'est pas terminé ?")))
         moteur_.DemanderArret();
 }

@@ -6,14 +6,21 @@
 #include "sending/EcouteurCampagne.h"
 #include "sending/JournalCampagne.h"
 #include "sending/MoteurCampagne.h"
+#include "sending/ui/ServicesEnvoi.h"
 
 #include <optional>
 
-class TForm1;
+class ClientSMTP;
+class ListeChargee;
+class PageErreurs;
+struct ControlesEnvois;
 
 class Campagne : private EcouteurCampagne {
 public:
-    explicit Campagne(TForm1& f);
+    // `liste` is what a campaign sends to, read when it starts; `erreurs` shows its failures;
+    // `client` is the SMTP client of the whole run.
+    Campagne(ControlesEnvois& c, PageErreurs& erreurs, const ListeChargee& liste,
+             ClientSMTP& client, const ServicesEnvoi& services);
 
     void SpeedButEnvoyerClick();
     void SpeedButOuiClick();
@@ -23,6 +30,10 @@ public:
 
     // True from the press of "Envoyer" until the campaign has ended or was cancelled.
     bool EnCours() const { return enCours_; }
+    // The answer to "Envoyez Le Mail ?": none until a button (or the quit button, which says
+    // no) gives it.
+    const std::optional<bool>& Reponse() const { return reponse_; }
+    void Repondre(bool oui);
     // The connection limit and the waits after a stop (tests shorten them); the back-offs come
     // from the settings at each campaign.
     MoteurCampagne::Limites& Limites() { return moteur_.LimitesEnVigueur(); }
@@ -54,7 +65,12 @@ private:
     void ErreurDeconnexion(const std::exception& e) override;
     void Fin(FinCampagne fin, const QString& motif) override;
 
-    TForm1& f_;
+    ControlesEnvois& c_;
+    PageErreurs& erreurs_;
+    const ListeChargee& liste_;
+    ServicesEnvoi s_;
+    ClientSMTP& client_;
+    std::optional<bool> reponse_;
     MoteurCampagne moteur_;
     bool enCours_ = false;
     // The connection succeeded: the campaign's end is shown as a sending's end.

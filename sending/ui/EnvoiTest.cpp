@@ -1,12 +1,16 @@
 #include "sending/ui/EnvoiTest.h"
 
-#include "app/ui/TForm1.h"
+#include "app/Reglages.h"
+#include "app/ui/ControlesEnvois.h"
+#include "app/ui/Gestionnaires.h"
+#include "app/ui/LigneStatut.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
 #include "sending/ui/Campagne.h"
 #include "sending/ui/MessageCampagne.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
@@ -23,9 +27,11 @@ QString SurUneLigne(QString texte) {
 } // namespace
 
 // As long a connection wait as the campaign's; the user waits for the answer: no new try later.
-EnvoiTest::EnvoiTest(TForm1& f) : f_(f), moteur_(client_, {.reprises = {}}) {
-    f.Relier(f.SpeedButEnvoyerTest, &QPushButton::clicked, [this] { SpeedButEnvoyerTestClick(); });
-    moteur_.Abandon = [this] { return f_.FermetureEnCours; };
+EnvoiTest::EnvoiTest(ControlesEnvois& c, const Campagne& campagne, const ServicesEnvoi& services)
+    : c_(c), campagne_(campagne), s_(services), moteur_(client_, {.reprises = {}}) {
+    s_.gestionnaires.Relier(c.SpeedButEnvoyerTest, &QPushButton::clicked,
+                            [this] { SpeedButEnvoyerTestClick(); });
+    moteur_.Abandon = [this] { return s_.fermeture; };
 }
 
 void EnvoiTest::Resultat(const ResultatEnvoi& resultat) {
@@ -41,38 +47,39 @@ void EnvoiTest::Fin(FinCampagne fin, const QString& motif) {
 
 void EnvoiTest::SpeedButEnvoyerTestClick() {
     // Never beside a campaign or another test: the button stays pressable while they wait.
-    if (enCours_ || (f_.campagne && f_.campagne->EnCours()))
+    if (enCours_ || campagne_.EnCours())
         return;
     enCours_ = true;
-    f_.TimerAcitveEnvoyer->stop();
-    f_.SpeedButEnvoyer->setEnabled(false);
-    f_.SpeedButEnvoyerTest->setEnabled(false);
+    s_.minuteurPret.stop();
+    c_.SpeedButEnvoyer->setEnabled(false);
+    c_.SpeedButEnvoyerTest->setEnabled(false);
     const auto fin = qScopeGuard([this] {
         enCours_ = false;
-        if (!f_.FermetureEnCours)
-            f_.TimerAcitveEnvoyer->start();
+        if (!s_.fermeture)
+            s_.minuteurPret.start();
     });
 
     std::unique_ptr<MessageCourriel> message;
     try {
-        const QStringList page = MessageCampagne::Page(f_);
-        MessageCampagne::ConfigurerClient(client_, f_);
-        message = MessageCampagne::Construire(f_, page);
+        const QStringList page = MessageCampagne::Page(s_);
+        MessageCampagne::ConfigurerClient(client_, s_);
+        message = MessageCampagne::Construire(s_, c_.EditSujetMessage->text(), page);
     } catch (const std::exception& e) {
-        f_.AfficherErreur(e);
+        s_.gestionnaires.AfficherErreur(e);
         return;
     }
-    const QString adresse = LireAdresse(f_.ReglagesActifs.ValEditMailEXP).Adresse;
-    f_.AfficheStatutFixe(QStringLiteral("Envoi du test à %1...").arg(adresse), Couleur::Noir);
+    const QString adresse = LireAdresse(s_.reglages.ValEditMailEXP).Adresse;
+    s_.statut.AfficheStatutFixe(QStringLiteral("Envoi du test à %1...").arg(adresse),
+                                Couleur::Noir);
     QCoreApplication::processEvents();
 
     erreur_.clear();
     moteur_.Executer(*message, {adresse}, *this);
     if (erreur_.isEmpty())
-        f_.AfficheStatutFixe(
+        s_.statut.AfficheStatutFixe(
             QStringLiteral("Test envoyé à %1 : le serveur l'a accepté.").arg(adresse),
             Couleur::Vert);
     else
-        f_.AfficheStatutFixe(QStringLiteral("Test non envoyé à %1 : %2").arg(adresse, erreur_),
-                             Couleur::Rouge);
+        s_.statut.AfficheStatutFixe(
+            QStringLiteral("Test non envoyé à %1 : %2").arg(adresse, erreur_), Couleur::Rouge);
 }

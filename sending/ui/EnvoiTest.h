@@ -6,12 +6,15 @@
 #include "mail/ClientSMTP.h"
 #include "sending/EcouteurCampagne.h"
 #include "sending/MoteurCampagne.h"
+#include "sending/ui/ServicesEnvoi.h"
 
-class TForm1;
+class Campagne;
+struct ControlesEnvois;
 
 class EnvoiTest : private EcouteurCampagne {
 public:
-    explicit EnvoiTest(TForm1& f);
+    // `campagne` is asked whether a campaign runs: a test never goes beside one.
+    EnvoiTest(ControlesEnvois& c, const Campagne& campagne, const ServicesEnvoi& services);
 
     void SpeedButEnvoyerTestClick();
     bool EnCours() const { return enCours_; }
@@ -20,7 +23,9 @@ private:
     void Resultat(const ResultatEnvoi& resultat) override;
     void Fin(FinCampagne fin, const QString& motif) override;
 
-    TForm1& f_;
+    ControlesEnvois& c_;
+    const Campagne& campagne_;
+    ServicesEnvoi s_;
     ClientSMTP client_;
     // After the client: it ends its worker before the client goes.
     MoteurCampagne moteur_;

@@ -1,8 +1,10 @@
 #include "sending/ui/IndicateurEnvoi.h"
 
+#include "app/ui/ControlesEnvois.h"
+#include "app/ui/ControlesParametres.h"
 #include "app/ui/Forme.h"
+#include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageMarque.h"
-#include "app/ui/TForm1.h"
 #include "page/ui/ChargementPage.h"
 
 #include <QComboBox>
@@ -11,22 +13,26 @@
 #include <QPushButton>
 #include <QTimer>
 
-IndicateurEnvoi::IndicateurEnvoi(TForm1& f) : f_(f) {
-    f.Relier(f.TimerAcitveEnvoyer, &QTimer::timeout, [this] { TimerAcitveEnvoyerTimer(); });
+IndicateurEnvoi::IndicateurEnvoi(ControlesEnvois& c, const ControlesParametres& parametres,
+                                 const ServicesEnvoi& services)
+    : c_(c), parametres_(parametres), s_(services) {
+    s_.gestionnaires.Relier(&s_.minuteurPret, &QTimer::timeout,
+                            [this] { TimerAcitveEnvoyerTimer(); });
 }
 
 void IndicateurEnvoi::TimerAcitveEnvoyerTimer() {
     bool parametres = true;
-    for (const QLineEdit* champ : {f_.EditSMTPServeur, f_.EditSMTPPort, f_.EditSMTPUser,
-                                   f_.EditSMTPPassword, f_.EditMailEXP})
+    for (const QLineEdit* champ :
+         {parametres_.EditSMTPServeur, parametres_.EditSMTPPort, parametres_.EditSMTPUser,
+          parametres_.EditSMTPPassword, parametres_.EditMailEXP})
         parametres = parametres && !champ->text().isEmpty();
-    const bool envoi = f_.LMDLImageStatusChargement->Index() == ChargementPage::MarqueCorrecte &&
-                       !f_.EditSujetMessage->text().isEmpty() &&
-                       !f_.ComboBoxListe1->currentText().isEmpty();
-    f_.ShapeEnvoiValide->DefinirPointille(!envoi);
-    f_.ShapeParametresOK->DefinirPointille(!parametres);
-    f_.SpeedButEnvoyer->setEnabled(envoi && parametres);
-    f_.SpeedButEnvoyerTest->setEnabled(envoi && parametres);
+    const bool envoi = c_.LMDLImageStatusChargement->Index() == ChargementPage::MarqueCorrecte &&
+                       !c_.EditSujetMessage->text().isEmpty() &&
+                       !c_.ComboBoxListe1->currentText().isEmpty();
+    c_.ShapeEnvoiValide->DefinirPointille(!envoi);
+    c_.ShapeParametresOK->DefinirPointille(!parametres);
+    c_.SpeedButEnvoyer->setEnabled(envoi && parametres);
+    c_.SpeedButEnvoyerTest->setEnabled(envoi && parametres);
     // Asked of the document directly: copying a page of megabytes every second would cost.
-    f_.SpeedButApercuMAil->setEnabled(!f_.MemoHtmlBrut->document()->isEmpty());
+    c_.SpeedButApercuMAil->setEnabled(!s_.page.document()->isEmpty());
 }

@@ -2,14 +2,20 @@
 // The behaviour of the readiness indicator that enables sending: re-evaluated at every tick
 // of its timer, from what the fields show now (typed settings count even before they are
 // saved).
+#include "sending/ui/ServicesEnvoi.h"
 
-class TForm1;
+struct ControlesEnvois;
+struct ControlesParametres;
 
 class IndicateurEnvoi {
 public:
-    explicit IndicateurEnvoi(TForm1& f);
+    // The settings are read from the fields of `parametres`, as typed.
+    IndicateurEnvoi(ControlesEnvois& c, const ControlesParametres& parametres,
+                    const ServicesEnvoi& services);
     void TimerAcitveEnvoyerTimer();
 
 private:
-    TForm1& f_;
+    ControlesEnvois& c_;
+    const ControlesParametres& parametres_;
+    ServicesEnvoi s_;
 };

@@ -1,33 +1,31 @@
 #include "sending/ui/MessageCampagne.h"
 
-#include "app/ui/TForm1.h"
+#include "app/Reglages.h"
 #include "mail/ClientSMTP.h"
 #include "mail/MessageCourriel.h"
 #include "page/TexteAlternatif.h"
 #include "page/ui/TexteEditeur.h"
 #include "sending/PreparationCampagne.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include "sending/ui/ServicesEnvoi.h"
 
 namespace MessageCampagne {
 
-QStringList Page(const TForm1& f) {
-    return PreparationCampagne::TextePage(TexteEditeur(*f.MemoHtmlBrut));
+QStringList Page(const ServicesEnvoi& s) {
+    return PreparationCampagne::TextePage(TexteEditeur(s.page));
 }
 
-std::unique_ptr<MessageCourriel> Construire(const TForm1& f, const QStringList& page) {
+std::unique_ptr<MessageCourriel> Construire(const ServicesEnvoi& s, const QString& sujet,
+                                            const QStringList& page) {
     auto message = std::make_unique<MessageCourriel>();
     PreparationCampagne::ConstruireMessage(
         *message,
-        {f.ReglagesActifs.ValEditMailEXP, f.ReglagesActifs.ValNomExpediteur,
-         f.ReglagesActifs.ValDesinscription},
-        f.EditSujetMessage->text(), page, TexteAlternatif(page.join(u'\n')));
+        {s.reglages.ValEditMailEXP, s.reglages.ValNomExpediteur, s.reglages.ValDesinscription},
+        sujet, page, TexteAlternatif(page.join(u'\n')));
     return message;
 }
 
-void ConfigurerClient(ClientSMTP& client, const TForm1& f) {
-    const Reglages& r = f.ReglagesActifs;
+void ConfigurerClient(ClientSMTP& client, const ServicesEnvoi& s) {
+    const Reglages& r = s.reglages;
     client.Hote = r.ValSMTPServeur;
     client.Port = r.ValSMTPPort.Exiger();
     client.NomHelo = r.ValSMTPUser;
@@ -36,7 +34,7 @@ void ConfigurerClient(ClientSMTP& client, const TForm1& f) {
     client.DefinirModeTLS(r.ValConnectTlS ? ModeTLS::TLSExplicite : ModeTLS::SansTLS);
     client.Pipelining = r.ValPipelining;
     // The certificate pinned for this server and port, if any: a test send checks it too.
-    client.EmpreinteConnue = f.Fichier().Empreinte(client.Hote, client.Port);
+    client.EmpreinteConnue = s.Fichier().Empreinte(client.Hote, client.Port);
 }
 
 } // namespace MessageCampagne

@@ -1,15 +1,21 @@
 #include "sending/ui/PageErreurs.h"
 
+#include "app/ui/ControlesEnvois.h"
+#include "app/ui/Dialogues.h"
+#include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageMarque.h"
-#include "app/ui/TForm1.h"
+#include "app/ui/LigneStatut.h"
+#include "app/ui/Onglets.h"
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
 #include "lists/FichierListe.h"
 #include "lists/ListeAdresses.h"
 #include "lists/NomListe.h"
-#include "lists/ui/PageListes.h"
-#include "lists/ui/RechercheAdresse.h"
+#include "lists/ui/ChercheAdresse.h"
+#include "lists/ui/ChoixListeEnvoi.h"
+#include "lists/ui/ListeChargee.h"
 #include "sending/FichierErreurs.h"
+#include "sending/ui/ControlesErreurs.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -25,80 +31,87 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-PageErreurs::PageErreurs(TForm1& f) : f_(f) {
-    f.Relier(f.ListBoxErrAdresse, &QListWidget::itemClicked, [this] { ListBoxErrAdresseClick(); });
+PageErreurs::PageErreurs(ControlesErreurs& c, const ControlesEnvois& envois,
+                         Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
+                         const ListeChargee& liste, ChercheAdresse& recherche,
+                         ChoixListeEnvoi& choixListe, Onglets& onglets, PagesErreurs pages,
+                         QString repertoire)
+    : c_(c), envois_(envois), statut_(statut), dialogues_(dialogues), liste_(liste),
+      recherche_(recherche), choixListe_(choixListe), onglets_(onglets), pages_(pages),
+      repertoire_(std::move(repertoire)) {
+    Gestionnaires& g = gestionnaires;
+    g.Relier(c.ListBoxErrAdresse, &QListWidget::itemClicked, [this] { ListBoxErrAdresseClick(); });
     // The arrow keys move the selection too: the description follows it as for a click.
-    f.Relier(f.ListBoxErrAdresse, &QListWidget::currentRowChanged,
+    g.Relier(c.ListBoxErrAdresse, &QListWidget::currentRowChanged,
              [this] { ListBoxErrAdresseClick(); });
-    f.Relier(f.ListBoxErrAdresse, &QListWidget::itemDoubleClicked,
+    g.Relier(c.ListBoxErrAdresse, &QListWidget::itemDoubleClicked,
              [this] { ListBoxErrAdresseDblClick(); });
-    f.Relier(f.SpeedButton1, &QPushButton::clicked, [this] { SpeedButton1Click(); });
-    f.Relier(f.SpeedButRenvoyerErreurs, &QPushButton::clicked,
+    g.Relier(c.SpeedButton1, &QPushButton::clicked, [this] { SpeedButton1Click(); });
+    g.Relier(c.SpeedButRenvoyerErreurs, &QPushButton::clicked,
              [this] { SpeedButRenvoyerErreursClick(); });
 }
 
 void PageErreurs::Reinitialiser() {
-    fichierErreurs_ = FichierErreurs::Nom(f_.Repertoire(), f_.EditSujetMessage->text(),
+    fichierErreurs_ = FichierErreurs::Nom(repertoire_, envois_.EditSujetMessage->text(),
                                           QDateTime::currentDateTime());
-    QDir().mkpath(f_.Repertoire());
+    QDir().mkpath(repertoire_);
     rapport_.clear();
-    f_.MemoErreurEnvois->clear();
-    f_.ListBoxErrAdresse->clear();
-    f_.ListBoxErrDescription->clear();
-    f_.PageControlPrinc->setTabVisible(f_.PageControlPrinc->indexOf(f_.TabSheetErreur), false);
-    f_.LabFichierErrEnvois->setText(fichierErreurs_);
+    c_.MemoErreurEnvois->clear();
+    c_.ListBoxErrAdresse->clear();
+    c_.ListBoxErrDescription->clear();
+    onglets_.Montrer(pages_.erreurs, false);
+    c_.LabFichierErrEnvois->setText(fichierErreurs_);
 }
 
 void PageErreurs::Reporter(const QList<ResultatEnvoi>& echecs) {
     for (const ResultatEnvoi& e : echecs) {
         rapport_ += e.EntreeRapport();
         // Appended at the end: a campaign whose every address fails stays linear.
-        QTextCursor fin(f_.MemoErreurEnvois->document());
+        QTextCursor fin(c_.MemoErreurEnvois->document());
         fin.movePosition(QTextCursor::End);
         fin.insertText(e.EntreeRapport());
-        f_.ListBoxErrAdresse->addItem(e.adresse);
-        f_.ListBoxErrDescription->addItem(e.Description());
+        c_.ListBoxErrAdresse->addItem(e.adresse);
+        c_.ListBoxErrDescription->addItem(e.Description());
     }
 }
 
 void PageErreurs::Reveler() {
-    if (f_.ListBoxErrAdresse->count() == 0)
+    if (c_.ListBoxErrAdresse->count() == 0)
         return;
-    f_.LabTotalErr->setText(QString::number(f_.ListBoxErrAdresse->count()));
-    f_.PageControlPrinc->setTabVisible(f_.PageControlPrinc->indexOf(f_.TabSheetErreur), true);
+    c_.LabTotalErr->setText(QString::number(c_.ListBoxErrAdresse->count()));
+    onglets_.Montrer(pages_.erreurs, true);
 }
 
 void PageErreurs::ListBoxErrAdresseClick() {
-    const int k = f_.ListBoxErrAdresse->currentRow();
-    if (k < 0 || !f_.ListBoxErrAdresse->currentItem()->isSelected())
+    const int k = c_.ListBoxErrAdresse->currentRow();
+    if (k < 0 || !c_.ListBoxErrAdresse->currentItem()->isSelected())
         return;
-    f_.ListBoxErrDescription->setCurrentRow(k);
-    f_.LabErrDiscription->setText(f_.ListBoxErrDescription->item(k)->text());
+    c_.ListBoxErrDescription->setCurrentRow(k);
+    c_.LabErrDiscription->setText(c_.ListBoxErrDescription->item(k)->text());
 }
 
 void PageErreurs::ListBoxErrAdresseDblClick() {
-    QListWidgetItem* choisi = f_.ListBoxErrAdresse->currentItem();
+    QListWidgetItem* choisi = c_.ListBoxErrAdresse->currentItem();
     if (!choisi || !choisi->isSelected())
         return;
-    f_.EditFindAdresse->setText(choisi->text());
-    f_.SelectionnerPage(f_.TabSheetAdresseMail);
-    f_.rechercheAdresse->SpeedButFindAdresseClick();
-    f_.TabSheetAdresseMail->setFocus();
+    onglets_.Selectionner(pages_.adresses);
+    recherche_.ChercherAdresse(choisi->text());
+    pages_.adresses->setFocus();
 }
 
 void PageErreurs::SpeedButton1Click() {
-    FichierErreurs::Enregistrer(fichierErreurs_, f_.Repertoire(), rapport_);
-    f_.LMDLImageEnregistrementErrOk->setVisible(QFileInfo::exists(fichierErreurs_));
+    FichierErreurs::Enregistrer(fichierErreurs_, repertoire_, rapport_);
+    c_.LMDLImageEnregistrementErrOk->setVisible(QFileInfo::exists(fichierErreurs_));
 }
 
 void PageErreurs::SpeedButRenvoyerErreursClick() {
     // The list commands are ignored while one of them walks the loaded list.
-    if (f_.pageListes->TraitementEnCours)
+    if (liste_.TraitementEnCours)
         return;
     ListeAdresses liste;
     QSet<QString> vues;
-    for (int i = 0; i < f_.ListBoxErrAdresse->count(); ++i) {
-        const QString adresse = f_.ListBoxErrAdresse->item(i)->text();
+    for (int i = 0; i < c_.ListBoxErrAdresse->count(); ++i) {
+        const QString adresse = c_.ListBoxErrAdresse->item(i)->text();
         if (!vues.contains(adresse)) {
             vues.insert(adresse);
             liste.Ajouter(adresse, 0, 0);
@@ -107,43 +120,41 @@ void PageErreurs::SpeedButRenvoyerErreursClick() {
     if (liste.EstVide())
         return;
     const std::optional<QString> saisie =
-        f_.Boites().Saisir(QStringLiteral("Nom de la nouvelle liste des adresses en erreur :"),
-                           QFileInfo(fichierErreurs_).completeBaseName() + QStringLiteral(".list"));
+        dialogues_.Saisir(QStringLiteral("Nom de la nouvelle liste des adresses en erreur :"),
+                          QFileInfo(fichierErreurs_).completeBaseName() + QStringLiteral(".list"));
     if (!saisie)
         return;
     const QString nom = NomListe::Completer(*saisie);
     if (const QString refus = NomListe::Refus(nom); !refus.isEmpty()) {
-        f_.Boites().Message(refus);
-        f_.AfficheStatut(QStringLiteral("Liste Non Créée"), Couleur::Rouge);
+        dialogues_.Message(refus);
+        statut_.AfficheStatut(QStringLiteral("Liste Non Créée"), Couleur::Rouge);
         return;
     }
-    const QString chemin = f_.CheminProgramme(nom);
+    const QString chemin = QDir(repertoire_).filePath(nom);
     const QFileInfo existant(chemin);
     if (existant.exists() && !existant.isFile())
         throw Erreur(QStringLiteral("Impossible de créer la liste \"%1\" : un dossier porte ce "
                                     "nom.")
                          .arg(nom));
     if (existant.exists() &&
-        !f_.Boites().Question(QStringLiteral("La liste \"%1\" existe déjà. La remplacer par "
-                                             "les adresses en erreur ?")
-                                  .arg(nom))) {
-        f_.AfficheStatut(QStringLiteral("Liste Non Créée"), Couleur::Rouge);
+        !dialogues_.Question(QStringLiteral("La liste \"%1\" existe déjà. La remplacer par "
+                                            "les adresses en erreur ?")
+                                 .arg(nom))) {
+        statut_.AfficheStatut(QStringLiteral("Liste Non Créée"), Couleur::Rouge);
         return;
     }
-    QDir().mkpath(f_.Repertoire());
+    QDir().mkpath(repertoire_);
     if (const QString echec = EcrireFichierAtomique(chemin, FichierListe::Ecrire(liste));
         !echec.isEmpty())
         throw Erreur(QStringLiteral("Impossible de créer la liste \"%1\". %2").arg(nom, echec));
 
-    f_.pageListes->ChargeListe();
-    f_.ComboBoxListe1->setCurrentIndex(f_.ComboBoxListe1->findText(nom, Qt::MatchExactly));
-    f_.pageListes->ComboBoxListe1Change();
-    f_.SelectionnerPage(f_.TabSheetPrincipale);
+    choixListe_.ChoisirPourEnvoi(nom);
+    onglets_.Selectionner(pages_.envois);
     const int n = liste.Nombre();
-    f_.AfficheStatut(QStringLiteral("Liste \"%1\" créée avec %2 adresse%3 en erreur, prête à "
-                                    "l'envoi.")
-                         .arg(nom)
-                         .arg(n)
-                         .arg(n > 1 ? QStringLiteral("s") : QString()),
-                     Couleur::Vert);
+    statut_.AfficheStatut(QStringLiteral("Liste \"%1\" créée avec %2 adresse%3 en erreur, prête à "
+                                         "l'envoi.")
+                              .arg(nom)
+                              .arg(n)
+                              .arg(n > 1 ? QStringLiteral("s") : QString()),
+                          Couleur::Vert);
 }

@@ -5,11 +5,33 @@
 
 #include <QString>
 
-class TForm1;
+class ChercheAdresse;
+class ChoixListeEnvoi;
+class Dialogues;
+class Gestionnaires;
+class LigneStatut;
+class ListeChargee;
+class Onglets;
+class QWidget;
+struct ControlesEnvois;
+struct ControlesErreurs;
+
+// The window's pages this one shows: its own tab, the list page for a search, "Envois Mail"
+// for a new list.
+struct PagesErreurs {
+    QWidget* erreurs = nullptr;
+    QWidget* adresses = nullptr;
+    QWidget* envois = nullptr;
+};
 
 class PageErreurs {
 public:
-    explicit PageErreurs(TForm1& f);
+    // `envois` gives the subject the ".err" file is named after; `liste` its busy mark;
+    // `repertoire` holds the ".err" files and the lists.
+    PageErreurs(ControlesErreurs& c, const ControlesEnvois& envois, Gestionnaires& gestionnaires,
+                LigneStatut& statut, Dialogues& dialogues, const ListeChargee& liste,
+                ChercheAdresse& recherche, ChoixListeEnvoi& choixListe, Onglets& onglets,
+                PagesErreurs pages, QString repertoire);
     // At the start of a campaign: a new file name, an empty record, the tab hidden.
     void Reinitialiser();
     // Shows failures met by the send worker, in their order.
@@ -25,7 +47,16 @@ public:
     const QString& FichierErreurs() const { return fichierErreurs_; }
 
 private:
-    TForm1& f_;
+    ControlesErreurs& c_;
+    const ControlesEnvois& envois_;
+    LigneStatut& statut_;
+    Dialogues& dialogues_;
+    const ListeChargee& liste_;
+    ChercheAdresse& recherche_;
+    ChoixListeEnvoi& choixListe_;
+    Onglets& onglets_;
+    PagesErreurs pages_;
+    QString repertoire_;
     QString fichierErreurs_;
     QString rapport_;
 };

@@ -1,5 +1,6 @@
 #include "app/ui/TForm1.h"
 #include "commun/Erreur.h"
+#include "sending/ui/Campagne.h"
 #include "tests/support/FenetreDeTest.h"
 
 #include <QLabel>
@@ -51,10 +52,10 @@ TEST(Statut, LesTroisRoutinesEtLeTimer) {
 TEST(Fermeture, QuitterRefuseLaConfirmationEtEnregistreLeSujet) {
     FenetreDeTest t;
     TForm1& f = t.Ouvrir(true);
-    f.ValOuiNon = "Oui";
+    f.campagne->Repondre(true);
     f.EditSujetMessage->setText(QString::fromUtf8("Été 2026"));
     QTest::mouseClick(f.SpeedButQuitter, Qt::LeftButton);
-    EXPECT_EQ(f.ValOuiNon, "Non");
+    EXPECT_EQ(f.campagne->Reponse(), std::optional<bool>(false));
     EXPECT_TRUE(f.FermetureEnCours);
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(t.Parametres().contains(QString::fromLatin1("ValSujet=\xC9t\xE9 2026\r\n")));
@@ -63,10 +64,11 @@ TEST(Fermeture, QuitterRefuseLaConfirmationEtEnregistreLeSujet) {
 TEST(Fermeture, LaCaseDeFermetureEnregistreAussiLeSujet) {
     FenetreDeTest t;
     TForm1& f = t.Ouvrir(true);
-    f.ValOuiNon = "Oui";
+    f.campagne->Repondre(true);
     f.EditSujetMessage->setText("Lettre de mars");
     f.close();
-    EXPECT_EQ(f.ValOuiNon, "Oui") << "only the button answers a pending confirmation";
+    EXPECT_EQ(f.campagne->Reponse(), std::optional<bool>(true))
+        << "only the button answers a pending confirmation";
     EXPECT_TRUE(f.FermetureEnCours);
     EXPECT_TRUE(t.Parametres().contains("ValSujet=Lettre de mars\r\n"));
 }

@@ -30,7 +30,7 @@ QByteArray Copies(const QByteArray& ligne, int n) {
 
 class EditionFenetre : public FenetreListes {
 protected:
-    int Image(int position) const { return f->pageListes->Liste().Image(position); }
+    int Image(int position) const { return f->listeChargee->Liste().Image(position); }
 };
 
 TEST_F(EditionFenetre, AjoutEnMinusculesTrieEtSelectionne) {
@@ -108,7 +108,7 @@ TEST_F(EditionFenetre, CentVingtCopies) {
     EXPECT_EQ(CouleurStatut(), QColor(255, 0, 0));
     EXPECT_EQ(LigneSelectionnee(), 0) << "ends on the last item";
     EXPECT_TRUE(f->SpeedButSaveGestionAdresse->isEnabled());
-    EXPECT_FALSE(f->pageListes->TraitementEnCours);
+    EXPECT_FALSE(f->listeChargee->TraitementEnCours);
 }
 
 TEST_F(EditionFenetre, SansDoublons) {
@@ -136,7 +136,7 @@ TEST_F(EditionFenetre, AucuneCommandePendantLaSuppression) {
     });
     Cliquer(f->SpeedButSupDoublon);
     ASSERT_TRUE(essaye);
-    EXPECT_EQ(f->pageListes->Liste().Nombre(), 100000);
+    EXPECT_EQ(f->listeChargee->Liste().Nombre(), 100000);
     EXPECT_EQ(Statut(), QString::fromUtf8("100000 Adresses En Double Supprimées."));
     EXPECT_EQ(f->EditAjoutAdresse->text(), "nouvelle@x.fr");
 }
@@ -200,8 +200,8 @@ TEST_F(EditionFenetre, EchecDEcritureGardeLAncienneListe) {
     const QByteArray ancienne = Copies("a@b.fr", 1) + Copies("c@d.fr", 1);
     OuvrirAvec("l.list", ancienne);
     for (int i = 0; i < 2000; ++i)
-        f->pageListes->Modele().ListeModifiable().Ajouter(QString("n%1@x.fr").arg(i), 0, 1);
-    f->pageListes->Trier();
+        f->listeChargee->Modele().ListeModifiable().Ajouter(QString("n%1@x.fr").arg(i), 0, 1);
+    f->listeChargee->Trier();
     emit f->LMDLImageListe2->Clic();
     {
         LimiteTailleFichiers limite(1000);
@@ -231,7 +231,7 @@ TEST_F(EditionFenetre, AucuneListeSelectionnee) {
 TEST_F(EditionFenetre, ArbreFaitALaMain) {
     OuvrirAvec("l.list", "m\r\n\tz\r\n\ta\r\nb\r\n\tc\r\n");
     EXPECT_EQ(Arbre(), QStringList({"b", "\tc", "m", "\ta", "\tz"}));
-    ModeleListe& m = f->pageListes->Modele();
+    ModeleListe& m = f->listeChargee->Modele();
     EXPECT_TRUE(f->TreeViewListingListe->isExpanded(m.Index(2))) << "the file's first item";
     EXPECT_FALSE(f->TreeViewListingListe->isExpanded(m.Index(0)));
     f->EditAjoutAdresse->setText("a@x.fr");

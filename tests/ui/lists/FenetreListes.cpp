@@ -16,7 +16,7 @@ void FenetreListes::Ouvrir() {
 
 void FenetreListes::CliquerElement(int position) {
     QTreeView* v = f->TreeViewListingListe;
-    const QModelIndex ix = f->pageListes->Modele().Index(position);
+    const QModelIndex ix = f->listeChargee->Modele().Index(position);
     v->scrollTo(ix);
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(ix).center());
 }

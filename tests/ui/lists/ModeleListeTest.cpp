@@ -35,7 +35,7 @@ TEST_F(ModeleSousControle, EditionsDUneListeImbriqueeEtRechargement) {
     avertissements.clear();
     const QtMessageHandler ancien = qInstallMessageHandler(Recueillir);
     {
-        QAbstractItemModelTester testeur(&f->pageListes->Modele(),
+        QAbstractItemModelTester testeur(&f->listeChargee->Modele(),
                                          QAbstractItemModelTester::FailureReportingMode::Warning);
         f->TreeViewListingListe->expandAll();
         Ajouter("a@x.fr");

@@ -3,18 +3,13 @@
 #include "app/Reglages.h"
 #include "app/ui/ControlesEnvois.h"
 #include "app/ui/Disposition.h"
-#include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageMarque.h"
-#include "app/ui/ImagesFenetre.h"
-#include "app/ui/LigneStatut.h"
 #include "app/ui/ListeImages.h"
-#include "app/ui/Pictogrammes.h"
 #include "lists/ListeAdresses.h"
 #include "lists/ui/ControlesListes.h"
 #include "lists/ui/ListeChargee.h"
 #include "lists/ui/PageListes.h"
-#include "tests/support/DialoguesScriptes.h"
-#include "tests/support/RepertoireTemporaire.h"
+#include "tests/support/PageSeule.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -26,25 +21,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Records what the page writes on the status line.
-class StatutNote final : public LigneStatut {
-public:
-    void AfficheStatut(const QString& texte, Couleur) override { messages << texte; }
-    void AfficheStatutFixe(const QString& texte, Couleur) override { messages << texte; }
-    void EcritStatut(const QString& texte, Couleur) override { messages << texte; }
-    void ViderStatut(bool) override { messages << QString(); }
-    void RelancerRepos() override { ++relances; }
-    Couleur CouleurActuelle() const override { return Couleur::Noir; }
-    QStringList messages;
-    int relances = 0;
-};
-
-class PageListesSeule : public ::testing::Test {
+class PageListesSeule : public ::testing::Test, protected PageSeule {
 protected:
     PageListesSeule() {
-        images.ImageList1 = Pictogrammes::CreerImageList1(&fenetre);
-        images.ImageList24x24 = Pictogrammes::CreerImageList24x24(&fenetre);
-        images.ImageListTreeview = Pictogrammes::CreerImageListTreeview(&fenetre);
         DisposerEnvois(&pageEnvois, images, envois);
         DisposerAdresses(&pageListes, images, controles);
         liste = std::make_unique<ListeChargee>(*controles.TreeViewListingListe,
@@ -58,16 +37,10 @@ protected:
         controles.ComboBoxListe2->setCurrentIndex(controles.ComboBoxListe2->findText(nom));
     }
 
-    QObject fenetre;
     QWidget pageEnvois, pageListes;
-    ImagesFenetre images;
     ControlesEnvois envois;
     ControlesListes controles;
-    DialoguesScriptes dialogues;
-    Gestionnaires gestionnaires{fenetre, dialogues};
-    StatutNote statut;
     Reglages reglages;
-    RepertoireTemporaire rep;
     std::unique_ptr<ListeChargee> liste;
     std::unique_ptr<PageListes> page;
 };

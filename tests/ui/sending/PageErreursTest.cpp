@@ -139,8 +139,8 @@ TEST_F(ListeDesErreurs, UneListeDesAdressesRefuseesPreteARenvoyer) {
     EXPECT_EQ(f->PageControlPrinc->currentWidget(), f->TabSheetPrincipale);
     EXPECT_EQ(f->ComboBoxListe1->currentText(), nom);
     EXPECT_EQ(f->ComboBoxListe2->currentText(), nom);
-    ASSERT_EQ(f->pageListes->Liste().Nombre(), 2);
-    EXPECT_EQ(f->pageListes->Liste().Texte(1).toString(), "refuse2@exemple.fr");
+    ASSERT_EQ(f->listeChargee->Liste().Nombre(), 2);
+    EXPECT_EQ(f->listeChargee->Liste().Texte(1).toString(), "refuse2@exemple.fr");
     EXPECT_EQ(Statut(), "Liste \"" + nom + "\" créée avec 2 adresses en erreur, prête à l'envoi.");
     EXPECT_EQ(CouleurStatut(), QColor(0, 128, 0));
     EXPECT_TRUE(QTest::qWaitFor([&] { return f->SpeedButEnvoyer->isEnabled(); }, 5000))
