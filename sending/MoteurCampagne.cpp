@@ -70,10 +70,17 @@ struct MoteurCampagne::Deroulement {
     };
 
     QThread* fil = nullptr;
+    // Lives on the caller's thread while the campaign runs: the events are handed over from
+    // its event loop, a nested one included (a question box, a wait in a handler), so that no
+    // connection waits for the caller to come back to Executer.
+    QObject* contexte = nullptr;
+    EcouteurCampagne* ecouteur = nullptr;
+    // The listener's error, met in a nested event loop; raised by Executer.
+    std::exception_ptr erreurEcouteur;
     QStringList adresses;
     int nombre = 0;
     std::vector<std::unique_ptr<Voie>> voies;
-    std::vector<Evenement> evenements;
+    std::deque<Evenement> evenements;
     // The items still to try now, in the list's order, and those waiting for a new try.
     std::deque<int> aFaire;
     std::vector<EnAttente> enAttente;
@@ -102,6 +109,9 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
     abandon_ = false;
     Deroulement d;
     d.fil = QThread::currentThread();
+    QObject contexte;
+    d.contexte = &contexte;
+    d.ecouteur = &ecouteur;
     d.adresses = adresses;
     d.nombre = int(adresses.size());
     d.essais.assign(d.nombre, 0);
@@ -180,7 +190,9 @@ void MoteurCampagne::Suivre(Deroulement& d, EcouteurCampagne& ecouteur) {
     bool arretVu = false;
     bool fermetureVue = false;
     for (;;) {
-        Transmettre(d, ecouteur);
+        Transmettre(d);
+        if (d.erreurEcouteur)
+            std::rethrow_exception(d.erreurEcouteur);
         if (!fermetureVue && Abandon()) {
             fermetureVue = true;
             abandon_ = true;
@@ -193,7 +205,7 @@ void MoteurCampagne::Suivre(Deroulement& d, EcouteurCampagne& ecouteur) {
         const Moment echeance = Surveiller(d);
         if (std::none_of(d.voies.begin(), d.voies.end(),
                          [](const auto& v) { return v->travailleur.EnCours(); })) {
-            Transmettre(d, ecouteur);
+            Transmettre(d);
             return;
         }
         if (echeance != kJamais)
@@ -204,14 +216,29 @@ void MoteurCampagne::Suivre(Deroulement& d, EcouteurCampagne& ecouteur) {
     }
 }
 
-void MoteurCampagne::Transmettre(Deroulement& d, EcouteurCampagne& ecouteur) {
-    std::vector<Evenement> lot;
-    {
-        const Verrou l(verrou_);
-        lot.swap(d.evenements);
+void MoteurCampagne::Transmettre(Deroulement& d) {
+    // One at a time: a listener that runs a nested event loop is followed by the next events
+    // in their order.
+    for (;;) {
+        Evenement e;
+        {
+            const Verrou l(verrou_);
+            if (d.evenements.empty() || d.erreurEcouteur)
+                return;
+            e = std::move(d.evenements.front());
+            d.evenements.pop_front();
+        }
+        e(*d.ecouteur);
     }
-    for (Evenement& e : lot)
-        e(ecouteur);
+}
+
+void MoteurCampagne::TransmettreDepuisBoucle(Deroulement& d) {
+    try {
+        Transmettre(d);
+    } catch (...) {
+        // Not through the event loop: Executer raises it.
+        d.erreurEcouteur = std::current_exception();
+    }
 }
 
 void MoteurCampagne::Interrompre(Deroulement& d, bool fermeture) {
@@ -284,8 +311,8 @@ void MoteurCampagne::Publier(Deroulement& d, Evenement evenement) {
     const bool reveiller = d.evenements.empty();
     d.evenements.push_back(std::move(evenement));
     if (reveiller)
-        if (auto* distributeur = QAbstractEventDispatcher::instance(d.fil))
-            distributeur->wakeUp();
+        QMetaObject::invokeMethod(
+            d.contexte, [this, &d] { TransmettreDepuisBoucle(d); }, Qt::QueuedConnection);
 }
 
 // ---- A connection's worker ----

@@ -82,7 +82,8 @@ private:
 
     // The caller's side: tells the events, watches the limits, until every connection ends.
     void Suivre(Deroulement& d, EcouteurCampagne& ecouteur);
-    void Transmettre(Deroulement& d, EcouteurCampagne& ecouteur);
+    void Transmettre(Deroulement& d);
+    void TransmettreDepuisBoucle(Deroulement& d);
     // A stop or a close seen: messages under way are cut or their reply waited for, a
     // connection under way is dropped.
     void Interrompre(Deroulement& d, bool fermeture);
