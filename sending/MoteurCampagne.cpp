@@ -152,7 +152,7 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
     for (auto& v : d.voies)
         v->travailleur.Lancer([this, &d, &voie = *v] { Parcourir(d, voie); });
     try {
-        Suivre(d, ecouteur);
+        Suivre(d);
     } catch (...) {
         // The listener failed: every connection is dropped and ends before the error leaves.
         abandon_ = true;
@@ -182,7 +182,7 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
 
 // ---- The caller's thread ----
 
-void MoteurCampagne::Suivre(Deroulement& d, EcouteurCampagne& ecouteur) {
+void MoteurCampagne::Suivre(Deroulement& d) {
     // Wakes the sleeping event loop at the nearest limit.
     QTimer reveil;
     reveil.setSingleShot(true);

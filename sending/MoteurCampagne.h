@@ -81,7 +81,7 @@ private:
     using Evenement = std::function<void(EcouteurCampagne&)>;
 
     // The caller's side: tells the events, watches the limits, until every connection ends.
-    void Suivre(Deroulement& d, EcouteurCampagne& ecouteur);
+    void Suivre(Deroulement& d);
     void Transmettre(Deroulement& d);
     void TransmettreDepuisBoucle(Deroulement& d);
     // A stop or a close seen: messages under way are cut or their reply waited for, a
