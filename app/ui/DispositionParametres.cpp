@@ -60,9 +60,9 @@ void DisposerParametres(QWidget* p, ControlesParametres& f) {
         Compteur(p, "SpinEditMessagesConnexion", 252, 258, 78, 1000000,
                  QStringLiteral("Messages par connexion, puis une nouvelle connexion (Sans "
                                 "limite : 0)"));
-    // The connections of a campaign, at the head of the right column.
-    Etiquette(p, "", QStringLiteral("Connexions simultanées:"), 343, 262);
-    f.SpinEditConnexions = Creer<QSpinBox>(p, "SpinEditConnexions", 480, 258, 50, 21);
+    // The connections of a campaign, under the messages per connection.
+    Etiquette(p, "", QStringLiteral("Connexions:"), 166, 286);
+    f.SpinEditConnexions = Creer<QSpinBox>(p, "SpinEditConnexions", 252, 282, 78, 21);
     f.SpinEditConnexions->setRange(1, 8);
     f.SpinEditConnexions->setToolTip(
         QStringLiteral("Connexions ouvertes en même temps pour envoyer une campagne (1 à 8)"));

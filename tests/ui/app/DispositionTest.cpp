@@ -126,7 +126,7 @@ const Controle kControles[] = {
     {"CheckBoxPipelining", "QCheckBox", {240, 232, 90, 17}, "Pipelining", true},
     {"SpinEditMessagesMinute", "QSpinBox", {80, 258, 78, 21}, nullptr, true},
     {"SpinEditMessagesConnexion", "QSpinBox", {252, 258, 78, 21}, nullptr, true},
-    {"SpinEditConnexions", "QSpinBox", {480, 258, 50, 21}, nullptr, true},
+    {"SpinEditConnexions", "QSpinBox", {252, 282, 78, 21}, nullptr, true},
     {"CheckBoxChargeHtmlAuto",
      "QCheckBox",
      {24, 304, 306, 17},
