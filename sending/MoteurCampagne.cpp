@@ -9,9 +9,15 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QScopeGuard>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 using std::chrono::milliseconds;
 using Moment = std::chrono::steady_clock::time_point;
@@ -70,10 +76,10 @@ struct MoteurCampagne::Deroulement {
     };
 
     QThread* fil = nullptr;
-    // Lives on the caller's thread while the campaign runs: the events are handed over from
-    // its event loop, a nested one included (a question box, a wait in a handler), so that no
-    // connection waits for the caller to come back to Executer.
-    QObject* contexte = nullptr;
+    // Written by a connection when events wait; a notifier of the caller's thread hands them
+    // over from its event loop, a nested one included (a question box, a wait in a handler),
+    // so that no connection waits for the caller to come back to Executer.
+    int signal = -1;
     EcouteurCampagne* ecouteur = nullptr;
     // The listener's error, met in a nested event loop; raised by Executer.
     std::exception_ptr erreurEcouteur;
@@ -109,8 +115,16 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
     abandon_ = false;
     Deroulement d;
     d.fil = QThread::currentThread();
-    QObject contexte;
-    d.contexte = &contexte;
+    d.signal = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (d.signal < 0)
+        throw Erreur(QString::fromLocal8Bit(strerror(errno)));
+    const auto fermerSignal = qScopeGuard([&d] { ::close(d.signal); });
+    QSocketNotifier notificateur(d.signal, QSocketNotifier::Read);
+    QObject::connect(&notificateur, &QSocketNotifier::activated, [this, &d] {
+        quint64 compte = 0;
+        (void)!::read(d.signal, &compte, sizeof compte);
+        TransmettreDepuisBoucle(d);
+    });
     d.ecouteur = &ecouteur;
     d.adresses = adresses;
     d.nombre = int(adresses.size());
@@ -310,9 +324,10 @@ Moment MoteurCampagne::Surveiller(Deroulement& d) {
 void MoteurCampagne::Publier(Deroulement& d, Evenement evenement) {
     const bool reveiller = d.evenements.empty();
     d.evenements.push_back(std::move(evenement));
-    if (reveiller)
-        QMetaObject::invokeMethod(
-            d.contexte, [this, &d] { TransmettreDepuisBoucle(d); }, Qt::QueuedConnection);
+    if (reveiller) {
+        const quint64 un = 1;
+        (void)!::write(d.signal, &un, sizeof un);
+    }
 }
 
 // ---- A connection's worker ----
