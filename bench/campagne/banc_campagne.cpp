@@ -1,6 +1,7 @@
 // Messages per second of a campaign run through the real window, from "Oui" to
 // "Envois Terminé.", and the window thread's processor time meanwhile, next to ClientSMTP
-// sending the same message the same number of times over one connection.
+// sending the same message the same number of times over one connection, and the campaign
+// engine without a window.
 #include "app/CodageMotDePasse.h"
 #include "app/ui/TForm1.h"
 #include "commun/Erreur.h"
@@ -9,6 +10,7 @@
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
 #include "page/TexteAlternatif.h"
+#include "sending/MoteurCampagne.h"
 #include "sending/PreparationCampagne.h"
 #include "tests/support/SocketLocale.h"
 
@@ -57,16 +59,25 @@ QByteArray Page(int octets) {
     return "\xEF\xBB\xBF" + page + "</body></html>\r\n";
 }
 
-double ClientSeul(quint16 port, int compte, const QString& page) {
-    ClientSMTP client;
+void Configurer(ClientSMTP& client, quint16 port) {
     client.Hote = QStringLiteral("127.0.0.1");
     client.Port = port;
     client.NomHelo = QStringLiteral("jean");
+}
+
+MessageCourriel Lettre(const QString& page) {
     MessageCourriel message;
     const QStringList textePage = PreparationCampagne::TextePage(page);
     PreparationCampagne::ConstruireMessage(message, {QStringLiteral("lettre@exemple.fr"), {}, {}},
                                            QStringLiteral("Nouvelles"), textePage,
                                            TexteAlternatif(textePage.join(u'\n')));
+    return message;
+}
+
+double ClientSeul(quint16 port, int compte, const QString& page) {
+    ClientSMTP client;
+    Configurer(client, port);
+    MessageCourriel message = Lettre(page);
     QElapsedTimer t;
     t.start();
     client.Connecter();
@@ -75,6 +86,22 @@ double ClientSeul(quint16 port, int compte, const QString& page) {
         client.Envoyer(message);
     }
     client.Deconnecter(true);
+    return t.nsecsElapsed() / 1e9;
+}
+
+// The campaign engine with a listener that shows nothing: what the window adds is the rest.
+double MoteurSeul(quint16 port, int compte, const QString& page) {
+    ClientSMTP client;
+    Configurer(client, port);
+    MoteurCampagne moteur(client, {.reprises = {}});
+    QStringList adresses;
+    for (int i = 0; i < compte; ++i)
+        adresses << QStringLiteral("dest%1@exemple.net").arg(i);
+    EcouteurCampagne ecouteur;
+    QElapsedTimer t;
+    t.start();
+    if (moteur.Executer(Lettre(page), adresses, ecouteur) != FinCampagne::Terminee)
+        qFatal("the engine's campaign did not end well");
     return t.nsecsElapsed() / 1e9;
 }
 
@@ -123,6 +150,7 @@ int main(int argc, char** argv) {
     }
 
     const double seul = ClientSeul(port, compte, QString::fromUtf8(page.mid(3)));
+    const double moteur = MoteurSeul(port, compte, QString::fromUtf8(page.mid(3)));
 
     DialoguesOui dialogues;
     TForm1 f(dialogues, rep.path());
@@ -153,6 +181,8 @@ int main(int argc, char** argv) {
 
     std::printf("%d messages of a %d-byte page to smtp-sink\n", compte, taille);
     std::printf("  ClientSMTP alone        %8.1f msg/s\n", compte / seul);
+    std::printf("  engine, no window       %8.1f msg/s   ratio %.2f\n", compte / moteur,
+                seul / moteur);
     std::printf("  campaign (window)       %8.1f msg/s   ratio %.2f\n", compte / campagne,
                 seul / campagne);
     std::printf("  window thread CPU time  %8.2f s of %.2f s\n", cpu, campagne);
