@@ -141,7 +141,10 @@ void JournalCampagne::Ecrire(const QStringList& champs) {
     if (fichier_.write(ligne) != ligne.size())
         Echec(fichier_.errorString());
     ++nonSynchronisees_;
-    if (nonSynchronisees_ >= lot_ || depuisSynchronisation_.hasExpired(1000))
+    // At thousands of lines a second, a flush every `lot` lines would keep the disk busy for
+    // nothing: a tenth of a second of lines is as small a loss.
+    if ((nonSynchronisees_ >= lot_ && depuisSynchronisation_.hasExpired(100)) ||
+        depuisSynchronisation_.hasExpired(1000))
         Synchroniser();
 }
 

@@ -2,9 +2,10 @@
 // The journal a campaign writes as it goes, beside the lists: what was sent (subject, the
 // page's checksum, the list, the start) then one line per try and per outcome. Each line goes
 // to the system at once, so a killed program loses none; the lines reach the disk in small
-// batches (every `lot` lines, or a second after the last time, and at the end), so a power cut
-// loses at most the last batch, whose torn last line the reader ignores. The batches go to the
-// disk on a thread of their own; a failure is raised by the next write or the close.
+// batches (every `lot` lines but not more than ten times a second, or a second after the last
+// time, and at the end), so a power cut loses at most the last batch, whose torn last line the
+// reader ignores. The batches go to the disk on a thread of their own; a failure is raised by
+// the next write or the close.
 //
 // Every function that writes raises Erreur "Impossible d'écrire le journal d'envoi "<chemin>".
 // <reason>" when the file cannot be written.
