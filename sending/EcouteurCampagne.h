@@ -40,8 +40,6 @@ public:
     virtual void DebutEnvois(int nombre) { (void)nombre; }
     // A stop was asked while item `numero` (from 1) was under way; its outcome follows.
     virtual void ArretEnCours(int numero, int nombre) { (void)numero, (void)nombre; }
-    // A try of this item starts, before anything of its message leaves.
-    virtual void Essai(const QString& adresse) { (void)adresse; }
     virtual void Resultat(const ResultatEnvoi& resultat) { (void)resultat; }
     // A try failed for now; the item waits for a new one.
     virtual void EchecTemporaire(const ResultatEnvoi& resultat) { (void)resultat; }
@@ -56,6 +54,8 @@ public:
     virtual void ErreurEnvoi(const QString& message, const QString& adresse) {
         (void)message, (void)adresse;
     }
+    // The record (RegistreCampagne) failed: the campaign goes on without it.
+    virtual void ErreurRegistre(const std::exception& e) { (void)e; }
     // Saying goodbye to the server failed; the campaign still ends.
     virtual void ErreurDeconnexion(const std::exception& e) { (void)e; }
     // The end, once. `motif`: the server's words for SessionRefusee, the connection's error

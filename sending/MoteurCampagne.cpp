@@ -29,10 +29,26 @@ constexpr Moment kJamais = Moment::max();
 // The longest sleep of a worker between two looks at the clock and the stop: a clock that a
 // test moves is seen at once.
 constexpr milliseconds kTranche{100};
+// The caller's thread takes the events at most this often: woken for each of thousands of
+// messages a second, it would take the processor from the connections.
+constexpr milliseconds kCadenceEvenements{5};
 
 QString TexteErreur(const std::exception& e) {
     const auto* erreur = dynamic_cast<const Erreur*>(&e);
     return erreur ? erreur->Message() : QString::fromLocal8Bit(e.what());
+}
+
+// An error met on a worker, for the listener on the caller's thread.
+std::function<void(EcouteurCampagne&)>
+ErreurPour(std::exception_ptr erreur, void (EcouteurCampagne::*cible)(const std::exception&)) {
+    return [erreur, cible](EcouteurCampagne& e) {
+        try {
+            std::rethrow_exception(erreur);
+        } catch (const std::exception& x) {
+            (e.*cible)(x);
+        } catch (...) {
+        }
+    };
 }
 
 void Couper(ClientSMTP& client) {
@@ -50,7 +66,6 @@ struct MoteurCampagne::Voie {
     MessageCourriel message;
     // The worker's own.
     int surConnexion = 0;
-    quint64 essais = 0;
     // Under the engine's lock.
     Etat etat = Etat::Repos;
     // When the caller's thread closes the channel of the step under way.
@@ -59,9 +74,6 @@ struct MoteurCampagne::Voie {
     // The message under way, and whether its stop has been told.
     int numero = 0;
     bool arretSignale = false;
-    // The tries the listener has been told of: the end-of-data line of a message never leaves
-    // before its try is on record.
-    quint64 essaisTransmis = 0;
     // Last: it ends before what it uses goes.
     Travailleur travailleur;
 };
@@ -81,6 +93,8 @@ struct MoteurCampagne::Deroulement {
     // so that no connection waits for the caller to come back to Executer.
     int signal = -1;
     EcouteurCampagne* ecouteur = nullptr;
+    // None once a call has failed.
+    RegistreCampagne* registre = nullptr;
     // The listener's error, met in a nested event loop; raised by Executer.
     std::exception_ptr erreurEcouteur;
     QStringList adresses;
@@ -111,7 +125,7 @@ MoteurCampagne::MoteurCampagne(ClientSMTP& client, Limites limites)
 MoteurCampagne::~MoteurCampagne() = default;
 
 FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStringList& adresses,
-                                     EcouteurCampagne& ecouteur) {
+                                     EcouteurCampagne& ecouteur, RegistreCampagne* registre) {
     abandon_ = false;
     Deroulement d;
     d.fil = QThread::currentThread();
@@ -120,12 +134,21 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
         throw Erreur(QString::fromLocal8Bit(strerror(errno)));
     const auto fermerSignal = qScopeGuard([&d] { ::close(d.signal); });
     QSocketNotifier notificateur(d.signal, QSocketNotifier::Read);
-    QObject::connect(&notificateur, &QSocketNotifier::activated, [this, &d] {
+    // After each hand-over the signal is left unread for a moment: the events of that moment
+    // go over together.
+    QTimer pause;
+    pause.setSingleShot(true);
+    pause.setInterval(kCadenceEvenements);
+    QObject::connect(&pause, &QTimer::timeout, [&notificateur] { notificateur.setEnabled(true); });
+    QObject::connect(&notificateur, &QSocketNotifier::activated, [this, &d, &notificateur, &pause] {
         quint64 compte = 0;
         (void)!::read(d.signal, &compte, sizeof compte);
         TransmettreDepuisBoucle(d);
+        notificateur.setEnabled(false);
+        pause.start();
     });
     d.ecouteur = &ecouteur;
+    d.registre = registre;
     d.adresses = adresses;
     d.nombre = int(adresses.size());
     d.essais.assign(d.nombre, 0);
@@ -146,9 +169,7 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
                 emetteur.Canal().Fermer();
             }
         };
-        v->client->AvantFinDeDonnees = [this, &d, &voie = *v](ClientSMTP& emetteur) {
-            Verrou l(verrou_);
-            reveil_.wait(l, [&] { return voie.essaisTransmis >= voie.essais || d.ecouteurParti; });
+        v->client->AvantFinDeDonnees = [this](ClientSMTP& emetteur) {
             if (arret_)
                 emetteur.DemanderArret();
         };
@@ -187,8 +208,14 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
         if (Interrompu() && fin == FinCampagne::Terminee)
             fin = arret_ ? FinCampagne::Stoppee : FinCampagne::Fermeture;
         // Ended with items waiting for a new try: each is told with the reply it last had.
-        for (const auto& a : d.enAttente)
+        for (const auto& a : d.enAttente) {
+            {
+                const Verrou l(verrou_);
+                Consigner(d, [&a](RegistreCampagne& r) { r.Resultat(a.dernier); });
+            }
+            Transmettre(d);
             ecouteur.Resultat(a.dernier);
+        }
     }
     ecouteur.Fin(fin, d.motif);
     return fin;
@@ -330,6 +357,18 @@ void MoteurCampagne::Publier(Deroulement& d, Evenement evenement) {
     }
 }
 
+template <typename Ecriture> void MoteurCampagne::Consigner(Deroulement& d, Ecriture ecriture) {
+    if (!d.registre)
+        return;
+    try {
+        ecriture(*d.registre);
+    } catch (...) {
+        // The sending matters more than its record: it goes on without it.
+        d.registre = nullptr;
+        Publier(d, ErreurPour(std::current_exception(), &EcouteurCampagne::ErreurRegistre));
+    }
+}
+
 // ---- A connection's worker ----
 
 void MoteurCampagne::Parcourir(Deroulement& d, Voie& v) {
@@ -380,6 +419,7 @@ bool MoteurCampagne::Demarrer(Deroulement& d, Voie& v, Verrou& l) {
     }
     switch (Ouvrir(d, v, l, false, motif)) {
     case IssueConnexion::Connecte:
+        Consigner(d, [](RegistreCampagne& r) { r.Ouvrir(); });
         Publier(d, [](EcouteurCampagne& e) { e.Connecte(); });
         Publier(d, [n = d.nombre](EcouteurCampagne& e) { e.DebutEnvois(n); });
         d.demarree = true;
@@ -522,23 +562,9 @@ void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& co
     v.etat = Voie::Etat::Envoi;
     v.numero = d.faits + d.enCours;
     v.arretSignale = false;
-    ++v.essais;
-    Publier(d, [this, &v, adresse](EcouteurCampagne& e) {
-        const auto acquitter = [&] {
-            {
-                const Verrou garde(verrou_);
-                ++v.essaisTransmis;
-            }
-            reveil_.notify_all();
-        };
-        try {
-            e.Essai(adresse);
-        } catch (...) {
-            acquitter();
-            throw;
-        }
-        acquitter();
-    });
+    // On record before anything of the message leaves: after a kill, this address is known
+    // to have perhaps received it.
+    Consigner(d, [&adresse](RegistreCampagne& r) { r.Essai(adresse); });
     l.unlock();
     ResultatEnvoi r;
     QString refusSession;
@@ -584,6 +610,7 @@ void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& co
 }
 
 void MoteurCampagne::Terminer(Deroulement& d, const ResultatEnvoi& r) {
+    Consigner(d, [&r](RegistreCampagne& x) { x.Resultat(r); });
     Publier(d, [r](EcouteurCampagne& e) { e.Resultat(r); });
     Publier(d, [faits = ++d.faits, n = d.nombre](EcouteurCampagne& e) { e.Progression(faits, n); });
 }
@@ -594,6 +621,7 @@ void MoteurCampagne::Differer(Deroulement& d, int i, const ResultatEnvoi& r) {
         Terminer(d, r);
         return;
     }
+    Consigner(d, [&r](RegistreCampagne& x) { x.Temporaire(r); });
     Publier(d, [r](EcouteurCampagne& e) { e.EchecTemporaire(r); });
     d.enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[d.essais[i]], r});
     ++d.essais[i];
@@ -619,14 +647,7 @@ void MoteurCampagne::Adieu(Deroulement& d, Voie& v, Verrou& l, bool silencieux) 
     v.etat = Voie::Etat::Repos;
     v.echeance = kJamais;
     if (erreur && !silencieux)
-        Publier(d, [erreur](EcouteurCampagne& e) {
-            try {
-                std::rethrow_exception(erreur);
-            } catch (const std::exception& x) {
-                e.ErreurDeconnexion(x);
-            } catch (...) {
-            }
-        });
+        Publier(d, ErreurPour(erreur, &EcouteurCampagne::ErreurDeconnexion));
 }
 
 void MoteurCampagne::EpinglerCertificat(Deroulement& d, Voie& v) {

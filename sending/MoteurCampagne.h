@@ -10,6 +10,7 @@
 #include "mail/MessageCourriel.h"
 #include "sending/EcouteurCampagne.h"
 #include "sending/Horloge.h"
+#include "sending/RegistreCampagne.h"
 
 #include <QStringList>
 #include <atomic>
@@ -53,9 +54,9 @@ public:
     MoteurCampagne& operator=(const MoteurCampagne&) = delete;
 
     // Runs one campaign to its end. `message` is sent once per item of `adresses`, its
-    // recipients read from the item.
+    // recipients read from the item. `registre`, if any, keeps the record of it.
     FinCampagne Executer(const MessageCourriel& message, const QStringList& adresses,
-                         EcouteurCampagne& ecouteur);
+                         EcouteurCampagne& ecouteur, RegistreCampagne* registre = nullptr);
 
     // A stop confirmed by the user, from a handler that runs during Executer: a message whose
     // end-of-data line has not left is not delivered; one whose line has left waits for its
@@ -110,6 +111,8 @@ private:
     // Until `instant` on the engine's clock; false on a stop or a close.
     bool AttendreJusqua(Deroulement& d, Verrou& l, Horloge::Instant instant);
     void Publier(Deroulement& d, Evenement evenement);
+    // Under the lock: one call of the record, which a failure ends.
+    template <typename Ecriture> void Consigner(Deroulement& d, Ecriture ecriture);
     void SignalerAttente(Deroulement& d);
     bool Interrompu() const { return arret_ || abandon_; }
 

@@ -47,6 +47,14 @@ Campagne::Campagne(ControlesEnvois& c, PageErreurs& erreurs, const ListeChargee&
     g.Relier(c.SpeedButStopperEnvois, &QPushButton::clicked,
              [this] { SpeedButStopperEnvoisClick(); });
     moteur_.Abandon = [this] { return s_.fermeture; };
+    minuteurProgression_.setSingleShot(true);
+    minuteurProgression_.setInterval(40);
+    QObject::connect(&minuteurProgression_, &QTimer::timeout, [this] {
+        if (progression_) {
+            MontrerProgression();
+            minuteurProgression_.start();
+        }
+    });
 }
 
 void Campagne::SpeedButEnvoyerClick() {
@@ -73,7 +81,7 @@ void Campagne::SpeedButEnvoyerClick() {
             s_.gestionnaires.AfficherErreur(e);
         }
         connecte_ = false;
-        moteur_.Executer(*message, adresses, *this);
+        moteur_.Executer(*message, adresses, *this, &registre_);
     }
     c_.SpeedButFermerVisuEnvoisMail->setEnabled(true);
     c_.SpeedButStopperEnvois->setEnabled(false);
@@ -134,12 +142,7 @@ template <typename Ecriture> void Campagne::Journaliser(Ecriture ecriture) {
     try {
         ecriture();
     } catch (const Erreur& e) {
-        // The sending matters more than its record: it goes on without a journal.
-        try {
-            journal_.Fermer();
-        } catch (const Erreur&) {
-        }
-        s_.gestionnaires.AfficherErreur(e);
+        ErreurRegistre(e);
     }
 }
 
@@ -218,30 +221,23 @@ void Campagne::DebutEnvois(int nombre) {
     c_.LabNbEnvois->setText(QStringLiteral("0"));
     c_.ProgressBarEnvoisMail->setMaximum(nombre);
     c_.ImageProcessEnvois->DefinirAnimation(true);
-    Journaliser([this] {
-        if (repris_)
-            journal_.Continuer(repris_->first, repris_->second, QDateTime::currentDateTime());
-        else
-            journal_.Creer(s_.repertoire, entete_);
-    });
+}
+
+void Campagne::Registre::Ouvrir() {
+    if (c.repris_)
+        c.journal_.Continuer(c.repris_->first, c.repris_->second, QDateTime::currentDateTime());
+    else
+        c.journal_.Creer(c.s_.repertoire, c.entete_);
 }
 
 void Campagne::ArretEnCours(int numero, int nombre) {
+    MontrerProgression();
     // Shown at once; only the reply of the message under way is still waited for.
     MontrerArret(texteStoppe);
     c_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(numero).arg(nombre));
 }
 
-void Campagne::Essai(const QString& adresse) {
-    Journaliser([&] { journal_.Essai(adresse); });
-}
-
-void Campagne::EchecTemporaire(const ResultatEnvoi& resultat) {
-    Journaliser([&] { journal_.Temporaire(resultat); });
-}
-
 void Campagne::Resultat(const ResultatEnvoi& resultat) {
-    Journaliser([&] { journal_.Resultat(resultat); });
     if (!resultat.accepte)
         erreurs_.Reporter({resultat});
 }
@@ -264,13 +260,32 @@ void Campagne::AttenteReprise(int enAttente, std::chrono::milliseconds prochainE
 }
 
 void Campagne::Progression(int envoyes, int nombre) {
+    progression_.emplace(envoyes, nombre);
+    if (!minuteurProgression_.isActive()) {
+        MontrerProgression();
+        minuteurProgression_.start();
+    }
+}
+
+void Campagne::MontrerProgression() {
+    if (!progression_)
+        return;
+    const auto [envoyes, nombre] = *std::exchange(progression_, std::nullopt);
     c_.LabNbEnvois->setText(QStringLiteral("%1 / %2").arg(envoyes).arg(nombre));
     c_.ProgressBarEnvoisMail->setValue(envoyes);
-    TraiterEvenements();
 }
 
 void Campagne::ErreurEnvoi(const QString& message, const QString& adresse) {
     s_.dialogues.Message(QStringLiteral("Erreur: \n%1\nsur adresse: %2").arg(message, adresse));
+}
+
+void Campagne::ErreurRegistre(const std::exception& e) {
+    // The sending matters more than its record: it goes on without a journal.
+    try {
+        journal_.Fermer();
+    } catch (const Erreur&) {
+    }
+    s_.gestionnaires.AfficherErreur(e);
 }
 
 void Campagne::ErreurDeconnexion(const std::exception& e) {
@@ -279,6 +294,8 @@ void Campagne::ErreurDeconnexion(const std::exception& e) {
 }
 
 void Campagne::Fin(FinCampagne fin, const QString& motif) {
+    minuteurProgression_.stop();
+    MontrerProgression();
     // Only a campaign that tried every address is over; any other end may be resumed.
     Journaliser([&] {
         if (fin == FinCampagne::Terminee)

@@ -8,6 +8,7 @@
 #include "sending/MoteurCampagne.h"
 #include "sending/ui/ServicesEnvoi.h"
 
+#include <QTimer>
 #include <optional>
 
 class ClientSMTP;
@@ -46,22 +47,24 @@ private:
     // An unfinished journal of the same page and list: on the user's word, the items already
     // accepted are left out of `adresses` and the journal's subject comes back.
     void ProposerReprise(MessageCourriel& message, QStringList& adresses);
-    // The journal's writes: a failure is told once, then the campaign goes on without it.
+    // The journal's writes on this thread: a failure is told once, then the campaign goes on
+    // without it.
     template <typename Ecriture> void Journaliser(Ecriture ecriture);
     // The campaign ends early: the reason in red, the busy picture stopped.
     void MontrerArret(const QString& motif);
+    // The count not yet drawn, if any.
+    void MontrerProgression();
 
     void Connexion() override;
     void Connecte() override;
     void EmpreinteAEpingler(const QString& hote, quint16 port, const QString& empreinte) override;
     void DebutEnvois(int nombre) override;
     void ArretEnCours(int numero, int nombre) override;
-    void Essai(const QString& adresse) override;
     void Resultat(const ResultatEnvoi& resultat) override;
-    void EchecTemporaire(const ResultatEnvoi& resultat) override;
     void AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) override;
     void Progression(int envoyes, int nombre) override;
     void ErreurEnvoi(const QString& message, const QString& adresse) override;
+    void ErreurRegistre(const std::exception& e) override;
     void ErreurDeconnexion(const std::exception& e) override;
     void Fin(FinCampagne fin, const QString& motif) override;
 
@@ -76,8 +79,21 @@ private:
     // The connection succeeded: the campaign's end is shown as a sending's end.
     bool connecte_ = false;
     JournalCampagne journal_;
+    // The journal as the engine writes it, on its connections' workers.
+    struct Registre : RegistreCampagne {
+        explicit Registre(Campagne& c) : c(c) {}
+        void Ouvrir() override;
+        void Essai(const QString& adresse) override { c.journal_.Essai(adresse); }
+        void Resultat(const ResultatEnvoi& r) override { c.journal_.Resultat(r); }
+        void Temporaire(const ResultatEnvoi& r) override { c.journal_.Temporaire(r); }
+        Campagne& c;
+    } registre_{*this};
     // What the journal of this campaign will be, opened when the first message is about to
     // leave: a new one with this header, or the one resumed.
     JournalCampagne::Entete entete_;
     std::optional<std::pair<QString, qint64>> repris_;
+    // The count is drawn at once, then at most once per tick of this timer: at thousands of
+    // messages a second, drawing each one would take the window's thread from the campaign.
+    QTimer minuteurProgression_;
+    std::optional<std::pair<int, int>> progression_;
 };

@@ -45,6 +45,9 @@ public:
             surAttente();
     }
     void Progression(int i, int n) override { lignes << QString("%1/%2").arg(i).arg(n); }
+    void ErreurRegistre(const std::exception& e) override {
+        lignes << QString("registre perdu: %1").arg(e.what());
+    }
     void Fin(FinCampagne fin, const QString& motif) override {
         static const char* noms[] = {"terminée", "annulée", "injoignable", "stoppée",
                                      "session",  "erreur",  "fermeture"};
@@ -52,6 +55,28 @@ public:
         this->motif = motif;
     }
     QString motif;
+};
+
+// The record as the engine keeps it, one line per call; the call numbered `echec` (from 1)
+// fails.
+class Registre : public RegistreCampagne {
+public:
+    QStringList lignes;
+    int echec = 0;
+
+    void Ouvrir() override { Noter("ouvert"); }
+    void Essai(const QString& a) override { Noter("essai " + a); }
+    void Resultat(const ResultatEnvoi& r) override {
+        Noter((r.accepte ? "accepté " : "refusé ") + r.adresse);
+    }
+    void Temporaire(const ResultatEnvoi& r) override { Noter("temporaire " + r.adresse); }
+
+private:
+    void Noter(const QString& ligne) {
+        if (lignes.size() + 1 == echec)
+            throw std::runtime_error("disque plein");
+        lignes << ligne;
+    }
 };
 
 // Faster than the system's (a thousand times by default: a back-off of a minute passes in
@@ -87,8 +112,9 @@ struct Banc {
         client.Utilisateur.clear();
     }
     FinCampagne Executer(const QStringList& adresses,
-                         const MessageCourriel& message = MessageDeTest()) {
-        return moteur.Executer(message, adresses, journal);
+                         const MessageCourriel& message = MessageDeTest(),
+                         RegistreCampagne* registre = nullptr) {
+        return moteur.Executer(message, adresses, journal, registre);
     }
 };
 
@@ -240,6 +266,34 @@ TEST(MoteurCampagne, IssueInconnueJamaisRenvoyee) {
                                              "inconnu a@exemple.fr", "1/1", "fin terminée"}));
     pair.Terminer();
     EXPECT_EQ(pair.Donnees().size(), 1);
+}
+
+// The record follows the campaign, a try before its outcome; one that fails is told once and
+// the sending goes on without it.
+TEST(MoteurCampagne, RegistreDeLaCampagne) {
+    ServeurSMTPReel serveur({.refuser = {"refuse@exemple.fr"}, .temporaires = {"b@exemple.fr=1"}});
+    const QStringList adresses{"a@exemple.fr", "b@exemple.fr", "refuse@exemple.fr"};
+    {
+        Banc b(serveur.Port());
+        HorlogeRapide horloge;
+        b.moteur.DefinirHorloge(horloge);
+        Registre registre;
+        EXPECT_EQ(b.Executer(adresses, MessageDeTest(), &registre), FinCampagne::Terminee);
+        EXPECT_EQ(registre.lignes,
+                  QStringList({"ouvert", "essai a@exemple.fr", "accepté a@exemple.fr",
+                               "essai b@exemple.fr", "temporaire b@exemple.fr",
+                               "essai refuse@exemple.fr", "refusé refuse@exemple.fr",
+                               "essai b@exemple.fr", "accepté b@exemple.fr"}));
+    }
+    Banc b(serveur.Port());
+    b.moteur.LimitesEnVigueur().reprises = {};
+    Registre registre;
+    registre.echec = 3;
+    EXPECT_EQ(b.Executer(adresses, MessageDeTest(), &registre), FinCampagne::Terminee);
+    EXPECT_EQ(registre.lignes, QStringList({"ouvert", "essai a@exemple.fr"}));
+    EXPECT_EQ(b.journal.lignes.count("registre perdu: disque plein"), 1);
+    EXPECT_EQ(b.journal.lignes.last(), "fin terminée");
+    EXPECT_EQ(serveur.NombreMessages(), 2 + 2) << "a and b delivered by each campaign";
 }
 
 // The user's pace: five messages, two per connection (QUIT, then a new one), six a minute.

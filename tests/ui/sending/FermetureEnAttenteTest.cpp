@@ -41,7 +41,8 @@ TEST_F(FermetureEnAttente, LesAttentesDeConnexionEtDEnvoiFinissentPuisLaFenetreS
                          Cas{"envoi", "Envois en cours...", false}}) {
         SCOPED_TRACE(c.nom);
         ServeurMuet muet;
-        ServeurSMTPReel serveur({});
+        // Each reply held: the close comes while the first messages are under way.
+        ServeurSMTPReel serveur({.retenue = 0.2});
         Preparer(c.serveurMuet ? muet.Port() : serveur.Port(),
                  {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr"});
         bool visiblePendant = false;
