@@ -1,6 +1,7 @@
 // Prints what the campaign journal costs per address (one try line and one outcome line) for
-// several batch sizes: 1 brings every line to the disk, 10 is the program's choice.
-//   banc_journal [directory on the disk to measure, default: the current one] [addresses]
+// several batch sizes (each batch reaches the disk, at most ten times a second): 10 is the
+// program's choice.
+//   bench_journal [directory on the disk to measure, default: the current one] [addresses]
 #include "sending/JournalCampagne.h"
 
 #include <QCoreApplication>
