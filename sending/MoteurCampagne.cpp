@@ -112,8 +112,6 @@ struct MoteurCampagne::Deroulement {
     int ouvertes = 0;
     // The first connection succeeded: the others may open.
     bool demarree = false;
-    // The caller's thread has stopped telling events (an error left it).
-    bool ecouteurParti = false;
     FinCampagne fin = FinCampagne::Terminee;
     QString motif;
     Horloge::Instant prochainDepart;
@@ -193,7 +191,6 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
         abandon_ = true;
         {
             const Verrou l(verrou_);
-            d.ecouteurParti = true;
             for (auto& v : d.voies)
                 Couper(*v->client);
         }
