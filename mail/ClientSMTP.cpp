@@ -60,8 +60,7 @@ private:
 
 // The message's text after DATA: dot-stuffed (RFC 5321 transparency), written in blocks so
 // that a stop asked from a progress notification takes effect soon.
-void EcrireDonnees(CanalConnexion& canal, const QByteArray& compose) {
-    QByteArray texte = compose;
+void EcrireDonnees(CanalConnexion& canal, QByteArray texte) {
     if (texte.startsWith('.'))
         texte.prepend('.');
     if (texte.contains("\n."))

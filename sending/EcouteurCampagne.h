@@ -41,8 +41,6 @@ public:
     // A stop was asked while item `numero` (from 1) was under way; its outcome follows.
     virtual void ArretEnCours(int numero, int nombre) { (void)numero, (void)nombre; }
     virtual void Resultat(const ResultatEnvoi& resultat) { (void)resultat; }
-    // A try failed for now; the item waits for a new one.
-    virtual void EchecTemporaire(const ResultatEnvoi& resultat) { (void)resultat; }
     // `enAttente` items wait for a new try, the next one in `prochainEssai`; 0 when none waits
     // any more.
     virtual void AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) {

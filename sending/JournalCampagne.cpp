@@ -66,9 +66,7 @@ void JournalCampagne::Creer(const QString& repertoire, const Entete& e) {
     // In one write, and on disk at once: a journal without its whole header is never read.
     if (fichier_.write(entete) != entete.size())
         Echec(fichier_.errorString());
-    Synchroniser();
-    synchroniseur_->Attendre();
-    VerifierSynchronisation();
+    SynchroniserEtAttendre();
     // The new name in the directory, so that a power cut does not lose the file itself.
     const int dir = ::open(QFile::encodeName(repertoire).constData(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
@@ -127,10 +125,7 @@ void JournalCampagne::Fermer() {
         synchroniseur_.reset();
         fichier_.close();
     });
-    if (nonSynchronisees_ > 0)
-        Synchroniser();
-    synchroniseur_->Attendre();
-    VerifierSynchronisation();
+    SynchroniserEtAttendre();
 }
 
 void JournalCampagne::Ecrire(const QStringList& champs) {
@@ -153,6 +148,12 @@ void JournalCampagne::Synchroniser() {
     synchroniseur_->Demander();
     nonSynchronisees_ = 0;
     depuisSynchronisation_.start();
+}
+
+void JournalCampagne::SynchroniserEtAttendre() {
+    Synchroniser();
+    synchroniseur_->Attendre();
+    VerifierSynchronisation();
 }
 
 void JournalCampagne::VerifierSynchronisation() {

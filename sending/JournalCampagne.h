@@ -68,6 +68,8 @@ private:
     void Ouvrir(const QString& chemin, QIODevice::OpenMode mode);
     void Ecrire(const QStringList& champs);
     void Synchroniser();
+    // Every line written so far on the disk before it returns.
+    void SynchroniserEtAttendre();
     // Raises the failure of a batch that did not reach the disk.
     void VerifierSynchronisation();
     [[noreturn]] void Echec(const QString& raison) const;

@@ -205,14 +205,15 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
         if (Interrompu() && fin == FinCampagne::Terminee)
             fin = arret_ ? FinCampagne::Stoppee : FinCampagne::Fermeture;
         // Ended with items waiting for a new try: each is told with the reply it last had.
-        for (const auto& a : d.enAttente) {
-            {
-                const Verrou l(verrou_);
+        {
+            const Verrou l(verrou_);
+            for (const auto& a : d.enAttente)
                 Consigner(d, [&a](RegistreCampagne& r) { r.Resultat(a.dernier); });
-            }
-            Transmettre(d);
-            ecouteur.Resultat(a.dernier);
         }
+        // A record that failed meanwhile.
+        Transmettre(d);
+        for (const auto& a : d.enAttente)
+            ecouteur.Resultat(a.dernier);
     }
     ecouteur.Fin(fin, d.motif);
     return fin;
@@ -619,7 +620,6 @@ void MoteurCampagne::Differer(Deroulement& d, int i, const ResultatEnvoi& r) {
         return;
     }
     Consigner(d, [&r](RegistreCampagne& x) { x.Temporaire(r); });
-    Publier(d, [r](EcouteurCampagne& e) { e.EchecTemporaire(r); });
     d.enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[d.essais[i]], r});
     ++d.essais[i];
     SignalerAttente(d);
