@@ -1,5 +1,6 @@
 #include "mail/EcritureMessage.h"
 
+#include "commun/DomaineAscii.h"
 #include "commun/Erreur.h"
 #include "mail/AdresseTransport.h"
 #include "mail/CodageEntete.h"
@@ -114,7 +115,8 @@ QString GenererIdentifiantMessage(const MessageCourriel& message, const QDateTim
     QString expediteur = message.Expediteur.Adresse.trimmed();
     if (expediteur.isEmpty() && !message.De.isEmpty())
         expediteur = message.De.first().Adresse.trimmed();
-    QString domaine = expediteur.mid(expediteur.lastIndexOf(QLatin1Char('@')) + 1);
+    // An accented domain names the sender in its ASCII form, as in the envelope.
+    QString domaine = DomaineAscii(expediteur.mid(expediteur.lastIndexOf(QLatin1Char('@')) + 1));
     bool utilisable = expediteur.contains(QLatin1Char('@')) && !domaine.isEmpty();
     for (QChar c : domaine)
         utilisable = utilisable && c.unicode() < 128 &&

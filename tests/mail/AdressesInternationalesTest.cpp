@@ -143,5 +143,8 @@ TEST(AdressesInternationales, ExpediteurAccentueSelonLeServeur) {
         EXPECT_TRUE(lu[QStringLiteral("defauts")].toArray().isEmpty());
         EXPECT_EQ(lu[QStringLiteral("from")].toString(), QStringLiteral("Zoé <zoé@café.fr>"));
         EXPECT_EQ(lu[QStringLiteral("to")].toString(), QStringLiteral("jean@exemple.fr"));
+        // The identifier names the sender's domain in its ASCII form.
+        EXPECT_TRUE(lu[QStringLiteral("message_id")].toString().endsWith(
+            QStringLiteral("@xn--caf-dma.fr>")));
     }
 }
