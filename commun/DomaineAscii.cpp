@@ -2,14 +2,12 @@
 
 #include <idn2.h>
 
-namespace {
 bool EstAscii(QStringView texte) {
     for (QChar c : texte)
         if (c.unicode() >= 128)
             return false;
     return true;
 }
-} // namespace
 
 QString DomaineAscii(const QString& domaine) {
     if (domaine.isEmpty() || domaine.startsWith(u'['))

@@ -3,13 +3,6 @@
 #include "commun/DomaineAscii.h"
 
 namespace {
-bool EstAscii(QStringView texte) {
-    for (QChar c : texte)
-        if (c.unicode() >= 128)
-            return false;
-    return true;
-}
-
 bool EstControle(QChar c) {
     return c.unicode() < 32 || c.unicode() == 127 || c.category() == QChar::Other_Control ||
            c.category() == QChar::Other_Format;
