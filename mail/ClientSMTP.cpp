@@ -330,6 +330,12 @@ void ClientSMTP::Authentifier() {
 }
 
 void ClientSMTP::Envoyer(MessageCourriel& message) {
+    // A failure before this message's end of data must not be read as the previous message's
+    // "perhaps delivered".
+    {
+        std::lock_guard verrou(arret_);
+        finDeDonneesPartie_ = false;
+    }
     const AdressesCourriel adresses =
         message.Destinataires + message.Copies + message.CopiesCachees;
     QString expediteur = message.Expediteur.Adresse.trimmed();
@@ -394,10 +400,6 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     try {
         for (qsizetype i = 2; i < ouverture.size(); ++i)
             etape(i, {250, 251});
-        {
-            std::lock_guard verrou(arret_);
-            finDeDonneesPartie_ = false;
-        }
         EnvoyerCommande(QStringLiteral("DATA"), {354});
         try {
             EnvoisRegroupes regroupes(canal_);

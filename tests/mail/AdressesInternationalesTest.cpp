@@ -89,6 +89,8 @@ TEST(AdressesInternationales, ChaqueAdresseArriveOuEstRefuseeAvantEnvoi) {
                         << e.Message().toStdString();
                     EXPECT_TRUE(e.Message().endsWith(adresse)) << e.Message().toStdString();
                 }
+                // Nothing of this message left: it cannot have been received.
+                EXPECT_FALSE(client.FinDeDonneesPartie());
                 EXPECT_EQ(serveur.NombreMessages(), recus);
                 continue;
             }
