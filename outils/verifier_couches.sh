@@ -22,6 +22,6 @@ while IFS= read -r fichier; do
       fautes=$((fautes + 1))
     fi
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*<\([^>]*\)>.*/\1/p' "$fichier")
-done < <(find commun app mail lists page sending -path '*/ui' -prune -o \
+done < <(find commun app mail lists page sending returns -path '*/ui' -prune -o \
   \( -name '*.cpp' -o -name '*.h' \) -type f ! -path app/main.cpp -print | sort)
 [ $fautes -eq 0 ] && echo "Logic folders: QtCore only." || exit 1
