@@ -140,6 +140,15 @@ const ReponseSMTP& ClientSMTP::EnvoyerCommande(const QString& ligne, Codes codes
 
 void ClientSMTP::LimiterCommande(const QString& ligne) {
     const QString nom = NomCommande(ligne);
+    // RSET and QUIT, sent after a refusal, leave the step at the refused command.
+    if (nom == QLatin1String("MAIL FROM"))
+        etape_ = EtapeSMTP::Expediteur;
+    else if (nom == QLatin1String("RCPT TO"))
+        etape_ = EtapeSMTP::Destinataire;
+    else if (nom == QLatin1String("DATA"))
+        etape_ = EtapeSMTP::Donnees;
+    else if (nom != QLatin1String("RSET") && nom != QLatin1String("QUIT"))
+        etape_ = EtapeSMTP::Session;
     const DelaisSMTP::ms delai = nom == QLatin1String("MAIL FROM") ? Delais.Mail
                                  : nom == QLatin1String("RCPT TO") ? Delais.Rcpt
                                  : nom == QLatin1String("DATA")    ? Delais.Data
@@ -320,6 +329,12 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     // Whatever can fail in the text fails here, before any command: once the server has said
     // 354, every byte is message text, and a command would land inside the body.
     ComposerMessage(message, Sources, texte_);
+    etape_ = EtapeSMTP::Session;
+    {
+        // The previous message's end of data says nothing of this one.
+        std::lock_guard verrou(arret_);
+        finDeDonneesPartie_ = false;
+    }
     Authentifier();
     QStringList ouverture = {QStringLiteral("RSET"),
                              QStringLiteral("MAIL FROM: <") + expediteur + QLatin1Char('>')};
@@ -363,10 +378,6 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     try {
         for (qsizetype i = 2; i < ouverture.size(); ++i)
             etape(i, {250, 251});
-        {
-            std::lock_guard verrou(arret_);
-            finDeDonneesPartie_ = false;
-        }
         EnvoyerCommande(QStringLiteral("DATA"), {354});
         try {
             EnvoisRegroupes regroupes(canal_);
@@ -376,6 +387,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
             // stop was asked: a stop and a delivery can then never cross.
             regroupes.Terminer();
             PasserFinDeDonnees();
+            etape_ = EtapeSMTP::FinDonnees;
             canal_.DefinirDelai(Delais.FinDonnees, QStringLiteral("après la fin du message"),
                                 QStringLiteral("pendant l'envoi de la fin du message"));
             canal_.EcrireLigne(QStringLiteral("."));

@@ -39,11 +39,13 @@ QString JournalInterrompu(const RepertoireTemporaire& rep) {
     j.Essai("c@x.fr");
     j.Resultat({.adresse = "c@x.fr",
                 .message = "Connexion perdue",
-                .temporaire = true,
+                .verdict = Verdict::IssueInconnue,
                 .issueInconnue = true});
     j.Essai("d@x.fr");
-    j.Temporaire(
-        {.adresse = "d@x.fr", .message = "Trop de messages", .temporaire = true, .code = 450});
+    j.Temporaire({.adresse = "d@x.fr",
+                  .message = "Trop de messages",
+                  .verdict = Verdict::ReessayerAdresse,
+                  .code = 450});
     j.Essai("d@x.fr");
     const QString chemin = j.Chemin();
     j.Fermer();
