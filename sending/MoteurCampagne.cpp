@@ -80,6 +80,8 @@ struct MoteurCampagne::Voie {
     // The message under way, and whether its stop has been told.
     int numero = 0;
     QString adresse;
+    // The try of the message under way is on record (its end of data was about to leave).
+    bool essaiConsigne = false;
     bool arretSignale = false;
     // Last: it ends before what it uses goes.
     Travailleur travailleur;
@@ -194,6 +196,7 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
                 return;
             }
             const Verrou l(verrou_);
+            voie.essaiConsigne = true;
             Consigner(d, [&voie](RegistreCampagne& r) { r.Essai(voie.adresse); });
         };
         d.voies.push_back(std::move(v));
@@ -618,6 +621,7 @@ void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& co
     v.etat = Voie::Etat::Envoi;
     v.numero = d.faits + d.enCours;
     v.adresse = adresse;
+    v.essaiConsigne = false;
     v.arretSignale = false;
     l.unlock();
     const ResultatEnvoi r = EnvoiUnitaire(*v.client, v.message, adresse);
@@ -647,12 +651,13 @@ void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& co
         connectee = false;
         --d.ouvertes;
     }
-    Conclure(d, i, r, depart.date);
+    Conclure(d, i, r, depart.date, v.essaiConsigne);
     --d.enCours;
     reveil_.notify_all();
 }
 
-void MoteurCampagne::Conclure(Deroulement& d, int i, const ResultatEnvoi& r, qint64 depart) {
+void MoteurCampagne::Conclure(Deroulement& d, int i, const ResultatEnvoi& r, qint64 depart,
+                              bool essaiConsigne) {
     const bool coupe = Interrompu();
     Verdict verdict = r.verdict;
     if (r.enSerie && !coupe) {
@@ -667,15 +672,15 @@ void MoteurCampagne::Conclure(Deroulement& d, int i, const ResultatEnvoi& r, qin
         } else {
             Liberer(d, std::move(sortis));
             if (verdict == Verdict::RefuseAdresse) {
-                // Held until the run breaks or trips; on record as pending meanwhile.
+                // Held until the run breaks or trips, pending meanwhile.
                 d.retenus.push_back(i);
-                Consigner(d, [&r](RegistreCampagne& x) { x.Temporaire(r); });
+                Clore(d, r, essaiConsigne);
                 return;
             }
         }
     }
     const auto remettre = [&] {
-        Consigner(d, [&r](RegistreCampagne& x) { x.Temporaire(r); });
+        Clore(d, r, essaiConsigne);
         d.aFaire.push_front(i);
     };
     const qint64 maintenant = horloge_->Date();
@@ -728,6 +733,12 @@ void MoteurCampagne::Conclure(Deroulement& d, int i, const ResultatEnvoi& r, qin
         }
         break;
     }
+}
+
+void MoteurCampagne::Clore(Deroulement& d, const ResultatEnvoi& r, bool essaiConsigne) {
+    // A try on record without an outcome would read as a message perhaps received.
+    if (essaiConsigne)
+        Consigner(d, [&r](RegistreCampagne& x) { x.Temporaire(r); });
 }
 
 void MoteurCampagne::Liberer(Deroulement& d, std::vector<Disjoncteur::Membre> membres) {

@@ -119,7 +119,10 @@ private:
     bool Patienter(Deroulement& d, Voie& v, Verrou& l, bool& connectee);
     // What follows the outcome `r` of item `indice`, started at `depart`: whose fault, then
     // told, tried again, slowed down, paused or stopped.
-    void Conclure(Deroulement& d, int indice, const ResultatEnvoi& r, qint64 depart);
+    void Conclure(Deroulement& d, int indice, const ResultatEnvoi& r, qint64 depart,
+                  bool essaiConsigne);
+    // An outcome that leaves the item to send: on record when its try is.
+    void Clore(Deroulement& d, const ResultatEnvoi& r, bool essaiConsigne);
     // Refusals held by a run that broke: final now.
     void Liberer(Deroulement& d, std::vector<Disjoncteur::Membre> membres);
     void Pause(Deroulement& d, qint64 jusqua);
