@@ -19,6 +19,8 @@ struct ControlesParametres {
     QCheckBox* CheckBoxChargeHtmlAuto = nullptr;
     QSpinBox* SpinEditMessagesMinute = nullptr;
     QSpinBox* SpinEditMessagesConnexion = nullptr;
+    QSpinBox* SpinEditMessagesHeure = nullptr;
+    QSpinBox* SpinEditMessagesJour = nullptr;
     QSpinBox* SpinEditConnexions = nullptr;
     QCheckBox* CheckBoxPipelining = nullptr;
     QPushButton* SpeedButAnnulerServeur = nullptr;

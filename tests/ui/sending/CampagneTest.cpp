@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <ctime>
 
@@ -425,6 +426,59 @@ TEST_F(Campagne, TroisConnexionsSelonLesParametres) {
     }
     EXPECT_EQ(livres.size(), 9);
     EXPECT_EQ(connexions.size(), 3);
+}
+
+} // namespace
+
+namespace {
+// The system's clock, moved forward by hand: a day passes at once.
+class HorlogeReglable : public Horloge {
+public:
+    Instant Maintenant() const override { return Horloge::Maintenant() + avance_.load(); }
+    void Avancer(std::chrono::milliseconds duree) { avance_ = avance_.load() + duree; }
+
+private:
+    std::atomic<std::chrono::milliseconds> avance_{};
+};
+
+// A daily quota reached: the status line and the overlay tell when the sending resumes, the
+// overlay counts down, and the campaign goes on by itself at that time; no address in error.
+TEST_F(Campagne, QuotaAtteintPauseCompteARebourEtReprendSeul) {
+    ServeurSMTPReel serveur({.quota = 2});
+    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr"});
+    HorlogeReglable horloge;
+    f->campagne->DefinirHorloge(horloge);
+    QString statutPause, reprise, avant, apres;
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        if (!statutPause.isEmpty() || !Statut().startsWith("Quota atteint"))
+            return;
+        guet.stop();
+        statutPause = Statut();
+        reprise =
+            QDateTime::fromMSecsSinceEpoch(horloge.Date() + 24 * 3600 * 1000).toString("dd/MM");
+        avant = f->Envoi->text();
+        // An hour later, the countdown says an hour less.
+        horloge.Avancer(std::chrono::hours(1));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return f->Envoi->text() != avant; }, 5000));
+        apres = f->Envoi->text();
+        serveur.RemettreQuota();
+        horloge.Avancer(std::chrono::hours(23));
+    });
+    guet.start(5);
+    Envoyer();
+    EXPECT_TRUE(QRegularExpression(R"(^Quota atteint : reprise le \d\d/\d\d à \d\d:\d\d\.$)")
+                    .match(statutPause)
+                    .hasMatch())
+        << statutPause.toStdString();
+    EXPECT_TRUE(statutPause.contains(" le " + reprise + " à ")) << "a day after the refusal";
+    EXPECT_TRUE(avant.startsWith(statutPause + " Reprise dans 2")) << avant.toStdString();
+    EXPECT_TRUE(apres.startsWith(statutPause + " Reprise dans 2")) << apres.toStdString();
+    EXPECT_NE(avant.right(9).left(2), apres.right(9).left(2)) << "the hours count down";
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(f->Envoi->text(), "Procedure d'envois en cours...");
+    EXPECT_EQ(Erreurs(), QStringList());
+    EXPECT_EQ(serveur.NombreMessages(), 3);
 }
 
 } // namespace
