@@ -12,7 +12,7 @@ neither a domain nor an address literal, as Postfix's reject_invalid_helo_hostna
 --temporaire ADRESSE=N, that recipient is answered 450 its first N times. With --par-connexion N,
 the MAIL after N messages on one connection is answered 421 and the connection closed. With
 --debit N, a token bucket of N messages a second (N at most in a burst) answers MAIL beyond it
-with 450 4.7.1, as Postfix's anvil does. With --quota N, the MAIL after N messages delivered is
+with 450 4.7.1, as Postfix's anvil does, and notes it in differes.log. With --quota N, the MAIL after N messages delivered is
 answered 550 5.4.5 as a webmail provider's daily cap does, until a file "quota-remis" appears in
 the directory (a new day). With --refus-donnees, every end of data is answered with that reply.
 With --capture it also listens on a second port (printed on the second line) that relays to
@@ -64,6 +64,8 @@ class Depot:
                               self.jetons + (maintenant - self.instant) * self.debit)
             self.instant = maintenant
             if self.jetons < 1:
+                with open(os.path.join(self.dossier, "differes.log"), "a") as f:
+                    f.write(address + "\n")
                 return "450 4.7.1 Error: too much mail from 127.0.0.1"
             self.jetons -= 1
         envelope.mail_from = address
