@@ -1,6 +1,7 @@
 #include "sending/EnvoiUnitaire.h"
 
 #include "commun/Erreur.h"
+#include "mail/AdresseTransport.h"
 #include "mail/ClientSMTP.h"
 #include "mail/ErreurSession.h"
 #include "mail/ErreursTransport.h"
@@ -29,6 +30,11 @@ ResultatEnvoi EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message,
         // The login refused, or the certificate changed: no address is at fault.
         r.message = e.Message();
         r.verdict = Verdict::Arreter;
+    } catch (const ErreurAdresse& e) {
+        // The address cannot travel as it stands (accents the server does not take, a domain
+        // IDNA refuses): nothing of the message left, and the fault is the address's.
+        r.message = e.Message();
+        r.verdict = Verdict::RefuseAdresse;
     } catch (const ErreurReponseSMTP& e) {
         r.message = e.Message();
         r.code = e.Code();

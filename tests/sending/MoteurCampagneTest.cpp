@@ -532,3 +532,15 @@ TEST(MoteurCampagne, ExpediteurOuConnexionRefusesNeMettentAucuneAdresseEnErreur)
               FinCampagne::SessionRefusee);
     EXPECT_EQ(registre.lignes, QStringList({"ouvert"}));
 }
+
+// An address that cannot travel to this server (accents without SMTPUTF8) is the address's
+// fault: it is in error, and the campaign goes on.
+TEST(MoteurCampagne, AdresseQuiNePeutPartirEstEnErreur) {
+    ServeurSMTPReel serveur({});
+    Banc b(serveur.Port());
+    EXPECT_EQ(b.Executer({"élise@exemple.fr", "b@exemple.fr"}), FinCampagne::Terminee);
+    EXPECT_EQ(b.journal.lignes.filter("refusé élise@exemple.fr").size(), 1)
+        << b.journal.lignes.join(" | ").toStdString();
+    EXPECT_TRUE(b.journal.lignes.contains("accepté b@exemple.fr 250"));
+    EXPECT_EQ(serveur.NombreMessages(), 1);
+}

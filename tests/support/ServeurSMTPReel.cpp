@@ -67,6 +67,8 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
         arguments << QStringLiteral("--quota") << QString::number(options.quota);
     if (!options.refusDonnees.isEmpty())
         arguments << QStringLiteral("--refus-donnees") << options.refusDonnees;
+    if (options.smtputf8)
+        arguments << QStringLiteral("--smtputf8");
     if (options.capture)
         arguments << QStringLiteral("--capture") << dossier_.Fichier(QStringLiteral("capture"));
     processus_ = std::make_unique<ProcessusEnfant>(python, arguments);
@@ -87,9 +89,12 @@ void ServeurSMTPReel::RemettreQuota() const {
         throw std::runtime_error("cannot reset the server's quota");
 }
 
-QJsonObject ServeurSMTPReel::Message(int n) const {
-    ProcessusEnfant lecteur(
-        python, {Script("lire_courriel.py"), dossier_.Fichier(QStringLiteral("%1.eml").arg(n))});
+QJsonObject ServeurSMTPReel::Message(int n, bool utf8) const {
+    QStringList arguments = {Script("lire_courriel.py"),
+                             dossier_.Fichier(QStringLiteral("%1.eml").arg(n))};
+    if (utf8)
+        arguments << QStringLiteral("--utf8");
+    ProcessusEnfant lecteur(python, arguments);
     if (lecteur.Attendre(30000) != 0)
         throw std::runtime_error("cannot parse the stored message: " +
                                  lecteur.Erreurs().toStdString());

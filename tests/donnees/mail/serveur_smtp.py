@@ -11,12 +11,14 @@ neither a domain nor an address literal, as Postfix's reject_invalid_helo_hostna
 --retenue, the reply to each message's end of data is held that many seconds. With
 --temporaire ADRESSE=N, that recipient is answered 450 its first N times. With --par-connexion N,
 the MAIL after N messages on one connection is answered 421 and the connection closed. With
---debit N, a token bucket of N messages a second (N at most in a burst) answers MAIL beyond it
-with 450 4.7.1, as Postfix's anvil does, and notes it in differes.log. With --quota N, the MAIL after N messages delivered is
-answered 550 5.4.5 as a webmail provider's daily cap does, until a file "quota-remis" appears in
-the directory (a new day). With --refus-donnees, every end of data is answered with that reply.
-With --capture it also listens on a second port (printed on the second line) that relays to
-the server and appends every byte the client sends to the capture file.
+--smtputf8 it announces SMTPUTF8 (RFC 6531) and takes UTF-8 addresses. With --debit N, a token
+bucket of N messages a second (N at most in a burst) answers MAIL beyond it with 450 4.7.1, as
+Postfix's anvil does, and notes it in differes.log. With --quota N, the MAIL after N messages
+delivered is answered 550 5.4.5 as a webmail provider's daily cap does, until a file
+"quota-remis" appears in the directory (a new day). With --refus-donnees, every end of data is
+answered with that reply. With --capture it also listens on a second port (printed on the
+second line) that relays to the server and appends every byte the client sends to the capture
+file.
 """
 import argparse
 import asyncio
@@ -95,6 +97,7 @@ class Depot:
             json.dump({"mail_from": envelope.mail_from, "rcpt_tos": envelope.rcpt_tos,
                        "tls": server.transport.get_extra_info("ssl_object") is not None,
                        "authentifie": bool(session.authenticated),
+                       "mail_options": envelope.mail_options,
                        "connexion": session.peer[1]}, f)
         # The message is kept; its reply is held, as a busy server does.
         await asyncio.sleep(self.retenue)
@@ -127,6 +130,7 @@ def main():
     p.add_argument("--quota", type=int, default=0,
                    help="messages delivered before MAIL is refused for the day")
     p.add_argument("--refus-donnees", help="the reply to every end of data")
+    p.add_argument("--smtputf8", action="store_true", help="announce SMTPUTF8")
     a = p.parse_args()
 
     def verifier(server, session, envelope, mechanism, donnees):
@@ -159,7 +163,8 @@ def main():
                     tls_context=None if a.implicite else contexte,
                     require_starttls=False, authenticator=verifier,
                     auth_require_tls=contexte is not None and not a.implicite,
-                    auth_required=False, auth_exclude_mechanism=exclus)
+                    auth_required=False, auth_exclude_mechanism=exclus,
+                    enable_SMTPUTF8=a.smtputf8)
 
     serveur = boucle.run_until_complete(boucle.create_server(
         fabrique, "127.0.0.1", a.port, reuse_address=True, ssl=contexte if a.implicite else None))
