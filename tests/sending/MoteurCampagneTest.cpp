@@ -2,6 +2,7 @@
 
 #include "mail/ClientSMTP.h"
 #include "tests/support/CourrielDeTest.h"
+#include "tests/support/HorlogeReglable.h"
 #include "tests/support/PairScripte.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
@@ -108,16 +109,6 @@ public:
 private:
     const int facteur_;
     const Instant debut_ = std::chrono::steady_clock::now();
-};
-
-// The system's clock, moved forward by hand: a day passes at once.
-class HorlogeReglable : public Horloge {
-public:
-    Instant Maintenant() const override { return Horloge::Maintenant() + avance_.load(); }
-    void Avancer(std::chrono::milliseconds duree) { avance_ = avance_.load() + duree; }
-
-private:
-    std::atomic<std::chrono::milliseconds> avance_{};
 };
 
 struct Banc {

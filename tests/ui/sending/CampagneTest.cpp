@@ -5,6 +5,7 @@
 #include "commun/Windows1252.h"
 #include "mail/ClientSMTP.h"
 #include "tests/support/CertificatsDeTest.h"
+#include "tests/support/HorlogeReglable.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 #include "tests/ui/sending/FenetreCampagne.h"
@@ -154,15 +155,19 @@ TEST_F(Campagne, StopperPendantLaConnexion) {
 }
 
 TEST_F(Campagne, StopperPendantUnEnvoiArreteApresCetElement) {
-    ServeurSMTPReel serveur({});
-    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr"});
+    ServeurSMTPReel serveur({.capture = true});
+    Preparer(serveur.PortRelais(), {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr"});
     // A large page, so that the stop meets the first transfer under way.
     QString grande = QString::fromUtf8(kPage);
     grande.insert(grande.indexOf("</body>"),
                   QString("<p>%1</p>\n").arg(QString(200, 'x')).repeated(40000));
     f->MemoHtmlBrut->setPlainText(grande);
     boites.reponses << true;
-    Envoyer({.pendant = [&] { QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton); }});
+    Envoyer({.pendant = [&] {
+        // Once the first message's text is on its way, whatever the machine's load.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return serveur.Capture().contains("DATA\r\n"); }, 20000));
+        QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton);
+    }});
     EXPECT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
     EXPECT_EQ(f->LabNbEnvois->text(), "1 / 3");
     EXPECT_TRUE(f->ImageProcessEnvois->isHidden());
@@ -472,15 +477,6 @@ TEST_F(Campagne, AdressesDuMondeEntierSelonLeServeur) {
 } // namespace
 
 namespace {
-// The system's clock, moved forward by hand: a day passes at once.
-class HorlogeReglable : public Horloge {
-public:
-    Instant Maintenant() const override { return Horloge::Maintenant() + avance_.load(); }
-    void Avancer(std::chrono::milliseconds duree) { avance_ = avance_.load() + duree; }
-
-private:
-    std::atomic<std::chrono::milliseconds> avance_{};
-};
 
 // A daily quota reached: the status line and the overlay tell when the sending resumes, the
 // overlay counts down, and the campaign goes on by itself at that time; no address in error.
