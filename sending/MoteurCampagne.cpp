@@ -7,6 +7,7 @@
 #include "sending/Cadenceur.h"
 #include "sending/Disjoncteur.h"
 #include "sending/EnvoiUnitaire.h"
+#include "sending/PlanAdresses.h"
 #include "sending/Travailleur.h"
 
 #include <QAbstractEventDispatcher>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -89,13 +91,6 @@ struct MoteurCampagne::Voie {
 
 // One run of Executer: what the connections share, under the engine's lock.
 struct MoteurCampagne::Deroulement {
-    struct EnAttente {
-        int indice;
-        Horloge::Instant echeance;
-        // The outcome of its last try, told as final if the campaign ends first.
-        ResultatEnvoi dernier;
-    };
-
     QThread* fil = nullptr;
     // Written by a connection when events wait; a notifier of the caller's thread hands them
     // over from its event loop, a nested one included (a question box, a wait in a handler),
@@ -110,10 +105,7 @@ struct MoteurCampagne::Deroulement {
     int nombre = 0;
     std::vector<std::unique_ptr<Voie>> voies;
     std::deque<Evenement> evenements;
-    // The items still to try now, in the list's order, and those waiting for a new try.
-    std::deque<int> aFaire;
-    std::vector<EnAttente> enAttente;
-    std::vector<int> essais;
+    std::optional<PlanAdresses> plan;
     int faits = 0;
     // Items taken by a connection and not yet done: they may come back for a new try.
     int enCours = 0;
@@ -165,9 +157,7 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
     d.registre = registre;
     d.adresses = adresses;
     d.nombre = int(adresses.size());
-    d.essais.assign(d.nombre, 0);
-    for (int i = 0; i < d.nombre; ++i)
-        d.aFaire.push_back(i);
+    d.plan.emplace(d.nombre, limites_.reprises);
     d.cadenceur = Cadenceur(
         {limites_.messagesParMinute, limites_.messagesParHeure, limites_.messagesParJour});
     for (const qint64 date : historique_.envois)
@@ -237,14 +227,14 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
         // was tried.
         {
             const Verrou l(verrou_);
-            for (const auto& a : d.enAttente)
+            for (const auto& a : d.plan->Attentes())
                 Consigner(d, [&a](RegistreCampagne& r) { r.Resultat(a.dernier); });
             if (fin == FinCampagne::Terminee)
                 Liberer(d, d.disjoncteur.Rompre());
         }
         // A record that failed meanwhile.
         Transmettre(d);
-        for (const auto& a : d.enAttente)
+        for (const auto& a : d.plan->Attentes())
             ecouteur.Resultat(a.dernier);
     }
     ecouteur.Fin(fin, d.motif);
@@ -409,8 +399,8 @@ void MoteurCampagne::Parcourir(Deroulement& d, Voie& v) {
         return;
     bool connectee = true;
     while (d.fin == FinCampagne::Terminee && !Interrompu()) {
-        if (d.aFaire.empty()) {
-            if (d.enAttente.empty()) {
+        if (d.plan->RienAEssayer()) {
+            if (d.plan->Attentes().empty()) {
                 if (d.enCours == 0)
                     break;
                 // Another connection's message may come back for a new try.
@@ -429,9 +419,7 @@ void MoteurCampagne::Parcourir(Deroulement& d, Voie& v) {
                 break;
             continue;
         }
-        const int i = d.aFaire.front();
-        d.aFaire.pop_front();
-        Envoyer(d, v, l, i, connectee);
+        Envoyer(d, v, l, d.plan->Prendre(), connectee);
     }
     if (connectee)
         --d.ouvertes;
@@ -565,9 +553,8 @@ bool MoteurCampagne::Rejoindre(Deroulement& d, Voie& v, Verrou& l, bool& connect
         if (d.ouvertes > 0)
             return false;
         // Nothing goes out on this pass: every item waiting now waits for the back-off.
-        while (!d.aFaire.empty()) {
-            const int i = d.aFaire.front();
-            d.aFaire.pop_front();
+        while (!d.plan->RienAEssayer()) {
+            const int i = d.plan->Prendre();
             Differer(d, i,
                      {.adresse = d.adresses[i],
                       .message = raison.isEmpty() ? kInjoignable : raison,
@@ -582,7 +569,7 @@ void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& co
     ++d.enCours;
     const QString adresse = d.adresses[i];
     const auto rendre = [&] {
-        d.aFaire.push_front(i);
+        d.plan->Remettre(i);
         --d.enCours;
         reveil_.notify_all();
     };
@@ -667,7 +654,7 @@ void MoteurCampagne::Conclure(Deroulement& d, int i, const ResultatEnvoi& r, qin
             // refused, not they. Those held go back to the queue, in the list's order.
             for (auto it = sortis.rbegin(); it != sortis.rend(); ++it)
                 if (std::erase(d.retenus, it->indice) > 0)
-                    d.aFaire.push_front(it->indice);
+                    d.plan->Remettre(it->indice);
             verdict = r.code / 100 == 4 ? Verdict::Ralentir : Verdict::Arreter;
         } else {
             Liberer(d, std::move(sortis));
@@ -681,7 +668,7 @@ void MoteurCampagne::Conclure(Deroulement& d, int i, const ResultatEnvoi& r, qin
     }
     const auto remettre = [&] {
         Clore(d, r, essaiConsigne);
-        d.aFaire.push_front(i);
+        d.plan->Remettre(i);
     };
     const qint64 maintenant = horloge_->Date();
     // A message cut by a stop or a close is told as not sent, never tried again.
@@ -763,13 +750,11 @@ void MoteurCampagne::Terminer(Deroulement& d, const ResultatEnvoi& r) {
 
 void MoteurCampagne::Differer(Deroulement& d, int i, const ResultatEnvoi& r) {
     // A temporary outcome waits for its next try while tries are left; else it is final.
-    if (d.essais[i] >= int(limites_.reprises.size())) {
+    if (!d.plan->Differer(i, r, horloge_->Maintenant())) {
         Terminer(d, r);
         return;
     }
     Consigner(d, [&r](RegistreCampagne& x) { x.Temporaire(r); });
-    d.enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[d.essais[i]], r});
-    ++d.essais[i];
     SignalerAttente(d);
 }
 
@@ -815,14 +800,8 @@ bool MoteurCampagne::AttendreDate(Deroulement& d, Verrou& l, qint64 date) {
     return !Interrompu();
 }
 
-Horloge::Instant MoteurCampagne::ProchaineEcheance(const Deroulement& d) {
-    return std::min_element(d.enAttente.begin(), d.enAttente.end(),
-                            [](const auto& a, const auto& b) { return a.echeance < b.echeance; })
-        ->echeance;
-}
-
 bool MoteurCampagne::AttendreReprise(Deroulement& d, Verrou& l) {
-    const Horloge::Instant prochaine = ProchaineEcheance(d);
+    const Horloge::Instant prochaine = d.plan->ProchaineEcheance();
     const Horloge::Instant maintenant = horloge_->Maintenant();
     if (maintenant < prochaine) {
         // A short sleep, then the caller looks again: another connection may have given back
@@ -832,26 +811,18 @@ bool MoteurCampagne::AttendreReprise(Deroulement& d, Verrou& l) {
                           milliseconds(1), kTranche));
         return !Interrompu();
     }
-    // Every item due now, in the list's order.
-    std::vector<int> dus;
-    std::erase_if(d.enAttente, [&](const auto& a) {
-        if (a.echeance > maintenant)
-            return false;
-        dus.push_back(a.indice);
-        return true;
-    });
-    std::sort(dus.begin(), dus.end());
-    d.aFaire.insert(d.aFaire.end(), dus.begin(), dus.end());
+    d.plan->Echus(maintenant);
     SignalerAttente(d);
     reveil_.notify_all();
     return true;
 }
 
 void MoteurCampagne::SignalerAttente(Deroulement& d) {
-    const int n = int(d.enAttente.size());
+    const int n = int(d.plan->Attentes().size());
     const milliseconds dans =
-        n == 0 ? milliseconds(0)
-               : std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
-                                               ProchaineEcheance(d) - horloge_->Maintenant()));
+        n == 0
+            ? milliseconds(0)
+            : std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
+                                            d.plan->ProchaineEcheance() - horloge_->Maintenant()));
     Publier(d, [n, dans](EcouteurCampagne& e) { e.AttenteReprise(n, dans); });
 }

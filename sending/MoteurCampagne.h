@@ -126,7 +126,6 @@ private:
     // Refusals held by a run that broke: final now.
     void Liberer(Deroulement& d, std::vector<Disjoncteur::Membre> membres);
     void Pause(Deroulement& d, qint64 jusqua);
-    static Horloge::Instant ProchaineEcheance(const Deroulement& d);
     // One message to item `indice`; a stop or a close during it is handled by the caller's
     // thread.
     void Envoyer(Deroulement& d, Voie& v, Verrou& l, int indice, bool& connectee);
