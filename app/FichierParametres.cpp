@@ -2,9 +2,11 @@
 
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
+#include "commun/MessageSysteme.h"
 #include "commun/Windows1252.h"
 
 #include <QFile>
+#include <cerrno>
 
 namespace {
 
@@ -73,12 +75,15 @@ Place Chercher(const QStringList& lignes, const QString& section, const QString&
 FichierParametres::FichierParametres(QString chemin) : chemin_(std::move(chemin)) {
     QFile f(chemin_);
     if (!f.open(QIODevice::ReadOnly)) {
-        illisible_ = f.exists();
+        const int code = errno;
+        if (f.exists())
+            raisonIllisible_ = MessageSysteme(code);
         return;
     }
+    errno = 0;
     const QByteArray octets = f.readAll();
     if (f.error() != QFileDevice::NoError) {
-        illisible_ = true;
+        raisonIllisible_ = MessageSysteme(errno != 0 ? errno : EIO);
         return;
     }
     QString texte = Windows1252::Decoder(octets);
@@ -110,8 +115,8 @@ void FichierParametres::Ecrire(const QString& section, const QString& cle, const
 
     // A file that exists but could not be read is not an empty one: writing would replace every
     // setting it holds.
-    if (illisible_)
-        throw Erreur(QStringLiteral("Impossible d'écrire dans %1").arg(chemin_));
+    if (!raisonIllisible_.isEmpty())
+        Echec(raisonIllisible_);
     QStringList lignes = lignes_;
     const Place p = Chercher(lignes, section, cle);
     if (p.cle >= 0)
@@ -123,7 +128,11 @@ void FichierParametres::Ecrire(const QString& section, const QString& cle, const
 
     QByteArray octets = Windows1252::Encoder(lignes.join(QLatin1String("\r\n")));
     octets += "\r\n";
-    if (!EcrireFichierAtomique(chemin_, octets).isEmpty())
-        throw Erreur(QStringLiteral("Impossible d'écrire dans %1").arg(chemin_));
+    if (const QString raison = EcrireFichierAtomique(chemin_, octets); !raison.isEmpty())
+        Echec(raison);
     lignes_ = lignes;
+}
+
+void FichierParametres::Echec(const QString& raison) const {
+    throw Erreur(QStringLiteral("Impossible d'écrire dans %1. %2").arg(chemin_, raison));
 }

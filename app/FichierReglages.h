@@ -3,8 +3,8 @@
 // and key names. The file is opened anew for each group of reads or writes, and each write
 // goes to disk at once (FichierParametres); the format is the one earlier versions wrote.
 //
-// Every write raises Erreur "Impossible d'écrire dans <chemin>" when the file cannot be
-// written; keys written before the failing one stay written.
+// Every write raises Erreur "Impossible d'écrire dans <chemin>. <reason>" when the file cannot
+// be written; keys written before the failing one stay written.
 #include "app/Reglages.h"
 
 #include <QString>
