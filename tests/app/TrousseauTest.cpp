@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +73,11 @@ public:
         trousseau_.closeWriteChannel();
         return QTest::qWaitFor([&] { return SurLeBus(); }, 20000);
     }
+    // A keyring, or a whole bus, that hangs: stopped, it answers nothing until continued.
+    void Suspendre(bool trousseau, bool oui) {
+        const QProcess& p = trousseau ? trousseau_ : bus_;
+        ::kill(static_cast<pid_t>(p.processId()), oui ? SIGSTOP : SIGCONT);
+    }
     // True once it has left the bus.
     bool ArreterTrousseau() {
         trousseau_.terminate();
@@ -95,13 +102,16 @@ private:
 };
 
 // The program's save ("enregistrer", the password) or start-up reading ("lire"), on the given
-// session bus; its output's lines.
-QStringList Lancer(const QString& bus, const QStringList& arguments) {
+// session bus, by the settings alone or, with `fenetre`, through the window; its output's
+// lines.
+QStringList Lancer(const QString& bus, const QStringList& arguments, bool fenetre = false) {
     QProcess programme;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DBUS_SESSION_BUS_ADDRESS", bus);
     programme.setProcessEnvironment(env);
-    programme.start(QStringLiteral(LETTROVA_PARAMETRES_TROUSSEAU), arguments);
+    programme.start(fenetre ? QStringLiteral(LETTROVA_TROUSSEAU_FENETRE)
+                            : QStringLiteral(LETTROVA_PARAMETRES_TROUSSEAU),
+                    arguments);
     if (!programme.waitForFinished(60000) || programme.exitCode() != 0)
         return {QStringLiteral("échec")};
     return QString::fromUtf8(programme.readAllStandardOutput()).split(u'\n');
@@ -181,6 +191,101 @@ INSTANTIATE_TEST_SUITE_P(Cas, TrousseauAbsent,
                          testing::Values(SansTrousseau{"SansBus", false, false, "fichier"},
                                          SansTrousseau{"BusSansTrousseau", true, false, "fichier"},
                                          SansTrousseau{"TrousseauVerrouille", true, true, "refus"}),
+                         [](const auto& info) { return std::string(info.param.nom); });
+
+const QString kAttente = QString::fromUtf8("En attente du trousseau du bureau…");
+
+// The window's lines: status lines in order, then what happened while the keyring was waited for.
+struct SortieFenetre {
+    QStringList statuts;
+    QString pendant;
+    int retard = -1;
+    QString motDePasse;
+};
+
+SortieFenetre LancerFenetre(const QString& bus, const QStringList& arguments) {
+    const QStringList lignes = Lancer(bus, arguments, true);
+    SortieFenetre s;
+    const qsizetype i = lignes.indexOf(QRegularExpression("^pendant: .*"));
+    if (i < 0 || i + 2 >= lignes.size())
+        return s;
+    s.statuts = lignes.mid(0, i);
+    s.pendant = lignes[i];
+    s.retard = lignes[i + 1].mid(QStringLiteral("retard: ").size()).toInt();
+    s.motDePasse = lignes[i + 2];
+    return s;
+}
+
+// True when `apres` is shown after `avant`.
+bool Puis(const QStringList& statuts, const QString& avant, const QString& apres) {
+    const qsizetype i = statuts.indexOf(avant);
+    return i >= 0 && statuts.indexOf(apres, i + 1) > i;
+}
+
+// Through the window, with a keyring that answers: the save and, at the next start, the read
+// are waited for while the window goes on.
+TEST(TrousseauFenetre, EnregistreEtRelitSansBloquerLaFenetre) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+    const QString motDePasse = QStringLiteral("clé du facteur");
+
+    const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", motDePasse});
+    EXPECT_TRUE(Puis(e.statuts, kAttente, "Paramètres Enregistrés Avec Succes."))
+        << e.statuts.join(" | ").toStdString();
+    EXPECT_EQ(e.pendant, "pendant: Enregistrer inactif");
+    EXPECT_GE(e.retard, 0);
+    EXPECT_LT(e.retard, 100);
+    {
+        FichierParametres fichier(rep.Fichier("Lettrova.ini"));
+        EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", "absent"), "");
+        EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", ""), rep.Fichier("Lettrova.ini"));
+        EXPECT_EQ(fichier.Lire(kSection, "SMTPServeur", ""), "smtp.exemple.fr");
+    }
+
+    const SortieFenetre l = LancerFenetre(bus.Adresse(), {rep.Chemin(), "lire"});
+    EXPECT_TRUE(Puis(l.statuts, kAttente, "Mot de passe lu dans le trousseau du bureau."))
+        << l.statuts.join(" | ").toStdString();
+    EXPECT_EQ(l.motDePasse, motDePasse);
+    EXPECT_LT(l.retard, 100);
+}
+
+// A keyring, or a whole session bus, that answers nothing: the window waits a short while
+// without stopping, then keeps the password in the file as before.
+struct Muet {
+    const char* nom;
+    bool trousseau;
+    friend void PrintTo(const Muet& m, std::ostream* os) { *os << m.nom; }
+};
+
+class TrousseauMuet : public testing::TestWithParam<Muet> {};
+
+TEST_P(TrousseauMuet, LaFenetreContinueEtLeFichierGardeLeMotDePasse) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+    bus.Suspendre(GetParam().trousseau, true);
+    const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"});
+    bus.Suspendre(GetParam().trousseau, false);
+    EXPECT_TRUE(Puis(e.statuts, kAttente,
+                     QString::fromUtf8("Paramètres Enregistrés, mais le trousseau du bureau est "
+                                       "verrouillé ou refuse : mot de passe gardé dans le "
+                                       "fichier de paramètres.")))
+        << e.statuts.join(" | ").toStdString();
+    EXPECT_EQ(e.pendant, "pendant: Enregistrer inactif");
+    EXPECT_GE(e.retard, 0);
+    EXPECT_LT(e.retard, 100);
+    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", ""),
+              CodageMotDePasse("secret", kCleMotDePasse));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", "absent"), "absent");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, TrousseauMuet,
+                         testing::Values(Muet{"TrousseauSuspendu", true},
+                                         Muet{"BusSuspendu", false}),
                          [](const auto& info) { return std::string(info.param.nom); });
 
 } // namespace
