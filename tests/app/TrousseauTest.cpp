@@ -46,6 +46,8 @@ public:
     }
     ~BusPrive() {
         static_cast<void>(ArreterTrousseau());
+        invite_.kill();
+        invite_.waitForFinished();
         bus_.terminate();
         bus_.waitForFinished();
     }
@@ -53,7 +55,8 @@ public:
 
     // The keyring, with its login keyring unlocked by `motDePasse` (created at the first
     // start), or left locked when `motDePasse` is empty. True once it is on the bus.
-    bool DemarrerTrousseau(const QByteArray& motDePasse) {
+    // `invite` names the prompter that answers its questions (InviteSurLeBus), if any.
+    bool DemarrerTrousseau(const QByteArray& motDePasse, const QString& invite = {}) {
         QDir(rep_.Chemin()).mkpath("execution");
         QFile::setPermissions(rep_.Fichier("execution"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -62,6 +65,8 @@ public:
         env.insert("HOME", rep_.Chemin());
         env.insert("XDG_DATA_HOME", rep_.Fichier("donnees"));
         env.insert("XDG_RUNTIME_DIR", rep_.Fichier("execution"));
+        if (!invite.isEmpty())
+            env.insert("GNOME_KEYRING_TEST_PROMPTER", invite);
         trousseau_.setProcessEnvironment(env);
         QStringList arguments = {"--foreground", "--components=secrets"};
         if (!motDePasse.isEmpty())
@@ -72,6 +77,19 @@ public:
         trousseau_.write(motDePasse);
         trousseau_.closeWriteChannel();
         return QTest::qWaitFor([&] { return SurLeBus(); }, 20000);
+    }
+    // GCR's scripted prompter on this bus, answering each question after `delaiMs` with the
+    // `reponses` in order ("mdp:<password>" or "refus"); its bus name, empty on failure.
+    QString InviteSurLeBus(int delaiMs, const QStringList& reponses) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", adresse_);
+        invite_.setProcessEnvironment(env);
+        invite_.start(QStringLiteral(LETTROVA_INVITE_TROUSSEAU),
+                      QStringList{QString::number(delaiMs)} + reponses);
+        if (!invite_.waitForStarted() ||
+            !QTest::qWaitFor([&] { return invite_.canReadLine(); }, 20000))
+            return {};
+        return QString::fromUtf8(invite_.readLine()).trimmed();
     }
     // A keyring, or a whole bus, that hangs: stopped, it answers nothing until continued.
     void Suspendre(bool trousseau, bool oui) {
@@ -99,6 +117,7 @@ private:
     QString adresse_;
     QProcess bus_;
     QProcess trousseau_;
+    QProcess invite_;
 };
 
 // The program's save ("enregistrer", the password) or start-up reading ("lire"), on the given
@@ -281,6 +300,69 @@ TEST_P(TrousseauMuet, LaFenetreContinueEtLeFichierGardeLeMotDePasse) {
     EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", ""),
               CodageMotDePasse("secret", kCleMotDePasse));
     EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", "absent"), "absent");
+}
+
+// The keyring asks the user (a keyring to create, one to unlock), who answers long after the
+// short limit, or refuses: the window waits for the answer, as long as it takes, and goes on.
+TEST(TrousseauQuestion, TrousseauACreerReponduTard) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    const QString invite = bus.InviteSurLeBus(8000, {"mdp:nouveau trousseau"});
+    ASSERT_FALSE(invite.isEmpty());
+    // No keyring yet: the first save makes gnome-keyring ask for a new one's password.
+    ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
+    const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"});
+    EXPECT_TRUE(Puis(e.statuts, kAttente, "Paramètres Enregistrés Avec Succes."))
+        << e.statuts.join(" | ").toStdString();
+    EXPECT_EQ(e.pendant, "pendant: Enregistrer inactif");
+    EXPECT_GE(e.retard, 0);
+    EXPECT_LT(e.retard, 100);
+    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", "absent"), "");
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", ""), rep.Fichier("Lettrova.ini"));
+    // What a campaign started afterwards reads.
+    EXPECT_EQ(Lancer(bus.Adresse(), {"lire", rep.Fichier("Lettrova.ini")}),
+              QStringList({"secret", "lu"}));
+}
+
+TEST(TrousseauQuestion, QuestionRefusee) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    const QString invite = bus.InviteSurLeBus(1000, {"refus"});
+    ASSERT_FALSE(invite.isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
+    const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"});
+    EXPECT_TRUE(Puis(e.statuts, kAttente,
+                     QString::fromUtf8("Paramètres Enregistrés, mais le trousseau du bureau est "
+                                       "verrouillé ou refuse : mot de passe gardé dans le "
+                                       "fichier de paramètres.")))
+        << e.statuts.join(" | ").toStdString();
+    EXPECT_LT(e.retard, 100);
+    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", ""),
+              CodageMotDePasse("secret", kCleMotDePasse));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", "absent"), "absent");
+}
+
+TEST(TrousseauQuestion, TrousseauVerrouilleOuvertALaDemande) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+    ASSERT_EQ(Lancer(bus.Adresse(), {"enregistrer", rep.Fichier("Lettrova.ini"), "secret"}),
+              QStringList{"trousseau"});
+    // Restarted locked; unlocking it asks its password, typed after the short limit.
+    ASSERT_TRUE(bus.ArreterTrousseau());
+    const QString invite = bus.InviteSurLeBus(7000, {"mdp:ouvre-toi"});
+    ASSERT_FALSE(invite.isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
+    const SortieFenetre l = LancerFenetre(bus.Adresse(), {rep.Chemin(), "lire"});
+    EXPECT_TRUE(Puis(l.statuts, kAttente, "Mot de passe lu dans le trousseau du bureau."))
+        << l.statuts.join(" | ").toStdString();
+    EXPECT_EQ(l.motDePasse, "secret");
+    EXPECT_LT(l.retard, 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cas, TrousseauMuet,
