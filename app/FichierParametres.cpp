@@ -1,9 +1,10 @@
 #include "app/FichierParametres.h"
 
+#include "commun/CodageFichier.h"
+#include "commun/DecodageTexte.h"
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
 #include "commun/MessageSysteme.h"
-#include "commun/Windows1252.h"
 
 #include <QFile>
 #include <cerrno>
@@ -86,7 +87,7 @@ FichierParametres::FichierParametres(QString chemin) : chemin_(std::move(chemin)
         raisonIllisible_ = MessageSysteme(errno != 0 ? errno : EIO);
         return;
     }
-    QString texte = Windows1252::Decoder(octets);
+    QString texte = DecoderTexteFichier(octets);
     texte.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     texte.replace(u'\r', u'\n');
     lignes_ = texte.split(u'\n');
@@ -126,8 +127,8 @@ void FichierParametres::Ecrire(const QString& section, const QString& cle, const
     else
         lignes << u'[' + section + u']' << ligne;
 
-    QByteArray octets = Windows1252::Encoder(lignes.join(QLatin1String("\r\n")));
-    octets += "\r\n";
+    const QByteArray octets =
+        CodageFichier::Coder(lignes.join(QLatin1String("\r\n")) + QStringLiteral("\r\n"));
     if (const QString raison = EcrireFichierAtomique(chemin_, octets); !raison.isEmpty())
         Echec(raison);
     lignes_ = lignes;

@@ -27,7 +27,7 @@ public:
 
 private:
     friend QStringList GenererEntetes(MessageCourriel&, const QString&,
-                                      const struct SourcesMessage&);
+                                      const struct SourcesMessage&, bool);
     // The "From" and "Subject" values, kept while De and Objet stay the same.
     struct EntetesFixes {
         AdressesCourriel De;
@@ -35,6 +35,7 @@ private:
         QString ValeurDe;
         QString ValeurObjet;
         QString Jeu;
+        bool Utf8 = false;
         bool Valides = false;
     };
     EntetesFixes entetesFixes_;
