@@ -241,6 +241,33 @@ bool Puis(const QStringList& statuts, const QString& avant, const QString& apres
     return i >= 0 && statuts.indexOf(apres, i + 1) > i;
 }
 
+const QString kRefus = QString::fromUtf8("Paramètres Enregistrés, mais le trousseau du bureau "
+                                         "est verrouillé ou refuse : mot de passe gardé dans le "
+                                         "fichier de paramètres.");
+
+// The window waited for the keyring, "Enregistrer" kept disabled and its thread never held,
+// then showed `fin`.
+void AttenduSansBloquer(const SortieFenetre& s, const QString& fin) {
+    EXPECT_TRUE(Puis(s.statuts, kAttente, fin)) << s.statuts.join(" | ").toStdString();
+    EXPECT_EQ(s.pendant, "pendant: Enregistrer inactif");
+    EXPECT_GE(s.retard, 0);
+    EXPECT_LT(s.retard, 100);
+}
+
+// Where the settings file of `rep` keeps the password: the name of its keyring entry only, or
+// the password itself, disguised.
+void AuTrousseau(const RepertoireTemporaire& rep) {
+    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", "absent"), "");
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", ""), rep.Fichier("Lettrova.ini"));
+}
+void DansLeFichier(const RepertoireTemporaire& rep, const QString& motDePasse) {
+    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", ""),
+              CodageMotDePasse(motDePasse, kCleMotDePasse));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", "absent"), "absent");
+}
+
 // Through the window, with a keyring that answers: the save and, at the next start, the read
 // are waited for while the window goes on.
 TEST(TrousseauFenetre, EnregistreEtRelitSansBloquerLaFenetre) {
@@ -249,25 +276,14 @@ TEST(TrousseauFenetre, EnregistreEtRelitSansBloquerLaFenetre) {
     ASSERT_FALSE(bus.Adresse().isEmpty());
     ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
     const QString motDePasse = QStringLiteral("clé du facteur");
-
-    const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", motDePasse});
-    EXPECT_TRUE(Puis(e.statuts, kAttente, "Paramètres Enregistrés Avec Succes."))
-        << e.statuts.join(" | ").toStdString();
-    EXPECT_EQ(e.pendant, "pendant: Enregistrer inactif");
-    EXPECT_GE(e.retard, 0);
-    EXPECT_LT(e.retard, 100);
-    {
-        FichierParametres fichier(rep.Fichier("Lettrova.ini"));
-        EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", "absent"), "");
-        EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", ""), rep.Fichier("Lettrova.ini"));
-        EXPECT_EQ(fichier.Lire(kSection, "SMTPServeur", ""), "smtp.exemple.fr");
-    }
-
+    AttenduSansBloquer(LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", motDePasse}),
+                       "Paramètres Enregistrés Avec Succes.");
+    AuTrousseau(rep);
+    EXPECT_EQ(FichierParametres(rep.Fichier("Lettrova.ini")).Lire(kSection, "SMTPServeur", ""),
+              "smtp.exemple.fr");
     const SortieFenetre l = LancerFenetre(bus.Adresse(), {rep.Chemin(), "lire"});
-    EXPECT_TRUE(Puis(l.statuts, kAttente, "Mot de passe lu dans le trousseau du bureau."))
-        << l.statuts.join(" | ").toStdString();
+    AttenduSansBloquer(l, "Mot de passe lu dans le trousseau du bureau.");
     EXPECT_EQ(l.motDePasse, motDePasse);
-    EXPECT_LT(l.retard, 100);
 }
 
 // A keyring, or a whole session bus, that answers nothing: the window waits a short while
@@ -288,18 +304,8 @@ TEST_P(TrousseauMuet, LaFenetreContinueEtLeFichierGardeLeMotDePasse) {
     bus.Suspendre(GetParam().trousseau, true);
     const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"});
     bus.Suspendre(GetParam().trousseau, false);
-    EXPECT_TRUE(Puis(e.statuts, kAttente,
-                     QString::fromUtf8("Paramètres Enregistrés, mais le trousseau du bureau est "
-                                       "verrouillé ou refuse : mot de passe gardé dans le "
-                                       "fichier de paramètres.")))
-        << e.statuts.join(" | ").toStdString();
-    EXPECT_EQ(e.pendant, "pendant: Enregistrer inactif");
-    EXPECT_GE(e.retard, 0);
-    EXPECT_LT(e.retard, 100);
-    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
-    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", ""),
-              CodageMotDePasse("secret", kCleMotDePasse));
-    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", "absent"), "absent");
+    AttenduSansBloquer(e, kRefus);
+    DansLeFichier(rep, "secret");
 }
 
 // The keyring asks the user (a keyring to create, one to unlock), who answers long after the
@@ -312,15 +318,9 @@ TEST(TrousseauQuestion, TrousseauACreerReponduTard) {
     ASSERT_FALSE(invite.isEmpty());
     // No keyring yet: the first save makes gnome-keyring ask for a new one's password.
     ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
-    const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"});
-    EXPECT_TRUE(Puis(e.statuts, kAttente, "Paramètres Enregistrés Avec Succes."))
-        << e.statuts.join(" | ").toStdString();
-    EXPECT_EQ(e.pendant, "pendant: Enregistrer inactif");
-    EXPECT_GE(e.retard, 0);
-    EXPECT_LT(e.retard, 100);
-    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
-    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", "absent"), "");
-    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", ""), rep.Fichier("Lettrova.ini"));
+    AttenduSansBloquer(LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"}),
+                       "Paramètres Enregistrés Avec Succes.");
+    AuTrousseau(rep);
     // What a campaign started afterwards reads.
     EXPECT_EQ(Lancer(bus.Adresse(), {"lire", rep.Fichier("Lettrova.ini")}),
               QStringList({"secret", "lu"}));
@@ -333,17 +333,9 @@ TEST(TrousseauQuestion, QuestionRefusee) {
     const QString invite = bus.InviteSurLeBus(1000, {"refus"});
     ASSERT_FALSE(invite.isEmpty());
     ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
-    const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"});
-    EXPECT_TRUE(Puis(e.statuts, kAttente,
-                     QString::fromUtf8("Paramètres Enregistrés, mais le trousseau du bureau est "
-                                       "verrouillé ou refuse : mot de passe gardé dans le "
-                                       "fichier de paramètres.")))
-        << e.statuts.join(" | ").toStdString();
-    EXPECT_LT(e.retard, 100);
-    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
-    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", ""),
-              CodageMotDePasse("secret", kCleMotDePasse));
-    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", "absent"), "absent");
+    AttenduSansBloquer(LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"}),
+                       kRefus);
+    DansLeFichier(rep, "secret");
 }
 
 TEST(TrousseauQuestion, TrousseauVerrouilleOuvertALaDemande) {
@@ -359,10 +351,8 @@ TEST(TrousseauQuestion, TrousseauVerrouilleOuvertALaDemande) {
     ASSERT_FALSE(invite.isEmpty());
     ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
     const SortieFenetre l = LancerFenetre(bus.Adresse(), {rep.Chemin(), "lire"});
-    EXPECT_TRUE(Puis(l.statuts, kAttente, "Mot de passe lu dans le trousseau du bureau."))
-        << l.statuts.join(" | ").toStdString();
+    AttenduSansBloquer(l, "Mot de passe lu dans le trousseau du bureau.");
     EXPECT_EQ(l.motDePasse, "secret");
-    EXPECT_LT(l.retard, 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cas, TrousseauMuet,
