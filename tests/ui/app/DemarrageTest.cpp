@@ -63,6 +63,8 @@ TEST(Demarrage, PremierLancementSansFichier) {
     EXPECT_EQ(f.ReglagesActifs.ValVersionDemarragePrecedant, "");
     EXPECT_EQ(f.LabelVersion->text(), "Version: 1.0.4.42 ");
     EXPECT_EQ(f.LabelVersion2->text(), "v.1.0.4.42");
+    EXPECT_EQ(f.LabelDossierDonnees->text(),
+              QString::fromUtf8("Paramètres et listes dans : ") + t.rep.Chemin());
     EXPECT_FALSE(f.PageControlPrinc->isTabVisible(f.PageControlPrinc->indexOf(f.TabSheetErreur)));
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_FALSE(f.SpeedButAnnulerServeur->isEnabled());
