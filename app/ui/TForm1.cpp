@@ -236,8 +236,11 @@ void TForm1::MontrerAnnonce() {
 }
 
 void TForm1::ChoisirPageDemarrage() {
+    // A password the keyring is still asked for counts as there.
+    const bool motDePasse =
+        !EditSMTPPassword->text().isEmpty() || pageParametres->AttendTrousseau();
     const bool complets = !EditSMTPServeur->text().isEmpty() && !EditSMTPPort->text().isEmpty() &&
-                          !EditSMTPUser->text().isEmpty() && !EditSMTPPassword->text().isEmpty() &&
+                          !EditSMTPUser->text().isEmpty() && motDePasse &&
                           !EditMailEXP->text().isEmpty();
     QWidget* page = complets ? TabSheetPrincipale : TabSheetParamètres;
     if (LireVersionFichier() != ReglagesActifs.ValVersionDemarragePrecedant)

@@ -220,18 +220,20 @@ struct SortieFenetre {
     QString pendant;
     int retard = -1;
     QString motDePasse;
+    QString pageDepart;
 };
 
 SortieFenetre LancerFenetre(const QString& bus, const QStringList& arguments) {
     const QStringList lignes = Lancer(bus, arguments, true);
     SortieFenetre s;
     const qsizetype i = lignes.indexOf(QRegularExpression("^pendant: .*"));
-    if (i < 0 || i + 2 >= lignes.size())
+    if (i < 0 || i + 3 >= lignes.size())
         return s;
     s.statuts = lignes.mid(0, i);
     s.pendant = lignes[i];
     s.retard = lignes[i + 1].mid(QStringLiteral("retard: ").size()).toInt();
     s.motDePasse = lignes[i + 2];
+    s.pageDepart = lignes[i + 3];
     return s;
 }
 
@@ -284,6 +286,7 @@ TEST(TrousseauFenetre, EnregistreEtRelitSansBloquerLaFenetre) {
     const SortieFenetre l = LancerFenetre(bus.Adresse(), {rep.Chemin(), "lire"});
     AttenduSansBloquer(l, "Mot de passe lu dans le trousseau du bureau.");
     EXPECT_EQ(l.motDePasse, motDePasse);
+    EXPECT_EQ(l.pageDepart, "TabSheetPrincipale") << "the settings are complete";
 }
 
 // A keyring, or a whole session bus, that answers nothing: the window waits a short while

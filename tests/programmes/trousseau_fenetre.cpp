@@ -1,13 +1,13 @@
 // The "Paramètres" page of the real window with the desktop's keyring, in a process of its own
 // (the session bus a process meets first is the one it keeps), its window's thread watched by
 // a 10 ms timer all along.
-//   trousseau_fenetre <folder> enregistrer <password>: types the server and the password and
+//   trousseau_fenetre <folder> enregistrer <password>: fills the five SMTP fields and
 //       presses "Enregistrer";
 //   trousseau_fenetre <folder> lire: only starts.
 // Once the keyring has answered, prints one per line: the status lines seen in order (each
 // once), "pendant: Enregistrer actif" or "pendant: Enregistrer inactif" (pressable while the
 // keyring was waited for), "retard: <ms>" (the timer's greatest lateness while the keyring was
-// waited for), then the password field.
+// waited for), then the password field and the page shown at the start.
 #include "app/ui/PageParametres.h"
 #include "app/ui/TForm1.h"
 #include "tests/support/DialoguesScriptes.h"
@@ -70,18 +70,21 @@ int main(int argc, char** argv) {
     guet.start();
 
     TForm1 f(dialogues, args[1]);
+    const QString pageDepart = f.PageControlPrinc->currentWidget()->objectName();
     f.show();
     fenetre = &f;
     bool clique = !enregistrer;
     if (enregistrer) {
         f.PageControlPrinc->setCurrentWidget(f.TabSheetParamètres);
         f.EditSMTPServeur->setText(QStringLiteral("smtp.exemple.fr"));
+        f.EditSMTPUser->setText(QStringLiteral("jean"));
+        f.EditMailEXP->setText(QStringLiteral("jean@exemple.fr"));
         f.EditSMTPPassword->setText(args[3]);
         QTimer::singleShot(0, [&] {
             QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
             clique = true;
             // Typed meanwhile: the page changes, "Enregistrer" still cannot be pressed.
-            QTimer::singleShot(20, [&] { f.EditSMTPUser->setText(QStringLiteral("jean")); });
+            QTimer::singleShot(20, [&] { f.EditNomExpediteur->setText(QStringLiteral("Jean")); });
         });
     }
     // The window goes on; the watch ends with the keyring's answer.
@@ -95,6 +98,7 @@ int main(int argc, char** argv) {
                         : QStringLiteral("pendant: Enregistrer inactif"));
     Ecrire(QStringLiteral("retard: %1").arg(retard));
     Ecrire(f.EditSMTPPassword->text());
+    Ecrire(pageDepart);
     std::fflush(stdout);
     return 0;
 }
