@@ -4,13 +4,17 @@
 #include "app/ui/Gestionnaires.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QUrl>
 
-PageAPropos::PageAPropos(ControlesAPropos& c, Gestionnaires& gestionnaires) {
+PageAPropos::PageAPropos(ControlesAPropos& c, Gestionnaires& gestionnaires,
+                         const QString& donnees) {
     c.MemoAPropos->setPlainText(TexteAPropos());
     c.LabelLienInternet->setText(AdresseSiteWeb());
+    c.LabelDossierDonnees->setText(
+        QStringLiteral("Paramètres et listes dans : %1").arg(QDir::toNativeSeparators(donnees)));
     gestionnaires.RelierClic(c.LabelLienInternet, [this] { LabelLienInternetClick(); });
 }
 

@@ -121,6 +121,10 @@ public:
         gestionnaires_.RelierClic(cible, std::move(gestionnaire));
     }
 
+    // A text the status line shows once the window is first shown (where the data are kept,
+    // or why nothing can be saved); `echec` shows it in red until the next status change.
+    void AnnoncerAuDemarrage(const QString& texte, bool echec);
+
     // Shows a page from code: like a selection by the program, it runs no tab-change handler.
     void SelectionnerPage(QWidget* page);
 
@@ -186,10 +190,13 @@ private:
     void FormCreate();
     void FormCloseQuery();
     void ChoisirPageDemarrage();
+    void MontrerAnnonce();
 
     Dialogues& dialogues_;
     QString repertoire_;
     bool dejaActive_ = false;
+    QString annonce_;
+    bool annonceEchec_ = false;
     Gestionnaires gestionnaires_;
     std::unique_ptr<StatutFenetre> statut_;
     std::unique_ptr<Onglets> onglets_;

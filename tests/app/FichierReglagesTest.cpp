@@ -104,9 +104,9 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
         RepertoireTemporaire rep;
         if (!c.fichier.isNull())
             rep.Ecrire("Lettrova.ini", c.fichier);
-        bool nonLu = true;
-        c.verifier(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(nonLu));
-        EXPECT_FALSE(nonLu);
+        bool auTrousseau = true;
+        c.verifier(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(auTrousseau));
+        EXPECT_FALSE(auTrousseau);
     }
 }
 
@@ -124,8 +124,7 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
     saisis.ValEditMailEXP = "jean@exemple.fr";
     saisis.ValConnectTlS = true;
     Reglages actifs;
-    EXPECT_EQ(fichier.EcrireServeur(actifs, saisis, true),
-              FichierReglages::LieuMotDePasse::Fichier);
+    fichier.EcrireServeur(actifs, saisis, true);
     fichier.EcrireListeFav("club.list");
     fichier.EcrireSujet("Été");
     fichier.EcrireDernierFichier("/tmp/l.html");
@@ -138,8 +137,8 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
                   "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n"
                   "ListeFav=club.list\r\n"
                   "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
-    bool nonLu = false;
-    const Reglages relus = fichier.Lire(nonLu);
+    bool auTrousseau = false;
+    const Reglages relus = fichier.Lire(auTrousseau);
     EXPECT_EQ(relus.ValSMTPPassword, actifs.ValSMTPPassword);
     EXPECT_EQ(relus.ValSMTPPort.Numero, 587);
     EXPECT_TRUE(relus.ValConnectTlS && actifs.ValConnectTlS);
@@ -148,7 +147,7 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
     // Without the password: the stored one stays as it is.
     saisis.ValSMTPPassword.clear();
     fichier.EcrireServeur(actifs, saisis, false);
-    EXPECT_EQ(fichier.Lire(nonLu).ValSMTPPassword, "s3cr\"t =");
+    EXPECT_EQ(fichier.Lire(auTrousseau).ValSMTPPassword, "s3cr\"t =");
 }
 
 // One pin per server and port, host names without case; a hostile host name stays inside its
@@ -171,8 +170,8 @@ TEST(FichierReglages, UneEmpreinteParServeurEtPort) {
     FichierParametres brut(ini);
     EXPECT_EQ(brut.Lire("Parametres", "SMTPServeur", ""), "smtp.exemple.fr");
     EXPECT_EQ(brut.Lire("Parametres", "y]", "absent"), "absent");
-    bool nonLu = false;
-    EXPECT_EQ(f.Lire(nonLu).ValSMTPServeur, "smtp.exemple.fr");
+    bool auTrousseau = false;
+    EXPECT_EQ(f.Lire(auTrousseau).ValSMTPServeur, "smtp.exemple.fr");
 }
 
 } // namespace

@@ -123,7 +123,7 @@ TEST(Parametres, EchecDEnregistrementGardeLesValeursDejaPrises) {
     }
     EXPECT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur),
               QStringList{QString::fromUtf8("Impossible d'écrire dans ") +
-                          t.rep.Fichier("Lettrova.ini")});
+                          t.rep.Fichier("Lettrova.ini") + ". Fichier trop grand"});
     EXPECT_EQ(f.ReglagesActifs.ValSMTPServeur, "smtp.exemple.fr");
     EXPECT_EQ(f.ReglagesActifs.ValSMTPPort.Texte, "25");
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
