@@ -5,8 +5,11 @@
 class Dialogues;
 class Gestionnaires;
 class LigneStatut;
+class MesureMessage;
+class QComboBox;
 class QPlainTextEdit;
 struct ControlesEnvois;
+struct Reglages;
 
 class ChargementPage {
 public:
@@ -16,19 +19,29 @@ public:
     static constexpr int MarqueCorrecte = 1;
     static constexpr int MarqueFautive = 2;
 
-    // The page's text goes into `editeur` (the raw HTML of "Outils"); the file dialog starts in
-    // `repertoire`; the loaded file is noted in the settings file `fichierReglages`.
-    ChargementPage(ControlesEnvois& c, QPlainTextEdit& editeur, Gestionnaires& gestionnaires,
-                   LigneStatut& statut, Dialogues& dialogues, const QString& repertoire,
-                   const QString& fichierReglages);
+    // The page's text goes into `editeur` (the raw HTML of "Outils") and what the load
+    // noticed into `remarques`; the file dialog starts in `repertoire`; the loaded file is
+    // noted in the settings file `fichierReglages`, its folder in `dossierPage`; `mesure`
+    // tells the size of its message.
+    ChargementPage(ControlesEnvois& c, QPlainTextEdit& editeur, QComboBox& remarques,
+                   Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
+                   const Reglages& reglages, const QString& repertoire,
+                   const QString& fichierReglages, QString& dossierPage, MesureMessage& mesure);
     void SpeedButton2Click();
     void SpeedButChargerClick();
 
 private:
+    // The page's pictures and what recipients would miss: false when a picture is missing.
+    bool Examiner(const QString& texte);
+
     ControlesEnvois& c_;
     QPlainTextEdit& editeur_;
+    QComboBox& remarques_;
     LigneStatut& statut_;
     Dialogues& dialogues_;
+    const Reglages& reglages_;
     QString repertoire_;
     QString fichierReglages_;
+    QString& dossierPage_;
+    MesureMessage& mesure_;
 };

@@ -3,6 +3,7 @@
 #include "app/Reglages.h"
 #include "mail/ClientSMTP.h"
 #include "mail/MessageCourriel.h"
+#include "page/CompositionPage.h"
 #include "page/TexteAlternatif.h"
 #include "page/ui/TexteEditeur.h"
 #include "sending/PreparationCampagne.h"
@@ -17,10 +18,17 @@ QStringList Page(const ServicesEnvoi& s) {
 std::unique_ptr<MessageCourriel> Construire(const ServicesEnvoi& s, const QString& sujet,
                                             const QStringList& page) {
     auto message = std::make_unique<MessageCourriel>();
+    const QString html = page.join(u'\n');
+    // The pictures are read and encoded here, once for the whole campaign.
+    const PageComposee composee = ComposerPage(html, s.dossierPage, s.reglages.ValJoindreImages);
+    QList<PartieImage> images;
+    for (const ImageJointe& i : composee.images)
+        images += PartieImage(i.typeMime, i.identifiant, i.nom, i.octets);
     PreparationCampagne::ConstruireMessage(
         *message,
         {s.reglages.ValEditMailEXP, s.reglages.ValNomExpediteur, s.reglages.ValDesinscription},
-        sujet, page, TexteAlternatif(page.join(u'\n')));
+        sujet, composee.html == html ? page : composee.html.split(u'\n'), TexteAlternatif(html),
+        std::move(images));
     return message;
 }
 

@@ -13,7 +13,8 @@ namespace MessageCampagne {
 // The page text of the raw editor, with its fixed head.
 QStringList Page(const ServicesEnvoi& s);
 
-// The message for that page: sender, subject, unsubscribe headers, text and HTML parts.
+// The message for that page: sender, subject, unsubscribe headers, text and HTML parts, and
+// the page's local pictures when the settings join them.
 std::unique_ptr<MessageCourriel> Construire(const ServicesEnvoi& s, const QString& sujet,
                                             const QStringList& page);
 

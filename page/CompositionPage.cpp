@@ -1,0 +1,291 @@
+#include "page/CompositionPage.h"
+
+#include "commun/DecodageTexte.h"
+#include "page/UrlsCss.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMimeDatabase>
+#include <QRegularExpression>
+#include <QUrl>
+#include <algorithm>
+#include <gumbo.h>
+
+namespace {
+// The right-hand side of the pictures' identifiers: a name of no real domain.
+constexpr char domaineIdentifiants[] = "lettrova.invalid";
+
+enum class Sorte { Aucune, Distante, Data, Locale };
+
+struct Cible {
+    Sorte sorte = Sorte::Aucune;
+    QString chemin;
+};
+
+// Where an address leads: nowhere worth a look, far away, inside itself, or to a file.
+Cible Resoudre(const QString& adresse, const QString& dossier) {
+    const QString a = adresse.trimmed();
+    if (a.isEmpty() || a.startsWith(u'#') ||
+        a.startsWith(QLatin1String("cid:"), Qt::CaseInsensitive))
+        return {};
+    if (a.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+        return {Sorte::Data, {}};
+    if (a.startsWith(QLatin1String("//")))
+        return {Sorte::Distante, {}};
+    const QUrl url(a);
+    const QString schema = url.scheme();
+    QString chemin;
+    if (schema.compare(QLatin1String("file"), Qt::CaseInsensitive) == 0)
+        chemin = url.toLocalFile();
+    else if (schema.size() > 1)
+        return {Sorte::Distante, {}};
+    else if (schema.size() == 1)
+        // A drive letter: a path of the sender's disk, as written.
+        chemin = a;
+    else
+        chemin = url.path(QUrl::FullyDecoded);
+    if (chemin.isEmpty())
+        return {};
+    return {Sorte::Locale, QDir::cleanPath(QDir(dossier).absoluteFilePath(chemin))};
+}
+
+// The file's name in letters, digits, ".", "-" and "_": accents dropped, the rest "_".
+QString NomPartie(const QString& nom) {
+    QString resultat;
+    for (QChar c : nom.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        const bool sur = c.unicode() < 128 && (c.isLetterOrNumber() || c == u'.' || c == u'-');
+        resultat += sur ? c : QChar(u'_');
+    }
+    return resultat.right(60);
+}
+
+void AjouterUnique(QStringList& liste, const QString& texte) {
+    if (!liste.contains(texte))
+        liste += texte;
+}
+
+QString Attribut(const GumboElement& e, const char* nom) {
+    const GumboAttribute* a = gumbo_get_attribute(&e.attributes, nom);
+    return a ? QString::fromUtf8(a->value) : QString();
+}
+
+QByteArray ValeurAttribut(QString valeur) {
+    valeur.replace(u'&', QLatin1String("&amp;")).replace(u'"', QLatin1String("&quot;"));
+    return '"' + valeur.toUtf8() + '"';
+}
+
+class Composition {
+public:
+    Composition(const QByteArray& source, const QString& dossier, bool joindre)
+        : source_(source), dossier_(dossier), joindre_(joindre) {}
+
+    PageComposee& Resultat() { return r_; }
+
+    void Noeud(const GumboNode& n) {
+        if (n.type == GUMBO_NODE_DOCUMENT)
+            Enfants(n.v.document.children);
+        else if (n.type == GUMBO_NODE_ELEMENT || n.type == GUMBO_NODE_TEMPLATE)
+            Element(n.v.element);
+    }
+
+    // The source with every change made.
+    QByteArray Texte() {
+        std::sort(changements_.begin(), changements_.end(),
+                  [](const Changement& a, const Changement& b) { return a.debut < b.debut; });
+        QByteArray texte;
+        texte.reserve(source_.size());
+        qsizetype position = 0;
+        for (const Changement& c : changements_) {
+            texte += source_.mid(position, c.debut - position);
+            texte += c.texte;
+            position = c.fin;
+        }
+        texte += source_.mid(position);
+        return texte;
+    }
+
+    bool Change() const { return !changements_.isEmpty(); }
+
+private:
+    struct Changement {
+        qsizetype debut;
+        qsizetype fin;
+        QByteArray texte;
+    };
+
+    void Remplacer(const GumboStringPiece& morceau, QByteArray texte) {
+        const qsizetype debut = morceau.data - source_.constData();
+        // Only text that stands in the source: the parser adds elements of its own.
+        if (!morceau.data || debut < 0 || debut + qsizetype(morceau.length) > source_.size())
+            return;
+        changements_ += {debut, debut + qsizetype(morceau.length), std::move(texte)};
+    }
+
+    void Enfants(const GumboVector& enfants) {
+        for (unsigned i = 0; i < enfants.length; ++i)
+            Noeud(*static_cast<const GumboNode*>(enfants.data[i]));
+    }
+
+    void Element(const GumboElement& e) {
+        for (unsigned i = 0; i < e.attributes.length; ++i) {
+            const auto& a = *static_cast<const GumboAttribute*>(e.attributes.data[i]);
+            const QByteArrayView nom(a.name);
+            const bool image =
+                nom == "background" ||
+                (nom == "src" && (e.tag == GUMBO_TAG_IMG ||
+                                  (e.tag == GUMBO_TAG_INPUT &&
+                                   Attribut(e, "type").trimmed().compare(
+                                       QLatin1String("image"), Qt::CaseInsensitive) == 0)));
+            if (image) {
+                const QString cid = Image(QString::fromUtf8(a.value), dossier_);
+                if (!cid.isEmpty())
+                    Remplacer(a.original_value, ValeurAttribut(cid));
+            } else if (nom == "style") {
+                bool change = false;
+                const QString css = Css(QString::fromUtf8(a.value), dossier_, change);
+                if (change)
+                    Remplacer(a.original_value, ValeurAttribut(css));
+            }
+        }
+        switch (e.tag) {
+        case GUMBO_TAG_SCRIPT:
+            ++r_.scripts;
+            return;
+        case GUMBO_TAG_STYLE:
+            for (unsigned i = 0; i < e.children.length; ++i) {
+                const auto& n = *static_cast<const GumboNode*>(e.children.data[i]);
+                if (n.type != GUMBO_NODE_TEXT && n.type != GUMBO_NODE_WHITESPACE)
+                    continue;
+                const GumboStringPiece& brut = n.v.text.original_text;
+                bool change = false;
+                const QString css =
+                    Css(QString::fromUtf8(brut.data, brut.length), dossier_, change);
+                if (change)
+                    Remplacer(brut, css.toUtf8());
+            }
+            return;
+        case GUMBO_TAG_LINK:
+            Lien(e);
+            return;
+        default:
+            Enfants(e.children);
+        }
+    }
+
+    void Lien(const GumboElement& e) {
+        const QStringList rel = Attribut(e, "rel").toLower().split(
+            QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QString adresse = Attribut(e, "href").trimmed();
+        if (!rel.contains(QLatin1String("stylesheet")) || adresse.isEmpty())
+            return;
+        const Cible cible = Resoudre(adresse, dossier_);
+        QFile fichier(cible.chemin);
+        if (joindre_ && cible.sorte == Sorte::Locale && QFileInfo(cible.chemin).isFile() &&
+            fichier.open(QIODevice::ReadOnly)) {
+            bool change = false;
+            // Its own addresses start from its own folder.
+            const QString css = Css(DecoderTexteFichier(fichier.readAll()),
+                                    QFileInfo(cible.chemin).absolutePath(), change);
+            const QString media = Attribut(e, "media").trimmed();
+            QByteArray style = "<style";
+            if (!media.isEmpty())
+                style += " media=" + ValeurAttribut(media);
+            Remplacer(e.original_tag, style + ">\n" + css.toUtf8() + "\n</style>");
+            AjouterUnique(r_.feuillesIntegrees, adresse);
+        } else if (cible.sorte != Sorte::Aucune) {
+            AjouterUnique(r_.feuillesLiees, adresse);
+        }
+    }
+
+    // The style text with its local pictures named "cid:"; `change` tells whether any was.
+    QString Css(const QString& css, const QString& dossier, bool& change) {
+        QString sortie;
+        qsizetype position = 0;
+        for (const UrlCss& u : UrlsCss(css)) {
+            if (u.import) {
+                AjouterUnique(r_.feuillesLiees, u.adresse);
+                continue;
+            }
+            const QString cid = Image(u.adresse, dossier);
+            if (cid.isEmpty())
+                continue;
+            sortie += QStringView(css).mid(position, u.debut - position);
+            sortie += QStringLiteral("url(") + cid + u')';
+            position = u.fin;
+            change = true;
+        }
+        sortie += QStringView(css).mid(position);
+        return sortie;
+    }
+
+    // "cid:" and the picture's identifier when it travels inside the message, else empty.
+    QString Image(const QString& adresse, const QString& dossier) {
+        const Cible cible = Resoudre(adresse, dossier);
+        if (cible.sorte == Sorte::Data)
+            ++r_.imagesData;
+        if (cible.sorte != Sorte::Locale)
+            return {};
+        const QString nom = adresse.trimmed();
+        const QFileInfo info(cible.chemin);
+        QFile fichier(cible.chemin);
+        if (!info.isFile() || !fichier.open(QIODevice::ReadOnly)) {
+            AjouterUnique(r_.introuvables, nom);
+            return {};
+        }
+        if (!joindre_) {
+            AjouterUnique(r_.localesNonJointes, nom);
+            return {};
+        }
+        const QString canonique = info.canonicalFilePath();
+        if (const auto connu = parChemin_.constFind(canonique); connu != parChemin_.cend()) {
+            if (connu->isEmpty())
+                AjouterUnique(r_.nonImages, nom);
+            return connu->isEmpty() ? QString() : QStringLiteral("cid:") + *connu;
+        }
+        const QByteArray octets = fichier.readAll();
+        const QString type =
+            QMimeDatabase().mimeTypeForFileNameAndData(info.fileName(), octets).name();
+        if (!type.startsWith(QLatin1String("image/"))) {
+            parChemin_.insert(canonique, QString());
+            AjouterUnique(r_.nonImages, nom);
+            return {};
+        }
+        const QByteArray empreinte =
+            QCryptographicHash::hash(octets, QCryptographicHash::Sha256).toHex().left(24);
+        QString& identifiant = parEmpreinte_[empreinte];
+        if (identifiant.isEmpty()) {
+            identifiant =
+                QString::fromLatin1(empreinte) + u'@' + QLatin1String(domaineIdentifiants);
+            r_.images += ImageJointe{identifiant, NomPartie(info.fileName()), type, octets};
+        }
+        parChemin_.insert(canonique, identifiant);
+        return QStringLiteral("cid:") + identifiant;
+    }
+
+    const QByteArray& source_;
+    QString dossier_;
+    bool joindre_;
+    PageComposee r_;
+    QList<Changement> changements_;
+    // By the file's canonical path: its identifier, or empty for a file that is no picture.
+    QHash<QString, QString> parChemin_;
+    QHash<QByteArray, QString> parEmpreinte_;
+};
+} // namespace
+
+PageComposee ComposerPage(const QString& page, const QString& dossier, bool joindre) {
+    const QByteArray source = page.toUtf8();
+    GumboOutput* sortie =
+        gumbo_parse_with_options(&kGumboDefaultOptions, source.constData(), source.size());
+    Composition composition(source, dossier, joindre);
+    composition.Noeud(*sortie->document);
+    PageComposee r = std::move(composition.Resultat());
+    r.html = composition.Change() ? QString::fromUtf8(composition.Texte()) : page;
+    gumbo_destroy_output(&kGumboDefaultOptions, sortie);
+    return r;
+}
