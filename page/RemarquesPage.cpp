@@ -19,7 +19,8 @@ QString TexteTaille(qsizetype octets) {
     const QLocale francais(QLocale::French, QLocale::France);
     if (octets < 1000)
         return QStringLiteral("%1 octets").arg(octets);
-    if (octets < 1'000'000)
+    // Rounded to the kilobyte, 999 500 bytes would read "1000 Ko".
+    if (octets < 999'500)
         return QStringLiteral("%1 Ko").arg(qRound(octets / 1000.0));
     return francais.toString(octets / 1'000'000.0, 'f', 1) + QStringLiteral(" Mo");
 }
