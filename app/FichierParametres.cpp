@@ -1,8 +1,9 @@
 #include "app/FichierParametres.h"
 
+#include "commun/CodageFichier.h"
+#include "commun/DecodageTexte.h"
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
-#include "commun/Windows1252.h"
 
 #include <QFile>
 
@@ -81,7 +82,7 @@ FichierParametres::FichierParametres(QString chemin) : chemin_(std::move(chemin)
         illisible_ = true;
         return;
     }
-    QString texte = Windows1252::Decoder(octets);
+    QString texte = DecoderTexteFichier(octets);
     texte.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     texte.replace(u'\r', u'\n');
     lignes_ = texte.split(u'\n');
@@ -121,8 +122,8 @@ void FichierParametres::Ecrire(const QString& section, const QString& cle, const
     else
         lignes << u'[' + section + u']' << ligne;
 
-    QByteArray octets = Windows1252::Encoder(lignes.join(QLatin1String("\r\n")));
-    octets += "\r\n";
+    const QByteArray octets =
+        CodageFichier::Coder(lignes.join(QLatin1String("\r\n")) + QStringLiteral("\r\n"));
     if (!EcrireFichierAtomique(chemin_, octets).isEmpty())
         throw Erreur(QStringLiteral("Impossible d'écrire dans %1").arg(chemin_));
     lignes_ = lignes;

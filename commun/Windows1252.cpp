@@ -31,9 +31,10 @@ QString Decoder(QByteArrayView octets) {
     return texte;
 }
 
-QByteArray Encoder(QStringView texte) {
-    QByteArray octets(texte.size(), Qt::Uninitialized);
-    char* d = octets.data();
+bool Ajouter(QStringView texte, QByteArray& octets) {
+    const qsizetype debut = octets.size();
+    octets.resize(debut + texte.size());
+    char* d = octets.data() + debut;
     for (qsizetype i = 0; i < texte.size(); ++i) {
         const char16_t u = texte[i].unicode();
         if (u < 0x80) {
@@ -41,13 +42,13 @@ QByteArray Encoder(QStringView texte) {
             continue;
         }
         const int c = Code(u);
-        d[i] = c < 0 ? '?' : static_cast<char>(c);
+        if (c < 0) {
+            octets.truncate(debut);
+            return false;
+        }
+        d[i] = static_cast<char>(c);
     }
-    return octets;
-}
-
-bool Representable(QChar c) {
-    return Code(c.unicode()) >= 0;
+    return true;
 }
 
 } // namespace Windows1252

@@ -7,8 +7,7 @@
 namespace Windows1252 {
 // Each byte gives one character; the five unassigned codes keep their C1 value.
 QString Decoder(QByteArrayView octets);
-// A character the code page lacks becomes "?".
-QByteArray Encoder(QStringView texte);
-// True when the character exists in the code page.
-bool Representable(QChar c);
+// Appends the text's bytes to `octets` and returns true; returns false, `octets` unchanged, when
+// a character lacks a place in the code page.
+bool Ajouter(QStringView texte, QByteArray& octets);
 } // namespace Windows1252

@@ -1,23 +1,12 @@
 // The ".list" reader: any file reads without fault, the depths it builds are those the writer
-// can express, and what the writer makes of them reads back as the same items.
+// can express, and what the writer makes of them reads back as the same items, every character
+// kept.
 #include "commun/DecodageTexte.h"
 #include "commun/Erreur.h"
-#include "commun/Windows1252.h"
 #include "lists/FichierListe.h"
 #include "lists/ListeAdresses.h"
 
 #include <cstdlib>
-
-namespace {
-// The text as the file's code page keeps it.
-QString Representable(QStringView texte) {
-    QString s = texte.toString();
-    for (QChar& c : s)
-        if (!Windows1252::Representable(c))
-            c = u'?';
-    return s;
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     const QString texte =
@@ -40,14 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     const QByteArray ecrit = FichierListe::Ecrire(liste);
     ListeAdresses relue;
     try {
-        FichierListe::Lire(Windows1252::Decoder(ecrit), relue);
+        FichierListe::Lire(DecoderTexteFichier(ecrit), relue);
     } catch (const Erreur&) {
         abort(); // the writer made a file its reader refuses
     }
     if (relue.Nombre() != liste.Nombre())
         abort();
     for (int i = 0; i < liste.Nombre(); ++i)
-        if (relue.Niveau(i) != liste.Niveau(i) || relue.Texte(i) != Representable(liste.Texte(i)))
+        if (relue.Niveau(i) != liste.Niveau(i) || relue.Texte(i) != liste.Texte(i))
             abort();
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "lists/FichierListe.h"
 
+#include "commun/CodageFichier.h"
 #include "commun/Erreur.h"
-#include "commun/Windows1252.h"
 #include "lists/DecoupageLignes.h"
 #include "lists/ListeAdresses.h"
 
@@ -43,7 +43,7 @@ void Lire(QStringView texte, ListeAdresses& liste) {
 }
 
 QByteArray Ecrire(const ListeAdresses& liste) {
-    QByteArray octets;
+    CodageFichier octets;
     QString morceau;
     for (int i = 0, n = liste.Nombre(); i < n; ++i) {
         if (liste.Niveau(i) > 0)
@@ -51,12 +51,12 @@ QByteArray Ecrire(const ListeAdresses& liste) {
         morceau.append(liste.Texte(i));
         morceau.append(u"\r\n");
         if (morceau.size() >= 65536) {
-            octets.append(Windows1252::Encoder(morceau));
+            octets.Ajouter(morceau);
             morceau.clear();
         }
     }
-    octets.append(Windows1252::Encoder(morceau));
-    return octets;
+    octets.Ajouter(morceau);
+    return octets.Prendre();
 }
 
 } // namespace FichierListe

@@ -10,7 +10,7 @@ namespace FichierListe {
 // A line two or more levels deeper than the item before it raises Erreur "Niveau incorrect
 // (%d) pour l'élément "…""; the items built before it stay in the list.
 void Lire(QStringView texte, ListeAdresses& liste);
-// Every item in display order: one TAB per level, the text, CR LF; in Windows-1252, a
-// character it lacks becoming "?". An empty list gives no byte at all.
+// Every item in display order: one TAB per level, the text, CR LF; encoded as CodageFichier
+// says. An empty list gives no byte at all.
 QByteArray Ecrire(const ListeAdresses& liste);
 } // namespace FichierListe

@@ -21,15 +21,6 @@ QString DecoderAscii(const char* octets, qsizetype n) {
     return texte;
 }
 
-QByteArray CoderAscii(const QString& texte) {
-    QByteArray octets(texte.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < texte.size(); ++i) {
-        const char16_t c = texte[i].unicode();
-        octets[i] = c < 128 ? static_cast<char>(c) : '?';
-    }
-    return octets;
-}
-
 QString TexteAdresse(const sockaddr_in& a) {
     char tampon[INET_ADDRSTRLEN] = {};
     ::inet_ntop(AF_INET, &a.sin_addr, tampon, sizeof tampon);
@@ -315,7 +306,7 @@ QString CanalConnexion::LireLigne() {
 }
 
 void CanalConnexion::EcrireLigne(const QString& texte) {
-    QByteArray octets = CoderAscii(texte);
+    QByteArray octets = texte.toUtf8();
     octets.append("\r\n", 2);
     Ecrire(octets);
 }

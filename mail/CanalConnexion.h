@@ -45,7 +45,8 @@ public:
 
     void Ouvrir();
     QString LireLigne();
-    // The text in US-ASCII followed by CR LF, in one write.
+    // The text in UTF-8 followed by CR LF, in one write; the client decides what a line may
+    // hold beyond ASCII (only an SMTPUTF8 transaction's addresses).
     void EcrireLigne(const QString& texte);
     void Ecrire(const QByteArray& octets);
     // The lines, each followed by CR LF, leave in one write; nothing leaves on an error.

@@ -1,5 +1,6 @@
 #include "mail/ClientSMTP.h"
 
+#include "mail/AdresseTransport.h"
 #include "mail/CodageMessage.h"
 #include "mail/ConfianceCertificat.h"
 #include "mail/ErreurSession.h"
@@ -7,6 +8,7 @@
 #include "mail/IdentifiantsSASL.h"
 #include "mail/NomSalutation.h"
 
+#include <QScopeGuard>
 #include <QSysInfo>
 #include <algorithm>
 
@@ -28,13 +30,32 @@ QString NomCommande(const QString& ligne) {
     return QStringLiteral("AUTH");
 }
 
-// No CR, LF or NUL may reach a command line: the server would read a second command.
-void VerifierLigneCommande(const QString& ligne) {
+// No CR, LF or NUL may reach a command line: the server would read a second command. Beyond
+// ASCII, only the addresses of an SMTPUTF8 transaction may go (`utf8`); anything else is refused
+// here rather than sent altered.
+void VerifierLigneCommande(const QString& ligne, bool utf8) {
+    const QString verbe = ligne.section(QLatin1Char(' '), 0, 0);
     if (ligne.contains(QLatin1Char('\r')) || ligne.contains(QLatin1Char('\n')) ||
         ligne.contains(QChar(0)))
         throw Erreur(QStringLiteral("Envoi impossible : la commande %1 contient un retour "
                                     "chariot, un saut de ligne ou un caractère nul.")
-                         .arg(ligne.section(QLatin1Char(' '), 0, 0)));
+                         .arg(verbe));
+    if (!utf8)
+        for (QChar c : ligne)
+            if (c.unicode() >= 128)
+                throw Erreur(QStringLiteral("Envoi impossible : la commande %1 contient un "
+                                            "caractère que le serveur ne peut pas recevoir.")
+                                 .arg(verbe));
+}
+
+// The sender's address as it travels. Its faults are the session's, never a recipient's: every
+// message of the campaign would meet them.
+QString FormeExpediteur(const QString& adresse, bool utf8) {
+    try {
+        return AdresseTransport::Forme(adresse, utf8);
+    } catch (const ErreurAdresse& e) {
+        throw ErreurSession(QStringLiteral("Adresse de l'expéditeur : %1").arg(e.Message()));
+    }
 }
 
 // The message's text leaves in gathered writes, inside one write-progress bracket that also
@@ -132,7 +153,7 @@ void ClientSMTP::Connecter() {
 }
 
 const ReponseSMTP& ClientSMTP::EnvoyerCommande(const QString& ligne, Codes codesAcceptes) {
-    VerifierLigneCommande(ligne);
+    VerifierLigneCommande(ligne, transactionUtf8_);
     LimiterCommande(ligne);
     canal_.EcrireLigne(ligne);
     return LireReponse(codesAcceptes);
@@ -309,6 +330,12 @@ void ClientSMTP::Authentifier() {
 }
 
 void ClientSMTP::Envoyer(MessageCourriel& message) {
+    // A failure before this message's end of data must not be read as the previous message's
+    // "perhaps delivered".
+    {
+        std::lock_guard verrou(arret_);
+        finDeDonneesPartie_ = false;
+    }
     const AdressesCourriel adresses =
         message.Destinataires + message.Copies + message.CopiesCachees;
     QString expediteur = message.Expediteur.Adresse.trimmed();
@@ -317,14 +344,24 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     message.EntetesSupplementaires.removeIf([](const auto& e) {
         return e.first.compare(QLatin1String("X-Mailer"), Qt::CaseInsensitive) == 0;
     });
-    // Whatever can fail in the text fails here, before any command: once the server has said
-    // 354, every byte is message text, and a command would land inside the body.
-    ComposerMessage(message, Sources, texte_);
     Authentifier();
-    QStringList ouverture = {QStringLiteral("RSET"),
-                             QStringLiteral("MAIL FROM: <") + expediteur + QLatin1Char('>')};
+    // Known once the login is done: the server may offer more over TLS.
+    const bool utf8 = TransactionUtf8(message, expediteur);
+    // Whatever can fail in the addresses and the text fails here, before any command of the
+    // message: once the server has said 354, every byte is message text, and a command would
+    // land inside the body.
+    QString mailFrom =
+        QStringLiteral("MAIL FROM: <") + FormeExpediteur(expediteur, utf8) + QLatin1Char('>');
+    if (utf8)
+        mailFrom += Capacite(QStringLiteral("8BITMIME")) ? QStringLiteral(" SMTPUTF8 BODY=8BITMIME")
+                                                         : QStringLiteral(" SMTPUTF8");
+    QStringList ouverture = {QStringLiteral("RSET"), mailFrom};
     for (const AdresseCourriel& a : adresses)
-        ouverture << QStringLiteral("RCPT TO:<") + a.Adresse + QLatin1Char('>');
+        ouverture << QStringLiteral("RCPT TO:<") + AdresseTransport::Forme(a.Adresse, utf8) +
+                         QLatin1Char('>');
+    ComposerMessage(message, Sources, texte_, utf8);
+    transactionUtf8_ = utf8;
+    const auto finTransaction = qScopeGuard([this] { transactionUtf8_ = false; });
     // With the option on, a server that offers PIPELINING takes RSET, MAIL FROM and RCPT TO in one
     // write; their replies are then read in order and checked as if each command had waited for its
     // own, which saves a round trip for each of them. Before an error leaves, the replies still on
@@ -332,7 +369,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     const bool groupe = Pipelining && Capacite(QStringLiteral("PIPELINING"));
     if (groupe) {
         for (const QString& ligne : std::as_const(ouverture))
-            VerifierLigneCommande(ligne);
+            VerifierLigneCommande(ligne, utf8);
         LimiterCommande(ouverture.first());
         canal_.EcrireLigne(ouverture.join(QStringLiteral("\r\n")));
     }
@@ -363,10 +400,6 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     try {
         for (qsizetype i = 2; i < ouverture.size(); ++i)
             etape(i, {250, 251});
-        {
-            std::lock_guard verrou(arret_);
-            finDeDonneesPartie_ = false;
-        }
         EnvoyerCommande(QStringLiteral("DATA"), {354});
         try {
             EnvoisRegroupes regroupes(canal_);
@@ -395,6 +428,26 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
         }
         throw;
     }
+}
+
+bool ClientSMTP::TransactionUtf8(const MessageCourriel& message, const QString& expediteur) const {
+    const bool offert = Capacite(QStringLiteral("SMTPUTF8"));
+    bool accentuee = false;
+    QStringList adresses = {expediteur};
+    for (const AdresseCourriel& a : message.De)
+        adresses << a.Adresse;
+    for (const QString& a : std::as_const(adresses))
+        if (AdresseTransport::BoiteAccentuee(a)) {
+            if (!offert)
+                FormeExpediteur(a, false);
+            accentuee = true;
+        }
+    for (const AdressesCourriel* liste :
+         {&message.Destinataires, &message.Copies, &message.CopiesCachees})
+        for (const AdresseCourriel& a : *liste)
+            accentuee = accentuee || AdresseTransport::BoiteAccentuee(a.Adresse);
+    // Without the extension, the recipient's own check names the address the server cannot take.
+    return accentuee && offert;
 }
 
 bool ClientSMTP::DemanderArret() {

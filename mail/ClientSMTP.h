@@ -7,9 +7,10 @@
 //
 // Raises ErreurReponseSMTP (a refused step, with the server's text), ErreurDelaiDepasse (the
 // server was silent past the step's limit; the connection is then closed), ErreurSession (the
-// server refused the user name or password, or its certificate changed since it was pinned:
-// no address is at fault), Erreur (texts below), and the errors of the channel, the TLS side
-// and the message writer unchanged.
+// server refused the user name or password, or its certificate changed since it was pinned, or
+// the sender's address cannot travel: no address is at fault), ErreurAdresse (a recipient's
+// address cannot travel to this server; nothing of the message was sent), Erreur (texts below), and
+// the errors of the channel, the TLS side and the message writer unchanged.
 #include "mail/CanalConnexion.h"
 #include "mail/DelaisSMTP.h"
 #include "mail/MessageCourriel.h"
@@ -110,6 +111,9 @@ private:
     // After a handshake; raises ErreurSession for a changed certificate.
     void ControlerCertificat();
     bool Capacite(const QString& ligne) const;
+    // True when an address of the message has a mailbox beyond ASCII and the server announces
+    // SMTPUTF8. Raises ErreurSession when the sender's is such and the server does not.
+    bool TransactionUtf8(const MessageCourriel& message, const QString& expediteur) const;
     QStringList MecanismesAuth() const;
 
     void DebutTravail(SensTravail sens, qint64 taille) override;
@@ -128,6 +132,8 @@ private:
     bool utiliserEhlo_ = true;
     QStringList capacites_;
     bool authentifie_ = false;
+    // The message under way travels with SMTPUTF8: its command lines may hold UTF-8.
+    bool transactionUtf8_ = false;
     ReponseSMTP derniereReponse_;
     QString empreinteAEpingler_;
     // The text of the message under way; its room serves the next message.

@@ -3,8 +3,6 @@
 #include "commun/Erreur.h"
 #include "mail/EcritureMessage.h"
 
-#include <algorithm>
-
 namespace {
 // The longest line SMTP lets through, without its CR LF.
 constexpr qsizetype longueurLigneMax = 998;
@@ -12,12 +10,21 @@ constexpr qsizetype longueurLigneMax = 998;
 // Mail readers ignore the preamble: it only speaks to those that do not know MIME.
 constexpr char preambule[] = "This is a multi-part message in MIME format.";
 
-// Header and part-header text: anything beyond ASCII becomes "?", so that no 8-bit byte is sent.
+// Header text: ASCII, or UTF-8 in a message that travels with SMTPUTF8 (RFC 6532). A character
+// the message cannot carry stops it here; it is never sent altered.
+QByteArray OctetsEntete(const QString& ligne, bool utf8) {
+    if (!utf8)
+        for (QChar c : ligne)
+            if (c.unicode() >= 128)
+                throw Erreur(QStringLiteral("Envoi impossible : l'en-tête %1 contient un caractère "
+                                            "que le message ne peut pas porter.")
+                                 .arg(ligne.section(QLatin1Char(':'), 0, 0)));
+    return ligne.toUtf8();
+}
+
+// Part headers are made of the program's own ASCII names.
 QByteArray Ascii(const QString& texte) {
-    QByteArray octets = texte.toLatin1();
-    std::replace_if(
-        octets.begin(), octets.end(), [](char o) { return (o & 0x80) != 0; }, '?');
-    return octets;
+    return texte.toLatin1();
 }
 void EcrirePartie(QByteArray& texte, const PartieTexte& p) {
     texte += "Content-Type: " + Ascii(p.TypeContenu);
@@ -50,14 +57,15 @@ void EcrireGroupeImages(QByteArray& texte, const PartieTexte& page,
 
 QByteArray ComposerMessage(MessageCourriel& message, const SourcesMessage& sources) {
     QByteArray texte;
-    ComposerMessage(message, sources, texte);
+    ComposerMessage(message, sources, texte, false);
     return texte;
 }
 
-void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QByteArray& texte) {
+void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QByteArray& texte,
+                     bool utf8) {
     VerifierMessage(message);
     const QString frontiere = GenererFrontiere(sources.Aleatoire);
-    const QStringList entetes = GenererEntetes(message, frontiere, sources);
+    const QStringList entetes = GenererEntetes(message, frontiere, sources, utf8);
     qsizetype taille = 400 * (message.Parties.size() + 1);
     for (const QString& l : entetes) {
         if (l.size() > longueurLigneMax)
@@ -75,7 +83,7 @@ void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QB
     if (texte.capacity() < taille)
         texte.reserve(taille);
     for (const QString& l : entetes)
-        texte += Ascii(l) + "\r\n";
+        texte += OctetsEntete(l, utf8) + "\r\n";
     texte += "\r\n";
     texte += preambule;
     texte += "\r\n\r\n";

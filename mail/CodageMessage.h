@@ -13,9 +13,11 @@
 
 // Raises the errors of VerifierMessage and GenererEntetes, and Erreur "Envoi impossible : un
 // en-tête du message a une ligne de plus de 998 caractères." for a header line with no place
-// to fold it.
+// to fold it, or a header text beyond ASCII in a message without SMTPUTF8.
 QByteArray ComposerMessage(MessageCourriel& message,
                            const SourcesMessage& sources = SourcesMessage::Systeme());
 // The same text written into `texte`, whose room is kept: a client that sends many messages
-// reuses one buffer.
-void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QByteArray& texte);
+// reuses one buffer. With `utf8` (a transaction with SMTPUTF8), addresses beyond ASCII go into
+// the headers in UTF-8 (RFC 6532); without it, such a mailbox raises ErreurAdresse.
+void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QByteArray& texte,
+                     bool utf8);

@@ -1,6 +1,8 @@
 #include "mail/EcritureMessage.h"
 
+#include "commun/DomaineAscii.h"
 #include "commun/Erreur.h"
+#include "mail/AdresseTransport.h"
 #include "mail/CodageEntete.h"
 
 #include <cstdio>
@@ -29,25 +31,26 @@ void VerifierAdresses(const AdressesCourriel& liste, const char* champ) {
     }
 }
 
-QString ValeurAdresse(AdresseCourriel& a, bool regleNom, const JeuEntete& jeu) {
+QString ValeurAdresse(AdresseCourriel& a, bool regleNom, const JeuEntete& jeu, bool utf8) {
     if (regleNom && a.Nom.isEmpty())
         a.Nom = a.Adresse;
+    const QString adresse = AdresseTransport::Forme(a.Adresse, utf8);
     if (a.Nom.isEmpty())
-        return a.Adresse;
+        return adresse;
     for (QChar c : a.Nom)
         if (c.unicode() < 32 || c.unicode() > 126)
-            return CoderMotsEntete(a.Nom, SpeciauxNom(), jeu) + QStringLiteral(" <") + a.Adresse +
+            return CoderMotsEntete(a.Nom, SpeciauxNom(), jeu) + QStringLiteral(" <") + adresse +
                    QLatin1Char('>');
     QString nom = a.Nom;
     nom.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
         .replace(QLatin1Char('"'), QLatin1String("\\\""));
-    return QLatin1Char('"') + nom + QStringLiteral("\" <") + a.Adresse + QLatin1Char('>');
+    return QLatin1Char('"') + nom + QStringLiteral("\" <") + adresse + QLatin1Char('>');
 }
 
-QString ValeurListe(AdressesCourriel& liste, bool regleNom, const JeuEntete& jeu) {
+QString ValeurListe(AdressesCourriel& liste, bool regleNom, const JeuEntete& jeu, bool utf8) {
     QStringList valeurs;
     for (AdresseCourriel& a : liste)
-        valeurs << ValeurAdresse(a, regleNom, jeu);
+        valeurs << ValeurAdresse(a, regleNom, jeu, utf8);
     return valeurs.join(QStringLiteral(", "));
 }
 
@@ -112,7 +115,8 @@ QString GenererIdentifiantMessage(const MessageCourriel& message, const QDateTim
     QString expediteur = message.Expediteur.Adresse.trimmed();
     if (expediteur.isEmpty() && !message.De.isEmpty())
         expediteur = message.De.first().Adresse.trimmed();
-    QString domaine = expediteur.mid(expediteur.lastIndexOf(QLatin1Char('@')) + 1);
+    // An accented domain names the sender in its ASCII form, as in the envelope.
+    QString domaine = DomaineAscii(expediteur.mid(expediteur.lastIndexOf(QLatin1Char('@')) + 1));
     bool utilisable = expediteur.contains(QLatin1Char('@')) && !domaine.isEmpty();
     for (QChar c : domaine)
         utilisable = utilisable && c.unicode() < 128 &&
@@ -127,24 +131,25 @@ QString GenererIdentifiantMessage(const MessageCourriel& message, const QDateTim
 }
 
 QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,
-                           const SourcesMessage& sources) {
+                           const SourcesMessage& sources, bool utf8) {
     FixerPremierTransfert(message);
     MessageCourriel::EntetesFixes& fixes = message.entetesFixes_;
     if (!fixes.Valides || fixes.De != message.De || fixes.Objet != message.Objet ||
-        fixes.Jeu != sources.Jeu.Nom) {
+        fixes.Jeu != sources.Jeu.Nom || fixes.Utf8 != utf8) {
         fixes.Valides = false;
-        fixes.ValeurDe = ValeurListe(message.De, true, sources.Jeu);
+        fixes.ValeurDe = ValeurListe(message.De, true, sources.Jeu, utf8);
         fixes.ValeurObjet = CoderMotsEntete(message.Objet, QString(), sources.Jeu);
         fixes.De = message.De;
         fixes.Objet = message.Objet;
         fixes.Jeu = sources.Jeu.Nom;
+        fixes.Utf8 = utf8;
         fixes.Valides = true;
     }
     const QDateTime maintenant = sources.Horloge();
     const std::pair<const char*, QString> entetes[] = {
         {"From", fixes.ValeurDe},
         {"Subject", fixes.ValeurObjet},
-        {"To", ValeurListe(message.Destinataires, false, sources.Jeu)},
+        {"To", ValeurListe(message.Destinataires, false, sources.Jeu, utf8)},
         {"Content-Type",
          message.TypeContenu + QStringLiteral("; boundary=\"") + frontiere + QLatin1Char('"')},
         {"MIME-Version", QStringLiteral("1.0")},

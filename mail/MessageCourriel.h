@@ -31,7 +31,7 @@ public:
 
 private:
     friend QStringList GenererEntetes(MessageCourriel&, const QString&,
-                                      const struct SourcesMessage&);
+                                      const struct SourcesMessage&, bool);
     // The "From" and "Subject" values, kept while De and Objet stay the same.
     struct EntetesFixes {
         AdressesCourriel De;
@@ -39,6 +39,7 @@ private:
         QString ValeurDe;
         QString ValeurObjet;
         QString Jeu;
+        bool Utf8 = false;
         bool Valides = false;
     };
     EntetesFixes entetesFixes_;

@@ -12,7 +12,7 @@ paquets=(
   fonts-wine fonts-liberation
   libssl3 openssl python3 python3-aiosmtpd postfix
   clang libclang-rt-14-dev llvm
-  desktop-file-utils libgumbo-dev spamassassin
+  desktop-file-utils libgumbo-dev libidn2-dev spamassassin
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin
 )
 

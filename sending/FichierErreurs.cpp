@@ -1,8 +1,8 @@
 #include "sending/FichierErreurs.h"
 
+#include "commun/CodageFichier.h"
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
-#include "commun/Windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ void Enregistrer(const QString& chemin, const QString& repertoire, const QString
     if (QFileInfo(chemin).absolutePath() != QFileInfo(repertoire).absoluteFilePath())
         throw echec(QStringLiteral("Le sujet ne peut pas contenir le caractère « / » dans un nom "
                                    "de fichier."));
-    const QString raison = EcrireFichierAtomique(chemin, Windows1252::Encoder(rapport));
+    const QString raison = EcrireFichierAtomique(chemin, CodageFichier::Coder(rapport));
     if (!raison.isEmpty())
         throw echec(raison);
 }

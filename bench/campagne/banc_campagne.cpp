@@ -4,8 +4,8 @@
 // engine without a window.
 #include "app/CodageMotDePasse.h"
 #include "app/ui/TForm1.h"
+#include "commun/CodageFichier.h"
 #include "commun/Erreur.h"
-#include "commun/Windows1252.h"
 #include "mail/ClientSMTP.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
             l.write(QStringLiteral("dest%1@exemple.net\r\n").arg(i, 5, 10, QChar('0')).toLatin1());
         QFile ini(rep.filePath("Lettrova.ini"));
         ini.open(QIODevice::WriteOnly);
-        ini.write(Windows1252::Encoder(
+        ini.write(CodageFichier::Coder(
             QStringLiteral(
                 "[Parametres]\r\nSMTPServeur=127.0.0.1\r\nSMTPPort=%1\r\nSMTPUser=jean\r\n"
                 "SMTPPassword=%2\r\nMailEXP=lettre@exemple.fr\r\nConnectTlS=Non\r\n"

@@ -8,6 +8,7 @@
 #include "app/ui/LigneStatut.h"
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
+#include "lists/DefautAdresse.h"
 #include "lists/FichierListe.h"
 #include "lists/SuppressionDoublons.h"
 #include "lists/TexteAscii.h"
@@ -115,6 +116,11 @@ void EditionListe::SpeedButAjouterAdresseClick() {
     if (const int p = liste_.PositionSelectionnee(); p >= 0)
         c_.TreeViewListingListe->scrollTo(modele.Index(p));
     c_.EditAjoutAdresse->clear();
+    if (const QString defaut = DefautAdresse(adresse); !defaut.isEmpty())
+        statut_.AfficheStatut(QStringLiteral("Adresse ajoutée, mais %1 : le message ne pourra pas "
+                                             "lui être envoyé.")
+                                  .arg(defaut),
+                              Couleur::Orange);
 }
 
 void EditionListe::SpeedButRenommerAdresseClick() {

@@ -4,6 +4,7 @@
 #include "app/ui/Gestionnaires.h"
 #include "app/ui/LigneStatut.h"
 #include "lists/DecoupageLignes.h"
+#include "lists/DefautAdresse.h"
 #include "lists/LectureImport.h"
 #include "lists/ScannersImport.h"
 #include "lists/ui/ControlesListes.h"
@@ -165,13 +166,27 @@ void ImportAdresses::SpeedButImporterListeMailClick() {
         }
     }
     modele.FinChangement(memePlace);
+    QString aVerifier;
+    int defauts = 0;
+    for (int i = 0, n = apercu.Nombre(); i < n; ++i)
+        if (const QString defaut = DefautAdresse(apercu.Texte(i).toString()); !defaut.isEmpty())
+            if (defauts++ == 0)
+                aVerifier = QStringLiteral("%1 (%2)").arg(apercu.Texte(i), defaut);
     c_.SpeedButSaveGestionAdresse->setEnabled(true);
     c_.SpeedButAnnuleModifGestionAdresse->setEnabled(true);
     liste_.Trier();
     apercu_->Remplacer([](ListeAdresses& l) { l.Vider(); });
-    statut_.AfficheStatut(c_.LabTotalAdresse3->text() +
-                              QStringLiteral("Adresse(s) Importée(s) Avec Succes."),
-                          Couleur::Vert);
+    if (defauts == 0)
+        statut_.AfficheStatut(c_.LabTotalAdresse3->text() +
+                                  QStringLiteral("Adresse(s) Importée(s) Avec Succes."),
+                              Couleur::Vert);
+    else
+        statut_.AfficheStatut(c_.LabTotalAdresse3->text() +
+                                  QStringLiteral("Adresse(s) Importée(s), dont %1 qui ne pourra "
+                                                 "pas être envoyée : %2.")
+                                      .arg(defauts)
+                                      .arg(aVerifier),
+                              Couleur::Orange);
     AfficherCompte(0);
 }
 

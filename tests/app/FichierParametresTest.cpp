@@ -57,13 +57,25 @@ TEST(FichierParametres, RemplaceSurPlaceEtAjouteEnFinDeSection) {
               "amis.list");
 }
 
-TEST(FichierParametres, TexteEnWindows1252) {
-    RepertoireTemporaire rep;
-    FichierParametres f(rep.Fichier("p.ini"));
-    f.Ecrire("s", "ValSujet", QString::fromUtf8("Été € – ok ☃"));
-    EXPECT_EQ(rep.Lire("p.ini"), "[s]\r\nValSujet=\xC9t\xE9 \x80 \x96 ok ?\r\n");
-    EXPECT_EQ(FichierParametres(rep.Fichier("p.ini")).Lire("s", "ValSujet", ""),
-              QString::fromUtf8("Été € – ok ?"));
+// Windows-1252 while every character fits; UTF-8 behind a mark as soon as one does not, so that
+// no character of a setting is lost.
+TEST(FichierParametres, TexteEnWindows1252OuUtf8) {
+    const struct {
+        const char* valeur;
+        QByteArray fichier;
+    } cas[] = {
+        {"Été € – ok", "[s]\r\nValSujet=\xC9t\xE9 \x80 \x96 ok\r\n"},
+        {"Été € – ok ☃", "\xEF\xBB\xBF[s]\r\nValSujet=\xC3\x89t\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 "
+                         "ok \xE2\x98\x83\r\n"},
+    };
+    for (const auto& c : cas) {
+        RepertoireTemporaire rep;
+        FichierParametres f(rep.Fichier("p.ini"));
+        f.Ecrire("s", "ValSujet", QString::fromUtf8(c.valeur));
+        EXPECT_EQ(rep.Lire("p.ini"), c.fichier);
+        EXPECT_EQ(FichierParametres(rep.Fichier("p.ini")).Lire("s", "ValSujet", ""),
+                  QString::fromUtf8(c.valeur));
+    }
 }
 
 TEST(FichierParametres, EchecDEcritureGardeLAncienFichier) {

@@ -1,8 +1,8 @@
 #include "app/FichierReglages.h"
 #include "app/CodageMotDePasse.h"
 #include "app/FichierParametres.h"
+#include "commun/CodageFichier.h"
 #include "commun/Erreur.h"
-#include "commun/Windows1252.h"
 #include "tests/support/RepertoireTemporaire.h"
 
 #include <functional>
@@ -19,7 +19,7 @@ struct CasLecture {
 // Each key read into its typed value, with the default of a missing key and the values that a
 // hand-edited file may hold.
 TEST(FichierReglages, LitChaqueCleDansSonType) {
-    const QByteArray mdp = Windows1252::Encoder(CodageMotDePasse("pa55", kCleMotDePasse));
+    const QByteArray mdp = CodageFichier::Coder(CodageMotDePasse("pa55", kCleMotDePasse));
     const std::vector<CasLecture> cas = {
         {"fichier absent",
          {},
@@ -132,7 +132,7 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
     EXPECT_EQ(rep.Lire("Lettrova.ini"),
               "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
               "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
-                  Windows1252::Encoder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
+                  CodageFichier::Coder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
                   "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
                   "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\n"
                   "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n"

@@ -83,9 +83,40 @@ TEST(FichierListe, MarquesDOrdreDesOctets) {
 TEST(FichierListe, EcritureEnWindows1252AvecCrLf) {
     ListeAdresses l;
     EXPECT_TRUE(FichierListe::Ecrire(l).isEmpty()) << "an empty list is a 0-byte file";
-    FichierListe::Lire(
-        DecoderTexteFichier("\xEF\xBB\xBF\xC3\xA9l@x.fr\r\n\t\xE2\x82\xAC\xE4\xB8\xAD"
-                            "\r\nb"),
-        l);
-    EXPECT_EQ(FichierListe::Ecrire(l), QByteArray("\xE9l@x.fr\r\n\t\x80?\r\nb\r\n"));
+    FichierListe::Lire(DecoderTexteFichier("\xEF\xBB\xBF\xC3\xA9l@x.fr\r\n\t\xE2\x82\xAC\r\nb"), l);
+    EXPECT_EQ(FichierListe::Ecrire(l), QByteArray("\xE9l@x.fr\r\n\t\x80\r\nb\r\n"));
+}
+
+// A list saved and read again is the same list: a code-page file stays byte for byte what it
+// was, a list with a character the code page lacks is kept whole (UTF-8 behind a mark).
+TEST(FichierListe, EnregistrerPuisRelireGardeChaqueCaractere) {
+    const struct {
+        QByteArray fichier;
+        bool memesOctets;
+    } cas[] = {
+        {"jean@caf\xE9.fr\r\n\tz\xF6"
+         "e@exemple.fr\r\n\x80"
+         "uro@x.fr\r\n",
+         true},
+        {"\xEF\xBB\xBFivan@\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80.\xD1\x80\xD1\x84\r\n"
+         "jean@caf\xC3\xA9.fr\r\n",
+         true},
+        // A list read from a UTF-8 file without a mark comes back with one.
+        {"\xE7\x8E\x8B@\xE4\xBE\x8B\xE5\xAD\x90.\xE4\xB8\xAD\xE5\x9B\xBD\r\n", false},
+    };
+    for (const auto& c : cas) {
+        ListeAdresses l;
+        FichierListe::Lire(DecoderTexteFichier(c.fichier), l);
+        const QByteArray ecrit = FichierListe::Ecrire(l);
+        if (c.memesOctets) {
+            EXPECT_EQ(ecrit, c.fichier);
+        }
+        ListeAdresses relue;
+        FichierListe::Lire(DecoderTexteFichier(ecrit), relue);
+        ASSERT_EQ(relue.Nombre(), l.Nombre());
+        for (int i = 0; i < l.Nombre(); ++i) {
+            EXPECT_EQ(relue.Texte(i), l.Texte(i));
+            EXPECT_EQ(relue.Niveau(i), l.Niveau(i));
+        }
+    }
 }

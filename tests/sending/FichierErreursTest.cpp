@@ -20,7 +20,7 @@ TEST(FichierErreurs, NomDuSujetDeLaDateEtDeLHeure) {
               "/prog/Minuit08.12.2012.err");
 }
 
-TEST(FichierErreurs, RapportEnWindows1252RemplaceLAncien) {
+TEST(FichierErreurs, RapportSansPerteRemplaceLAncien) {
     RepertoireTemporaire rep;
     const QList<ResultatEnvoi> echecs = {
         {"a@b.fr", "550 Utilisateur inconnu\r\n"},
@@ -32,9 +32,12 @@ TEST(FichierErreurs, RapportEnWindows1252RemplaceLAncien) {
     const QString chemin = rep.Fichier("Lettre.err");
     rep.Ecrire("Lettre.err", "ancien contenu plus long que le nouveau .........................");
     FichierErreurs::Enregistrer(chemin, rep.Chemin(), rapport);
-    EXPECT_EQ(rep.Lire("Lettre.err"), "a@b.fr -> Erreur suivante: 550 Utilisateur inconnu\r\n\r\n"
-                                      "\xE9@b.fr -> Erreur suivante: La connexion s'est termin\xE9"
-                                      "e proprement. ?\r\n");
+    // The snowman has no place in Windows-1252: the report is kept whole, in UTF-8.
+    EXPECT_EQ(rep.Lire("Lettre.err"),
+              "\xEF\xBB\xBF"
+              "a@b.fr -> Erreur suivante: 550 Utilisateur inconnu\r\n\r\n"
+              "\xC3\xA9@b.fr -> Erreur suivante: La connexion s'est termin\xC3\xA9"
+              "e proprement. \xE2\x98\x83\r\n");
 }
 
 TEST(FichierErreurs, EchecsDeCreation) {

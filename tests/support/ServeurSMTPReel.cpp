@@ -61,6 +61,8 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
         arguments << QStringLiteral("--par-connexion") << QString::number(options.parConnexion);
     if (options.retenue > 0)
         arguments << QStringLiteral("--retenue") << QString::number(options.retenue);
+    if (options.smtputf8)
+        arguments << QStringLiteral("--smtputf8");
     if (options.capture)
         arguments << QStringLiteral("--capture") << dossier_.Fichier(QStringLiteral("capture"));
     processus_ = std::make_unique<ProcessusEnfant>(python, arguments);
@@ -75,9 +77,12 @@ int ServeurSMTPReel::NombreMessages() const {
     return QDir(dossier_.Chemin()).entryList({QStringLiteral("*.eml")}, QDir::Files).size();
 }
 
-QJsonObject ServeurSMTPReel::Message(int n) const {
-    ProcessusEnfant lecteur(
-        python, {Script("lire_courriel.py"), dossier_.Fichier(QStringLiteral("%1.eml").arg(n))});
+QJsonObject ServeurSMTPReel::Message(int n, bool utf8) const {
+    QStringList arguments = {Script("lire_courriel.py"),
+                             dossier_.Fichier(QStringLiteral("%1.eml").arg(n))};
+    if (utf8)
+        arguments << QStringLiteral("--utf8");
+    ProcessusEnfant lecteur(python, arguments);
     if (lecteur.Attendre(30000) != 0)
         throw std::runtime_error("cannot parse the stored message: " +
                                  lecteur.Erreurs().toStdString());

@@ -39,6 +39,8 @@ public:
         QString motDePasse = QStringLiteral("secret");
         // 0: a free port.
         quint16 port = 0;
+        // Announce SMTPUTF8 and take UTF-8 addresses.
+        bool smtputf8 = false;
     };
     explicit ServeurSMTPReel(Options options);
     ~ServeurSMTPReel();
@@ -53,7 +55,8 @@ public:
     quint16 PortRelais() const { return portRelais_; }
     int NombreMessages() const;
     // Message n (from 1) as Python's email package reads it, and its envelope.
-    QJsonObject Message(int n) const;
+    // With `utf8`, the message travelled with SMTPUTF8 and is read as RFC 6532 says.
+    QJsonObject Message(int n, bool utf8 = false) const;
     QJsonObject Enveloppe(int n) const;
     // Message n as the server received it, dot-stuffing undone.
     QByteArray Brut(int n) const;

@@ -10,7 +10,8 @@ refused. With --verifier-helo, every recipient is refused when the EHLO or HELO 
 neither a domain nor an address literal, as Postfix's reject_invalid_helo_hostname does. With
 --retenue, the reply to each message's end of data is held that many seconds. With
 --temporaire ADRESSE=N, that recipient is answered 450 its first N times. With --par-connexion N,
-the MAIL after N messages on one connection is answered 421 and the connection closed. With --capture it also listens on a second port (printed on the second line) that relays
+the MAIL after N messages on one connection is answered 421 and the connection closed. With
+--smtputf8 it announces SMTPUTF8 (RFC 6531) and takes UTF-8 addresses. With --capture it also listens on a second port (printed on the second line) that relays
 to the server and appends every byte the client sends to the capture file.
 """
 import argparse
@@ -69,6 +70,7 @@ class Depot:
             json.dump({"mail_from": envelope.mail_from, "rcpt_tos": envelope.rcpt_tos,
                        "tls": server.transport.get_extra_info("ssl_object") is not None,
                        "authentifie": bool(session.authenticated),
+                       "mail_options": envelope.mail_options,
                        "connexion": session.peer[1]}, f)
         # The message is kept; its reply is held, as a busy server does.
         await asyncio.sleep(self.retenue)
@@ -96,6 +98,7 @@ def main():
                    help="ADRESSE=N: that recipient is answered 450 its first N times")
     p.add_argument("--par-connexion", type=int, default=0,
                    help="messages per connection before a 421 and a close")
+    p.add_argument("--smtputf8", action="store_true", help="announce SMTPUTF8")
     a = p.parse_args()
 
     def verifier(server, session, envelope, mechanism, donnees):
@@ -128,7 +131,8 @@ def main():
                     tls_context=None if a.implicite else contexte,
                     require_starttls=False, authenticator=verifier,
                     auth_require_tls=contexte is not None and not a.implicite,
-                    auth_required=False, auth_exclude_mechanism=exclus)
+                    auth_required=False, auth_exclude_mechanism=exclus,
+                    enable_SMTPUTF8=a.smtputf8)
 
     serveur = boucle.run_until_complete(boucle.create_server(
         fabrique, "127.0.0.1", a.port, reuse_address=True, ssl=contexte if a.implicite else None))

@@ -459,4 +459,45 @@ TEST_F(Campagne, TroisConnexionsSelonLesParametres) {
     EXPECT_EQ(connexions.size(), 3);
 }
 
+// The addresses of the whole world through the window: each reaches its mailbox in the form its
+// server reads, or stands in the error tab, in the user's own writing, with the reason.
+TEST_F(Campagne, AdressesDuMondeEntierSelonLeServeur) {
+    const QStringList liste = {"jean@café.fr",   "marie@exemple.côte.fr", "élodie@exemple.fr",
+                               "zoé@exemple.fr", "ivan@пример.рф",        "jean@xn--caf-dma.fr"};
+    for (const bool annonce : {false, true}) {
+        SCOPED_TRACE(annonce ? "SMTPUTF8" : "sans SMTPUTF8");
+        ServeurSMTPReel serveur({.smtputf8 = annonce});
+        Preparer(serveur.Port(), liste);
+        Envoyer();
+        EXPECT_EQ(f->LabNbEnvois->text(), "6 / 6");
+        QStringList recus;
+        for (int n = 1; n <= serveur.NombreMessages(); ++n)
+            recus << serveur.Enveloppe(n)["rcpt_tos"].toArray().first().toString();
+        QStringList attendus = {"jean@xn--caf-dma.fr", "marie@exemple.xn--cte-kna.fr",
+                                "ivan@xn--e1afmkfd.xn--p1ai", "jean@xn--caf-dma.fr"};
+        if (annonce)
+            attendus << "élodie@exemple.fr"
+                     << "zoé@exemple.fr";
+        recus.sort();
+        attendus.sort();
+        EXPECT_EQ(recus, attendus);
+        if (annonce) {
+            EXPECT_EQ(Statut(), "Envois Terminé.");
+            EXPECT_TRUE(Erreurs().isEmpty());
+            continue;
+        }
+        EXPECT_EQ(Erreurs(), (QStringList{"élodie@exemple.fr", "zoé@exemple.fr"}));
+        QTest::mouseClick(f->SpeedButton1, Qt::LeftButton);
+        QFile err(f->LabFichierErrEnvois->text());
+        ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+        const QByteArray raison = "Le serveur n'accepte pas les adresses accentu\xE9"
+                                  "es (SMTPUTF8) : ";
+        EXPECT_EQ(err.readAll(), "\xE9lodie@exemple.fr -> Erreur suivante: " + raison +
+                                     "\xE9lodie@exemple.fr\r\n" +
+                                     "zo\xE9@exemple.fr -> Erreur suivante: " + raison +
+                                     "zo\xE9@exemple.fr\r\n");
+        f.reset();
+    }
+}
+
 } // namespace

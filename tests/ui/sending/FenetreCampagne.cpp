@@ -1,7 +1,7 @@
 #include "tests/ui/sending/FenetreCampagne.h"
 
 #include "app/CodageMotDePasse.h"
-#include "commun/Windows1252.h"
+#include "commun/CodageFichier.h"
 #include "tests/support/SocketLocale.h"
 
 #include <QFrame>
@@ -12,7 +12,7 @@
 void EcrireFichiersCampagne(const RepertoireTemporaire& rep, quint16 port,
                             const QStringList& adresses, bool tls, const QString& sujet) {
     rep.Ecrire("page.html", QByteArray("\xEF\xBB\xBF") + FenetreCampagne::kPage);
-    rep.Ecrire("test.list", Windows1252::Encoder(adresses.join("\r\n") + "\r\n"));
+    rep.Ecrire("test.list", CodageFichier::Coder(adresses.join("\r\n") + "\r\n"));
     const QString ini = QStringLiteral("[Parametres]\r\nSMTPServeur=127.0.0.1\r\nSMTPPort=%1\r\n"
                                        "SMTPUser=jean\r\nSMTPPassword=%2\r\n"
                                        "MailEXP=Lettrova <lettre@exemple.fr>\r\nConnectTlS=%3\r\n"
@@ -22,7 +22,7 @@ void EcrireFichiersCampagne(const RepertoireTemporaire& rep, quint16 port,
                             .arg(port)
                             .arg(CodageMotDePasse("secret", kCleMotDePasse))
                             .arg(tls ? "Oui" : "Non", rep.Fichier("page.html"), sujet);
-    rep.Ecrire("Lettrova.ini", Windows1252::Encoder(ini));
+    rep.Ecrire("Lettrova.ini", CodageFichier::Coder(ini));
 }
 
 void FenetreCampagne::Preparer(quint16 port, const QStringList& adresses, bool tls,
