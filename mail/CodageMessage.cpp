@@ -26,6 +26,7 @@ QByteArray OctetsEntete(const QString& ligne, bool utf8) {
 QByteArray Ascii(const QString& texte) {
     return texte.toLatin1();
 }
+
 void EcrirePartie(QByteArray& texte, const PartieTexte& p) {
     texte += "Content-Type: " + Ascii(p.TypeContenu);
     if (!p.JeuCaracteres.isEmpty())
