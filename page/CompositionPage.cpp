@@ -25,31 +25,43 @@ struct Cible {
     QString chemin;
 };
 
-// Where an address leads: nowhere worth a look, far away, inside itself, or to a file.
-Cible Resoudre(const QString& adresse, const QString& dossier) {
+// Where an address leads, from `base`: nowhere worth a look, far away, inside itself, or to a
+// file.
+Cible Resoudre(const QString& adresse, const QUrl& base) {
     const QString a = adresse.trimmed();
     if (a.isEmpty() || a.startsWith(u'#') ||
         a.startsWith(QLatin1String("cid:"), Qt::CaseInsensitive))
         return {};
     if (a.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
         return {Sorte::Data, {}};
-    if (a.startsWith(QLatin1String("//")))
-        return {Sorte::Distante, {}};
     const QUrl url(a);
-    const QString schema = url.scheme();
-    QString chemin;
-    if (schema.compare(QLatin1String("file"), Qt::CaseInsensitive) == 0)
-        chemin = url.toLocalFile();
-    else if (schema.size() > 1)
+    // A drive letter: a path of the sender's disk, as written.
+    if (url.scheme().size() == 1)
+        return {Sorte::Locale, a};
+    const QUrl cible = base.resolved(url);
+    // "//host/..." takes the base's scheme: from a file, still another machine's.
+    if (!cible.isLocalFile() || !cible.host().isEmpty())
         return {Sorte::Distante, {}};
-    else if (schema.size() == 1)
-        // A drive letter: a path of the sender's disk, as written.
-        chemin = a;
-    else
-        chemin = url.path(QUrl::FullyDecoded);
-    if (chemin.isEmpty())
-        return {};
-    return {Sorte::Locale, QDir::cleanPath(QDir(dossier).absoluteFilePath(chemin))};
+    return {Sorte::Locale, QDir::cleanPath(cible.toLocalFile())};
+}
+
+QUrl Dossier(const QString& chemin) {
+    return QUrl::fromLocalFile(QDir(chemin).absolutePath() + u'/');
+}
+
+// The page's <base href>, which browsers resolve its addresses from, or null.
+const GumboElement* Base(const GumboNode& n) {
+    if (n.type != GUMBO_NODE_ELEMENT && n.type != GUMBO_NODE_DOCUMENT)
+        return nullptr;
+    if (n.type == GUMBO_NODE_ELEMENT && n.v.element.tag == GUMBO_TAG_BASE &&
+        gumbo_get_attribute(&n.v.element.attributes, "href"))
+        return &n.v.element;
+    const GumboVector& enfants =
+        n.type == GUMBO_NODE_DOCUMENT ? n.v.document.children : n.v.element.children;
+    for (unsigned i = 0; i < enfants.length; ++i)
+        if (const GumboElement* b = Base(*static_cast<const GumboNode*>(enfants.data[i])))
+            return b;
+    return nullptr;
 }
 
 // The file's name in letters, digits, ".", "-" and "_": accents dropped, the rest "_".
@@ -81,8 +93,8 @@ QByteArray ValeurAttribut(QString valeur) {
 
 class Composition {
 public:
-    Composition(const QByteArray& source, const QString& dossier, bool joindre)
-        : source_(source), dossier_(dossier), joindre_(joindre) {}
+    Composition(const QByteArray& source, QUrl base, bool joindre)
+        : source_(source), base_(std::move(base)), joindre_(joindre) {}
 
     PageComposee& Resultat() { return r_; }
 
@@ -142,12 +154,12 @@ private:
                                    Attribut(e, "type").trimmed().compare(
                                        QLatin1String("image"), Qt::CaseInsensitive) == 0)));
             if (image) {
-                const QString cid = Image(QString::fromUtf8(a.value), dossier_);
+                const QString cid = Image(QString::fromUtf8(a.value), base_);
                 if (!cid.isEmpty())
                     Remplacer(a.original_value, ValeurAttribut(cid));
             } else if (nom == "style") {
                 bool change = false;
-                const QString css = Css(QString::fromUtf8(a.value), dossier_, change);
+                const QString css = Css(QString::fromUtf8(a.value), base_, change);
                 if (change)
                     Remplacer(a.original_value, ValeurAttribut(css));
             }
@@ -163,8 +175,7 @@ private:
                     continue;
                 const GumboStringPiece& brut = n.v.text.original_text;
                 bool change = false;
-                const QString css =
-                    Css(QString::fromUtf8(brut.data, brut.length), dossier_, change);
+                const QString css = Css(QString::fromUtf8(brut.data, brut.length), base_, change);
                 if (change)
                     Remplacer(brut, css.toUtf8());
             }
@@ -183,14 +194,14 @@ private:
         const QString adresse = Attribut(e, "href").trimmed();
         if (!rel.contains(QLatin1String("stylesheet")) || adresse.isEmpty())
             return;
-        const Cible cible = Resoudre(adresse, dossier_);
+        const Cible cible = Resoudre(adresse, base_);
         QFile fichier(cible.chemin);
         if (joindre_ && cible.sorte == Sorte::Locale && QFileInfo(cible.chemin).isFile() &&
             fichier.open(QIODevice::ReadOnly)) {
             bool change = false;
             // Its own addresses start from its own folder.
             const QString css = Css(DecoderTexteFichier(fichier.readAll()),
-                                    QFileInfo(cible.chemin).absolutePath(), change);
+                                    Dossier(QFileInfo(cible.chemin).absolutePath()), change);
             const QString media = Attribut(e, "media").trimmed();
             QByteArray style = "<style";
             if (!media.isEmpty())
@@ -203,7 +214,7 @@ private:
     }
 
     // The style text with its local pictures named "cid:"; `change` tells whether any was.
-    QString Css(const QString& css, const QString& dossier, bool& change) {
+    QString Css(const QString& css, const QUrl& base, bool& change) {
         QString sortie;
         qsizetype position = 0;
         for (const UrlCss& u : UrlsCss(css)) {
@@ -211,7 +222,7 @@ private:
                 AjouterUnique(r_.feuillesLiees, u.adresse);
                 continue;
             }
-            const QString cid = Image(u.adresse, dossier);
+            const QString cid = Image(u.adresse, base);
             if (cid.isEmpty())
                 continue;
             sortie += QStringView(css).mid(position, u.debut - position);
@@ -224,8 +235,8 @@ private:
     }
 
     // "cid:" and the picture's identifier when it travels inside the message, else empty.
-    QString Image(const QString& adresse, const QString& dossier) {
-        const Cible cible = Resoudre(adresse, dossier);
+    QString Image(const QString& adresse, const QUrl& base) {
+        const Cible cible = Resoudre(adresse, base);
         if (cible.sorte == Sorte::Data)
             ++r_.imagesData;
         if (cible.sorte != Sorte::Locale)
@@ -268,7 +279,7 @@ private:
     }
 
     const QByteArray& source_;
-    QString dossier_;
+    QUrl base_;
     bool joindre_;
     PageComposee r_;
     QList<Changement> changements_;
@@ -282,7 +293,11 @@ PageComposee ComposerPage(const QString& page, const QString& dossier, bool join
     const QByteArray source = page.toUtf8();
     GumboOutput* sortie =
         gumbo_parse_with_options(&kGumboDefaultOptions, source.constData(), source.size());
-    Composition composition(source, dossier, joindre);
+    QUrl base = Dossier(dossier);
+    if (const GumboElement* b = Base(*sortie->document))
+        base = base.resolved(
+            QUrl(QString::fromUtf8(gumbo_get_attribute(&b->attributes, "href")->value).trimmed()));
+    Composition composition(source, base, joindre);
     composition.Noeud(*sortie->document);
     PageComposee r = std::move(composition.Resultat());
     r.html = composition.Change() ? QString::fromUtf8(composition.Texte()) : page;

@@ -147,4 +147,25 @@ TEST_F(CompositionPageTest, NomsDesPartiesEnAsciiEtTexteGardeOctetPourOctet) {
                           Identifiant(fond) + "\">");
 }
 
+TEST_F(CompositionPageTest, LaBaseDeLaPageDitDOuPartentSesAdresses) {
+    const QString cidFond = QStringLiteral("cid:") + Identifiant(fond);
+    const struct {
+        const char* base;
+        QString attendu;
+    } cas[] = {
+        {"<base href=\"https://exemple.org/lettre/\">", "fond.png"},
+        {"<base href=\"images/\">", cidFond},
+        {"<base target=\"_blank\">", "fond.png"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.base);
+        const QString page = QStringLiteral("<html><head>") + c.base +
+                             "</head><body><img src=\"fond.png\"></body></html>";
+        const PageComposee r = ComposerPage(page, rep.Chemin(), true);
+        EXPECT_TRUE(r.html.contains("<img src=\"" + c.attendu + "\">")) << r.html.toStdString();
+        // Without a base that names a folder, the page's folder holds no fond.png.
+        EXPECT_EQ(r.introuvables.size(), QString(c.base).contains("target") ? 1 : 0);
+    }
+}
+
 } // namespace
