@@ -6,8 +6,11 @@
 #include "sending/ui/MessageCampagne.h"
 
 qsizetype MesureMessageCampagne::OctetsParDestinataire(const QString& editeur) {
-    // The subject and the recipient weigh a few dozen bytes: left out.
     const std::unique_ptr<MessageCourriel> message =
         MessageCampagne::Construire(s_, QString(), PreparationCampagne::TextePage(editeur));
+    // The headers weigh a few hundred bytes; left out, a sender the settings hold that could not
+    // be sent yet does not stop the page from loading.
+    message->De.clear();
+    message->EntetesSupplementaires.clear();
     return ComposerMessage(*message).size();
 }

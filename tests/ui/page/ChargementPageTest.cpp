@@ -250,4 +250,13 @@ TEST_F(ChargementPageTest, CeQueLesDestinatairesVerraientOuPas) {
     }
 }
 
+TEST_F(ChargementPageTest, UnExpediteurAccentueNEmpechePasDeCharger) {
+    // A mailbox that only SMTPUTF8 carries: the size is measured all the same.
+    f->ReglagesActifs.ValEditMailEXP = QString::fromUtf8("Élise <élise@exemple.fr>");
+    Charger(Fichier("bonne.html", kPageCorrecte));
+    EXPECT_EQ(Statut(), "Le Fichier HTML Chargé Semble Correct.");
+    EXPECT_EQ(Marque(), ChargementPage::MarqueCorrecte);
+    EXPECT_TRUE(boites.Textes(Boite::Erreur).isEmpty());
+}
+
 } // namespace
