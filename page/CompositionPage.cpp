@@ -86,6 +86,11 @@ QString Attribut(const GumboElement& e, const char* nom) {
     return a ? QString::fromUtf8(a->value) : QString();
 }
 
+// Most style attributes name no address: they are not scanned.
+bool NommeUrl(const char* style) {
+    return QLatin1StringView(style).contains(QLatin1String("url("), Qt::CaseInsensitive);
+}
+
 QByteArray ValeurAttribut(QString valeur) {
     valeur.replace(u'&', QLatin1String("&amp;")).replace(u'"', QLatin1String("&quot;"));
     return '"' + valeur.toUtf8() + '"';
@@ -157,7 +162,7 @@ private:
                 const QString cid = Image(QString::fromUtf8(a.value), base_);
                 if (!cid.isEmpty())
                     Remplacer(a.original_value, ValeurAttribut(cid));
-            } else if (nom == "style") {
+            } else if (nom == "style" && NommeUrl(a.value)) {
                 bool change = false;
                 const QString css = Css(QString::fromUtf8(a.value), base_, change);
                 if (change)
@@ -215,6 +220,9 @@ private:
 
     // The style text with its local pictures named "cid:"; `change` tells whether any was.
     QString Css(const QString& css, const QUrl& base, bool& change) {
+        if (!css.contains(QLatin1String("url("), Qt::CaseInsensitive) &&
+            !css.contains(QLatin1String("@import"), Qt::CaseInsensitive))
+            return css;
         QString sortie;
         qsizetype position = 0;
         for (const UrlCss& u : UrlsCss(css)) {

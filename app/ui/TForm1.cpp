@@ -170,7 +170,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     mesureMessage = std::make_unique<MesureMessageCampagne>(envoi);
     chargementPage = std::make_unique<ChargementPage>(
         *this, *MemoHtmlBrut, *ComboBoxRemarquesPage, gestionnaires_, statut, dialogues_,
-        ReglagesActifs, repertoire_, CheminParametres(), DossierPage, *mesureMessage);
+        repertoire_, CheminParametres(), DossierPage, *mesureMessage);
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
     campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
     envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);

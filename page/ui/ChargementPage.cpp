@@ -7,7 +7,6 @@
 #include "app/ui/Gestionnaires.h"
 #include "app/ui/ImageMarque.h"
 #include "app/ui/LigneStatut.h"
-#include "page/CompositionPage.h"
 #include "page/LecturePage.h"
 #include "page/RemarquesPage.h"
 #include "page/VerificationBalises.h"
@@ -22,12 +21,12 @@
 
 ChargementPage::ChargementPage(ControlesEnvois& c, QPlainTextEdit& editeur, QComboBox& remarques,
                                Gestionnaires& gestionnaires, LigneStatut& statut,
-                               Dialogues& dialogues, const Reglages& reglages,
-                               const QString& repertoire, const QString& fichierReglages,
-                               QString& dossierPage, MesureMessage& mesure)
+                               Dialogues& dialogues, const QString& repertoire,
+                               const QString& fichierReglages, QString& dossierPage,
+                               MesureMessage& mesure)
     : c_(c), editeur_(editeur), remarques_(remarques), statut_(statut), dialogues_(dialogues),
-      reglages_(reglages), repertoire_(repertoire), fichierReglages_(fichierReglages),
-      dossierPage_(dossierPage), mesure_(mesure) {
+      repertoire_(repertoire), fichierReglages_(fichierReglages), dossierPage_(dossierPage),
+      mesure_(mesure) {
     auto& g = gestionnaires;
     g.Relier(c.SpeedButton2, &QPushButton::clicked, [this] { SpeedButton2Click(); });
     g.Relier(c.SpeedButCharger, &QPushButton::clicked, [this] { SpeedButChargerClick(); });
@@ -78,8 +77,8 @@ void ChargementPage::SpeedButChargerClick() {
 }
 
 bool ChargementPage::Examiner(const QString& texte) {
-    const PageComposee page = ComposerPage(texte, dossierPage_, reglages_.ValJoindreImages);
-    const RemarquesPage r = EvaluerPage(page, mesure_.OctetsParDestinataire(texte));
+    const MesureMessage::Mesure mesure = mesure_.MesurerPage(texte);
+    const RemarquesPage r = EvaluerPage(mesure.page, mesure.octets);
     remarques_.addItems(r.details);
     if (!r.faute.isEmpty())
         statut_.AfficheStatut(r.faute, Couleur::Rouge);

@@ -9,7 +9,6 @@ class MesureMessage;
 class QComboBox;
 class QPlainTextEdit;
 struct ControlesEnvois;
-struct Reglages;
 
 class ChargementPage {
 public:
@@ -22,11 +21,11 @@ public:
     // The page's text goes into `editeur` (the raw HTML of "Outils") and what the load
     // noticed into `remarques`; the file dialog starts in `repertoire`; the loaded file is
     // noted in the settings file `fichierReglages`, its folder in `dossierPage`; `mesure`
-    // tells the size of its message.
+    // makes its message as a campaign would, to tell what it holds and weighs.
     ChargementPage(ControlesEnvois& c, QPlainTextEdit& editeur, QComboBox& remarques,
                    Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
-                   const Reglages& reglages, const QString& repertoire,
-                   const QString& fichierReglages, QString& dossierPage, MesureMessage& mesure);
+                   const QString& repertoire, const QString& fichierReglages, QString& dossierPage,
+                   MesureMessage& mesure);
     void SpeedButton2Click();
     void SpeedButChargerClick();
 
@@ -39,7 +38,6 @@ private:
     QComboBox& remarques_;
     LigneStatut& statut_;
     Dialogues& dialogues_;
-    const Reglages& reglages_;
     QString repertoire_;
     QString fichierReglages_;
     QString& dossierPage_;

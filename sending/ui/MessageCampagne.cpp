@@ -15,12 +15,20 @@ QStringList Page(const ServicesEnvoi& s) {
     return PreparationCampagne::TextePage(TexteEditeur(s.page));
 }
 
+PageComposee Composer(const ServicesEnvoi& s, const QStringList& page) {
+    return ComposerPage(page.join(u'\n'), s.dossierPage, s.reglages.ValJoindreImages);
+}
+
 std::unique_ptr<MessageCourriel> Construire(const ServicesEnvoi& s, const QString& sujet,
                                             const QStringList& page) {
+    // The pictures are read here, and encoded below, once for the whole campaign.
+    return Construire(s, sujet, page, Composer(s, page));
+}
+
+std::unique_ptr<MessageCourriel> Construire(const ServicesEnvoi& s, const QString& sujet,
+                                            const QStringList& page, const PageComposee& composee) {
     auto message = std::make_unique<MessageCourriel>();
     const QString html = page.join(u'\n');
-    // The pictures are read and encoded here, once for the whole campaign.
-    const PageComposee composee = ComposerPage(html, s.dossierPage, s.reglages.ValJoindreImages);
     QList<PartieImage> images;
     for (const ImageJointe& i : composee.images)
         images += PartieImage(i.typeMime, i.identifiant, i.nom, i.octets);

@@ -6,7 +6,7 @@
 class MesureMessageCampagne final : public MesureMessage {
 public:
     explicit MesureMessageCampagne(const ServicesEnvoi& services) : s_(services) {}
-    qsizetype OctetsParDestinataire(const QString& editeur) override;
+    Mesure MesurerPage(const QString& editeur) override;
 
 private:
     ServicesEnvoi s_;
