@@ -149,6 +149,9 @@ private:
     }
 
     void Element(const GumboElement& e) {
+        // A style sheet put in as <style>: its attributes go with the <link>.
+        if (e.tag == GUMBO_TAG_LINK && Lien(e))
+            return;
         for (unsigned i = 0; i < e.attributes.length; ++i) {
             const auto& a = *static_cast<const GumboAttribute*>(e.attributes.data[i]);
             const QByteArrayView nom(a.name);
@@ -185,20 +188,18 @@ private:
                     Remplacer(brut, css.toUtf8());
             }
             return;
-        case GUMBO_TAG_LINK:
-            Lien(e);
-            return;
         default:
             Enfants(e.children);
         }
     }
 
-    void Lien(const GumboElement& e) {
+    // True when the style sheet was put in as <style>.
+    bool Lien(const GumboElement& e) {
         const QStringList rel = Attribut(e, "rel").toLower().split(
             QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         const QString adresse = Attribut(e, "href").trimmed();
         if (!rel.contains(QLatin1String("stylesheet")) || adresse.isEmpty())
-            return;
+            return false;
         const Cible cible = Resoudre(adresse, base_);
         QFile fichier(cible.chemin);
         if (joindre_ && cible.sorte == Sorte::Locale && QFileInfo(cible.chemin).isFile() &&
@@ -213,9 +214,11 @@ private:
                 style += " media=" + ValeurAttribut(media);
             Remplacer(e.original_tag, style + ">\n" + css.toUtf8() + "\n</style>");
             AjouterUnique(r_.feuillesIntegrees, adresse);
-        } else if (cible.sorte != Sorte::Aucune) {
-            AjouterUnique(r_.feuillesLiees, adresse);
+            return true;
         }
+        if (cible.sorte != Sorte::Aucune)
+            AjouterUnique(r_.feuillesLiees, adresse);
+        return false;
     }
 
     // The style text with its local pictures named "cid:"; `change` tells whether any was.

@@ -168,4 +168,13 @@ TEST_F(CompositionPageTest, LaBaseDeLaPageDitDOuPartentSesAdresses) {
     }
 }
 
+TEST_F(CompositionPageTest, UnLienRemplaceEmporteSesAttributs) {
+    rep.Ecrire(QStringLiteral("style.css"), "p{color:red}");
+    const QString page = "<html><head><link rel=\"stylesheet\" href=\"style.css\" "
+                         "style=\"background:url(logo.png)\"></head><body>x</body></html>";
+    const PageComposee r = ComposerPage(page, rep.Chemin(), true);
+    EXPECT_EQ(r.html, "<html><head><style>\np{color:red}\n</style></head><body>x</body></html>");
+    EXPECT_TRUE(r.images.isEmpty()) << "nothing travels that the page does not name";
+}
+
 } // namespace
