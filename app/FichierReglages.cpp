@@ -75,6 +75,7 @@ Reglages FichierReglages::Lire(bool& motDePasseAuTrousseau) const {
     r.ValMessagesParConnexion = Entier(lire("MessagesParConnexion"), 0, 0, 1000000);
     r.ValConnexionsSimultanees = Entier(lire("ConnexionsSimultanees"), 1, 1, 8);
     r.ValPipelining = lire("Pipelining", kNon) == kOui;
+    r.ValJoindreImages = lire("JoindreImages", kOui) == kOui;
     r.ValDernierFichierCharge = lire("DernierFichierChargé");
     r.ValSujet = lire("ValSujet");
     r.valListeFav = lire("ListeFav");
@@ -117,6 +118,8 @@ void FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis,
     ecrire("ConnexionsSimultanees", QString::number(actifs.ValConnexionsSimultanees));
     actifs.ValPipelining = saisis.ValPipelining;
     ecrire("Pipelining", OuiNon(actifs.ValPipelining));
+    actifs.ValJoindreImages = saisis.ValJoindreImages;
+    ecrire("JoindreImages", OuiNon(actifs.ValJoindreImages));
 }
 
 QString FichierReglages::EntreeTrousseau() const {

@@ -33,6 +33,7 @@ PageParametres::PageParametres(ControlesParametres& c, ControlesEnvois& envois,
          {c.SpinEditMessagesMinute, c.SpinEditMessagesConnexion, c.SpinEditConnexions})
         g.Relier(champ, &QSpinBox::valueChanged, [this] { Modifie(); });
     g.Relier(c.CheckBoxPipelining, &QCheckBox::toggled, [this] { Modifie(); });
+    g.Relier(c.CheckBoxJoindreImages, &QCheckBox::toggled, [this] { Modifie(); });
     g.Relier(c.SpeedButEnrServeur, &QPushButton::clicked, [this] { SpeedButEnrServeurClick(); });
     g.Relier(c.SpeedButAnnulerServeur, &QPushButton::clicked,
              [this] { SpeedButAnnulerServeurClick(); });
@@ -107,6 +108,7 @@ void PageParametres::MontrerActifs() {
     c_.SpinEditMessagesConnexion->setValue(r.ValMessagesParConnexion);
     c_.SpinEditConnexions->setValue(r.ValConnexionsSimultanees);
     c_.CheckBoxPipelining->setChecked(r.ValPipelining);
+    c_.CheckBoxJoindreImages->setChecked(r.ValJoindreImages);
 }
 
 void PageParametres::Modifie() {
@@ -205,6 +207,7 @@ void PageParametres::SpeedButEnrServeurClick() {
     saisis.ValMessagesParConnexion = c_.SpinEditMessagesConnexion->value();
     saisis.ValConnexionsSimultanees = c_.SpinEditConnexions->value();
     saisis.ValPipelining = c_.CheckBoxPipelining->isChecked();
+    saisis.ValJoindreImages = c_.CheckBoxJoindreImages->isChecked();
     // A password the keyring kept back at start-up and that was not typed again stays there.
     const bool avecMotDePasse = !motDePasseNonLu_ || !saisis.ValSMTPPassword.isEmpty();
     if (avecMotDePasse)

@@ -25,6 +25,7 @@
 #include "sending/ui/Campagne.h"
 #include "sending/ui/EnvoiTest.h"
 #include "sending/ui/IndicateurEnvoi.h"
+#include "sending/ui/MesureMessageCampagne.h"
 #include "sending/ui/PageErreurs.h"
 #include "sending/ui/ServicesEnvoi.h"
 
@@ -105,6 +106,8 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     PanelApercuWeb = Panneau(centre, "PanelApercuWeb", 0, 0, kLargeurClient, kHauteurClient);
     SpeedButFermerApercuWeb =
         Bouton(PanelApercuWeb, "SpeedButFermerApercuWeb", QStringLiteral("Fermer"), 417, 0, 96, 22);
+    LabImagesApercu = Etiquette(PanelApercuWeb, "LabImagesApercu", QString(), 5, 0, 407, 22);
+    Couleurs(LabImagesApercu, QColor(255, 89, 0));
     PanelApercuWeb->hide();
 
     TimerResetStatusInfos = new QTimer(this);
@@ -143,12 +146,10 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     importAdresses =
         std::make_unique<ImportAdresses>(listes, *listeChargee, gestionnaires_, statut, dialogues_,
                                          dossier, adresse, repertoire_, FermetureEnCours);
-    chargementPage = std::make_unique<ChargementPage>(*this, *MemoHtmlBrut, gestionnaires_, statut,
-                                                      dialogues_, repertoire_, CheminParametres());
     outilsHtml =
         std::make_unique<OutilsHtml>(*this, *this, *PageControlPrinc, *TabSheet3, gestionnaires_);
-    apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut,
-                                            gestionnaires_, FermetureEnCours);
+    apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut, DossierPage,
+                                            ReglagesActifs, gestionnaires_, FermetureEnCours);
     pageErreurs =
         std::make_unique<PageErreurs>(*this, *this, gestionnaires_, statut, dialogues_,
                                       *listeChargee, *rechercheAdresse, *pageListes, *onglets_,
@@ -164,7 +165,12 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
                               .repertoire = repertoire_,
                               .fermeture = FermetureEnCours,
                               .minuteurPret = *TimerAcitveEnvoyer,
-                              .page = *MemoHtmlBrut};
+                              .page = *MemoHtmlBrut,
+                              .dossierPage = DossierPage};
+    mesureMessage = std::make_unique<MesureMessageCampagne>(envoi);
+    chargementPage = std::make_unique<ChargementPage>(
+        *this, *MemoHtmlBrut, *ComboBoxRemarquesPage, gestionnaires_, statut, dialogues_,
+        repertoire_, CheminParametres(), DossierPage, *mesureMessage);
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
     campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
     envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);

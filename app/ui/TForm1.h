@@ -58,6 +58,7 @@ class EditionListe;
 class RechercheAdresse;
 class ImportAdresses;
 class ChargementPage;
+class MesureMessageCampagne;
 class OutilsHtml;
 class ApercuWeb;
 class IndicateurEnvoi;
@@ -138,6 +139,8 @@ public:
     bool FermetureEnCours = false;
     // The settings last read or saved: what a campaign sends with.
     Reglages ReglagesActifs;
+    // The folder of the page last loaded.
+    QString DossierPage;
     // The settings file's reader and writer.
     FichierReglages Fichier() const { return FichierReglages(CheminParametres()); }
 
@@ -173,6 +176,7 @@ public:
     std::unique_ptr<EditionListe> editionListe;
     std::unique_ptr<RechercheAdresse> rechercheAdresse;
     std::unique_ptr<ImportAdresses> importAdresses;
+    std::unique_ptr<MesureMessageCampagne> mesureMessage;
     std::unique_ptr<ChargementPage> chargementPage;
     std::unique_ptr<OutilsHtml> outilsHtml;
     std::unique_ptr<ApercuWeb> apercuWeb;

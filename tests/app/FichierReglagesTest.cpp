@@ -134,7 +134,8 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
                   CodageFichier::Coder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
                   "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
                   "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\n"
-                  "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n"
+                  "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining="
+                  "Non\r\nJoindreImages=Oui\r\n"
                   "ListeFav=club.list\r\n"
                   "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
     bool auTrousseau = false;
@@ -143,11 +144,32 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
     EXPECT_EQ(relus.ValSMTPPort.Numero, 587);
     EXPECT_TRUE(relus.ValConnectTlS && actifs.ValConnectTlS);
     EXPECT_EQ(relus.ValSujet, "Été");
+    EXPECT_TRUE(relus.ValJoindreImages);
 
     // Without the password: the stored one stays as it is.
     saisis.ValSMTPPassword.clear();
     fichier.EcrireServeur(actifs, saisis, false);
     EXPECT_EQ(fichier.Lire(auTrousseau).ValSMTPPassword, "s3cr\"t =");
+}
+
+// Only the exact "Oui" joins the page's local pictures, and a file without the key (every
+// earlier version's) joins them.
+TEST(FichierReglages, JoindreLesImagesParDefaut) {
+    const struct {
+        const char* fichier;
+        bool joindre;
+    } cas[] = {{"", true},
+               {"[Parametres]\r\nJoindreImages=Oui\r\n", true},
+               {"[Parametres]\r\nJoindreImages=Non\r\n", false},
+               {"[Parametres]\r\nJoindreImages=oui\r\n", false}};
+    for (const auto& c : cas) {
+        RepertoireTemporaire rep;
+        rep.Ecrire("Lettrova.ini", c.fichier);
+        bool nonLu = false;
+        EXPECT_EQ(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(nonLu).ValJoindreImages,
+                  c.joindre)
+            << c.fichier;
+    }
 }
 
 // One pin per server and port, host names without case; a hostile host name stays inside its
