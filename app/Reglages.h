@@ -46,6 +46,8 @@ struct Reglages {
     // Connections open at once during a campaign (1 to 8).
     int ValConnexionsSimultanees = 1;
     bool ValPipelining = false;
+    // The page's local pictures travel inside the message.
+    bool ValJoindreImages = true;
     QString ValDernierFichierCharge;
     QString ValSujet;
     QString valListeFav;

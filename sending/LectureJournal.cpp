@@ -1,6 +1,7 @@
 #include "sending/LectureJournal.h"
 
 #include "sending/FormatJournal.h"
+#include "sending/JournalCampagne.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,17 +110,20 @@ QList<Etat> Reprises(const QString& repertoire, const QString& page, const QStri
 
 QList<qint64> EnvoisDepuis(const QString& repertoire, qint64 depuis) {
     QList<qint64> envois;
+    // The unfinished journals, and those ended or given up beside them.
     const QDir dir(repertoire);
-    for (const QFileInfo& f :
-         dir.entryInfoList({QStringLiteral("*.journal")}, QDir::Files | QDir::Hidden)) {
-        // Untouched since: nothing of it is recent.
-        if (f.lastModified().toMSecsSinceEpoch() < depuis)
-            continue;
-        if (const std::optional<Etat> e = Lire(f.filePath()))
-            for (const qint64 date : e->envois)
-                if (date >= depuis)
-                    envois << date;
-    }
+    for (const QDir& d :
+         {dir, QDir(dir.filePath(QString::fromLatin1(JournalCampagne::kDossierTermines)))})
+        for (const QFileInfo& f :
+             d.entryInfoList({QStringLiteral("*.journal")}, QDir::Files | QDir::Hidden)) {
+            // Untouched since: nothing of it is recent.
+            if (f.lastModified().toMSecsSinceEpoch() < depuis)
+                continue;
+            if (const std::optional<Etat> e = Lire(f.filePath()))
+                for (const qint64 date : e->envois)
+                    if (date >= depuis)
+                        envois << date;
+        }
     std::sort(envois.begin(), envois.end());
     return envois;
 }

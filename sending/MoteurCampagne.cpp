@@ -1,6 +1,7 @@
 #include "sending/MoteurCampagne.h"
 
 #include "commun/Erreur.h"
+#include "commun/MessageSysteme.h"
 #include "mail/ClientSMTP.h"
 #include "mail/ErreurSession.h"
 #include "mail/LectureAdresses.h"
@@ -137,7 +138,7 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
     d.fil = QThread::currentThread();
     d.signal = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     if (d.signal < 0)
-        throw Erreur(QString::fromLocal8Bit(strerror(errno)));
+        throw Erreur(MessageSysteme(errno));
     const auto fermerSignal = qScopeGuard([&d] { ::close(d.signal); });
     QSocketNotifier notificateur(d.signal, QSocketNotifier::Read);
     // After each hand-over the signal is left unread for a moment: the events of that moment

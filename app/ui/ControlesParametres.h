@@ -17,6 +17,7 @@ struct ControlesParametres {
     QLineEdit* EditNomExpediteur = nullptr;
     QLineEdit* EditDesinscription = nullptr;
     QCheckBox* CheckBoxChargeHtmlAuto = nullptr;
+    QCheckBox* CheckBoxJoindreImages = nullptr;
     QSpinBox* SpinEditMessagesMinute = nullptr;
     QSpinBox* SpinEditMessagesConnexion = nullptr;
     QSpinBox* SpinEditMessagesHeure = nullptr;

@@ -67,10 +67,10 @@ void DisposerParametres(QWidget* p, ControlesParametres& f) {
     f.SpinEditConnexions->setToolTip(
         QStringLiteral("Connexions ouvertes en même temps pour envoyer une campagne (1 à 8)"));
     // Below the page's own settings and above its buttons.
-    Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 334);
-    f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 330, 180, 21);
-    Etiquette(p, "", QStringLiteral("Adresse de désinscription:"), 13, 360);
-    f.EditDesinscription = Champ(p, "EditDesinscription", 150, 356, 180, 21);
+    Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 343);
+    f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 339, 180, 20);
+    Etiquette(p, "", QStringLiteral("Adresse de désinscription:"), 13, 364);
+    f.EditDesinscription = Champ(p, "EditDesinscription", 150, 360, 180, 20);
     f.EditDesinscription->setToolTip(
         QStringLiteral("Une adresse mailto: ou https:, ou rien pour aucun lien"));
     Police(Etiquette(p, "", QStringLiteral("Fichier Html:"), 13, 284), QStringLiteral("Tahoma"), 8,
@@ -79,6 +79,11 @@ void DisposerParametres(QWidget* p, ControlesParametres& f) {
         Case(p, "CheckBoxChargeHtmlAuto",
              QStringLiteral("Chargement automatique du dernier fichier HTML utilisé."), 24, 304,
              306, 17);
+    f.CheckBoxJoindreImages =
+        Case(p, "CheckBoxJoindreImages", QStringLiteral("Joindre les images locales au message"),
+             24, 321, 306, 17);
+    f.CheckBoxJoindreImages->setToolTip(
+        QStringLiteral("Les images de la page prises sur cet ordinateur voyagent dans le message"));
     f.SpeedButAnnulerServeur =
         Bouton(p, "SpeedButAnnulerServeur", QStringLiteral("Annuler"), 62, 382, 129, 22, false);
     f.SpeedButEnrServeur =

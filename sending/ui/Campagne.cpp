@@ -29,6 +29,10 @@
 
 namespace {
 const QString texteStoppe = QStringLiteral("Envois Stoppé Par L'Utilisateur.");
+// The progress panel's title, while the campaign runs and once it has ended.
+const QString titreEnCours = QStringLiteral("Procedure d'envois en cours...");
+const QString titreTerminee = QStringLiteral("Procedure d'envois terminée.");
+const QString titreInterrompue = QStringLiteral("Procedure d'envois interrompue.");
 
 void TraiterEvenements() {
     QCoreApplication::processEvents();
@@ -122,6 +126,7 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     c_.ProgressBarEnvoisMail->setMaximum(100);
     c_.ProgressBarEnvoisMail->setValue(0);
     c_.LabNbEnvois->clear();
+    c_.Envoi->setText(titreEnCours);
     c_.ImageProcessEnvois->show();
     c_.PanelVisuEnvoisMail->show();
     c_.PanelVisuEnvoisMail->raise();
@@ -146,6 +151,7 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
         return true;
     } catch (const std::exception& e) {
         // A saved port that is no number: the campaign ends before connecting.
+        c_.Envoi->setText(titreInterrompue);
         s_.gestionnaires.AfficherErreur(e);
         return false;
     }
@@ -362,6 +368,7 @@ void Campagne::Fin(FinCampagne fin, const QString& motif) {
         FinPause();
     minuteurProgression_.stop();
     MontrerProgression();
+    c_.Envoi->setText(fin == FinCampagne::Terminee ? titreTerminee : titreInterrompue);
     // Only a campaign that tried every address is over; any other end may be resumed.
     Journaliser([&] {
         if (fin == FinCampagne::Terminee)

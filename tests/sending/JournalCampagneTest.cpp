@@ -223,6 +223,13 @@ TEST(JournalCampagne, DatesDesEnregistrementsAllureEtPause) {
     EXPECT_EQ(e->pause, date + 86'400'000);
     EXPECT_EQ(LectureJournal::EnvoisDepuis(rep.Chemin(), date - 1), QList<qint64>{date});
     EXPECT_EQ(LectureJournal::EnvoisDepuis(rep.Chemin(), date + 1), QList<qint64>{});
+    // Ended, it still counts in the quotas.
+    JournalCampagne fini;
+    fini.DefinirHorloge(horloge);
+    fini.Continuer(chemin, e->longueurValide, QDateTime::fromMSecsSinceEpoch(date));
+    fini.Terminer();
+    EXPECT_FALSE(QFile::exists(chemin));
+    EXPECT_EQ(LectureJournal::EnvoisDepuis(rep.Chemin(), date - 1), QList<qint64>{date});
 }
 
 // A journal of the first version, without dates, is still read and resumed in its own version.

@@ -10,6 +10,8 @@
 #include "tests/support/SocketLocale.h"
 #include "tests/ui/sending/FenetreCampagne.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
@@ -112,6 +114,36 @@ TEST_F(Campagne, EditeurVideApresUnBonChargement) {
     EXPECT_EQ(serveur.Message(1)["parties"].toArray()[1].toObject()["texte"].toString().replace(
                   "\r\n", "\n"),
               tete);
+}
+
+TEST_F(Campagne, LeLogoPoseACoteDeLaPageVoyageDansLeMessage) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr"});
+    // The page and its logo in a folder of their own, away from the program's.
+    QDir(rep.Chemin()).mkpath("lettre");
+    const QByteArray logo = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(3000, 'L');
+    rep.Ecrire("lettre/logo.png", logo);
+    rep.Ecrire("lettre/page.html",
+               "<html><head></head><body><img src=\"logo.png\" alt=\"Logo\"></body></html>");
+    boites.fichiers << rep.Fichier("lettre/page.html");
+    QTest::mouseClick(f->SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(f->SpeedButCharger, Qt::LeftButton);
+    ASSERT_EQ(f->LabStatusInfos->text(), "Le Fichier HTML Chargé Semble Correct.");
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    ASSERT_EQ(serveur.NombreMessages(), 1);
+    const QJsonObject lu = serveur.Message(1);
+    EXPECT_EQ(lu["defauts"].toArray(), QJsonArray());
+    const QString html = lu["parties"].toArray()[1].toObject()["texte"].toString();
+    const QString identifiant =
+        QString::fromLatin1(
+            QCryptographicHash::hash(logo, QCryptographicHash::Sha256).toHex().left(24)) +
+        "@lettrova.invalid";
+    EXPECT_TRUE(html.contains("<img src=\"cid:" + identifiant + "\" alt=\"Logo\">"))
+        << html.toStdString();
+    const QByteArray brut = serveur.Brut(1);
+    EXPECT_TRUE(brut.contains("Content-ID: <" + identifiant.toLatin1() + ">\r\n"));
+    EXPECT_TRUE(brut.contains(logo.toBase64().left(76) + "\r\n"));
 }
 
 TEST_F(Campagne, PortRefuseEchoueSansAttendre) {

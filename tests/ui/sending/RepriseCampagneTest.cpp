@@ -41,8 +41,8 @@ QMap<QString, int> ChacuneUneFois(const QStringList& adresses) {
     return n;
 }
 
-QStringList Journaux(const RepertoireTemporaire& rep) {
-    return QDir(rep.Chemin()).entryList({"*.journal"}, QDir::Files, QDir::Name);
+QStringList Journaux(const RepertoireTemporaire& rep, const QString& dossier = ".") {
+    return QDir(rep.Fichier(dossier)).entryList({"*.journal"}, QDir::Files, QDir::Name);
 }
 
 // Stopped once the server holds the second message (its reply held back): the program waits
@@ -66,6 +66,8 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
     Envoyer();
     guet.stop();
     ASSERT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
+    EXPECT_EQ(f->Envoi->text(), "Procedure d'envois interrompue.");
+    EXPECT_EQ(Journaux(rep).size(), 1) << "unfinished, it stays beside the lists";
     ASSERT_EQ(Livraisons(serveur), ChacuneUneFois({"a@exemple.fr", "b@exemple.fr"}));
     // The subject was kept when the campaign started, not only when the window closes.
     bool nonLu = false;
@@ -76,6 +78,7 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
     f->EditSujetMessage->setText("Autre sujet");
     Envoyer();
     EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(f->Envoi->text(), QString::fromUtf8("Procedure d'envois terminée."));
     EXPECT_TRUE(boites.Textes(DialoguesScriptes::Boite::Question).contains(kReprendre));
     const QMap<QString, int> livraisons = Livraisons(serveur);
     if (reprendre) {
@@ -85,15 +88,17 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
         EXPECT_EQ(f->EditSujetMessage->text(), "Lettre de décembre");
         for (int n = 3; n <= 4; ++n)
             EXPECT_EQ(serveur.Message(n)["subject"].toString(), "Lettre de décembre");
-        EXPECT_EQ(Journaux(rep).size(), 1);
+        EXPECT_EQ(Journaux(rep, "journaux").size(), 1);
     } else {
         EXPECT_EQ(livraisons, (QMap<QString, int>{{"a@exemple.fr", 2},
                                                   {"b@exemple.fr", 2},
                                                   {"c@exemple.fr", 1},
                                                   {"d@exemple.fr", 1}}));
         EXPECT_EQ(serveur.Message(6)["subject"].toString(), "Autre sujet");
-        EXPECT_EQ(Journaux(rep).size(), 2);
+        EXPECT_EQ(Journaux(rep, "journaux").size(), 2) << "the declined one, and the new one";
     }
+    // Ended, each went to the folder of ended journals: none is left beside the lists.
+    EXPECT_EQ(Journaux(rep), QStringList());
     // Whatever was answered, the next campaign of this page and list starts afresh.
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
     const qsizetype questions = boites.Textes(DialoguesScriptes::Boite::Question).size();
