@@ -316,7 +316,7 @@ void Campagne::MontrerPause() {
 void Campagne::FinPause() {
     minuteurPause_.stop();
     finPause_ = 0;
-    c_.Envoi->setText(QStringLiteral("Procedure d'envois en cours..."));
+    c_.Envoi->setText(titreEnCours);
     c_.Envoi->adjustSize();
     c_.ImageProcessEnvois->DefinirAnimation(true);
     s_.statut.AfficheStatutFixe(QStringLiteral("Envois en cours..."), Couleur::Noir);
