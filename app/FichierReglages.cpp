@@ -72,6 +72,8 @@ Reglages FichierReglages::Lire(bool& motDePasseAuTrousseau) const {
     r.ValChrgtHtmlAuto = lire("ChrgtHtmlAuto", kNon) == kOui;
     r.ValDelaisReprise = DelaisReprise(lire("DelaisReprise", QStringLiteral("1,5,15")));
     r.ValMessagesParMinute = Entier(lire("MessagesParMinute"), 0, 0, 100000);
+    r.ValMessagesParHeure = Entier(lire("MessagesParHeure"), 0, 0, 10000000);
+    r.ValMessagesParJour = Entier(lire("MessagesParJour"), 0, 0, 100000000);
     r.ValMessagesParConnexion = Entier(lire("MessagesParConnexion"), 0, 0, 1000000);
     r.ValConnexionsSimultanees = Entier(lire("ConnexionsSimultanees"), 1, 1, 8);
     r.ValPipelining = lire("Pipelining", kNon) == kOui;
@@ -112,6 +114,10 @@ void FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis,
     ecrire("ChrgtHtmlAuto", OuiNon(actifs.ValChrgtHtmlAuto));
     actifs.ValMessagesParMinute = saisis.ValMessagesParMinute;
     ecrire("MessagesParMinute", QString::number(actifs.ValMessagesParMinute));
+    actifs.ValMessagesParHeure = saisis.ValMessagesParHeure;
+    ecrire("MessagesParHeure", QString::number(actifs.ValMessagesParHeure));
+    actifs.ValMessagesParJour = saisis.ValMessagesParJour;
+    ecrire("MessagesParJour", QString::number(actifs.ValMessagesParJour));
     actifs.ValMessagesParConnexion = saisis.ValMessagesParConnexion;
     ecrire("MessagesParConnexion", QString::number(actifs.ValMessagesParConnexion));
     actifs.ValConnexionsSimultanees = saisis.ValConnexionsSimultanees;

@@ -73,6 +73,7 @@ void JournalCampagne::Ouvrir(const QString& chemin, QIODevice::OpenMode mode) {
 void JournalCampagne::Creer(const QString& repertoire, const Entete& e) {
     using namespace FormatJournal;
     Ouvrir(NomLibre(repertoire, e.liste, e.debut), QIODevice::WriteOnly | QIODevice::NewOnly);
+    date_ = true;
     QByteArray entete = QByteArray(kPremiereLigne) + '\n';
     entete += Ligne({kSujet, e.sujet}) + '\n';
     entete += Ligne({kPage, e.page}) + '\n';
@@ -93,6 +94,7 @@ void JournalCampagne::Creer(const QString& repertoire, const Entete& e) {
 void JournalCampagne::Continuer(const QString& chemin, qint64 longueurValide,
                                 const QDateTime& instant) {
     Ouvrir(chemin, QIODevice::ReadWrite);
+    date_ = fichier_.readLine().trimmed() != FormatJournal::kPremiereLigneV1;
     if (!fichier_.resize(longueurValide) || !fichier_.seek(longueurValide))
         Echec(errno);
     Ecrire({FormatJournal::kReprise, instant.toString(Qt::ISODate)});
@@ -101,6 +103,7 @@ void JournalCampagne::Continuer(const QString& chemin, qint64 longueurValide,
 void JournalCampagne::Abandonner(const QString& chemin, qint64 longueurValide) {
     JournalCampagne journal;
     journal.Ouvrir(chemin, QIODevice::ReadWrite);
+    journal.date_ = journal.fichier_.readLine().trimmed() != FormatJournal::kPremiereLigneV1;
     if (!journal.fichier_.resize(longueurValide) || !journal.fichier_.seek(longueurValide))
         journal.Echec(errno);
     journal.Ecrire({FormatJournal::kFin, FormatJournal::kAbandonnee});
@@ -124,6 +127,14 @@ void JournalCampagne::Resultat(const ResultatEnvoi& r) {
 
 void JournalCampagne::Temporaire(const ResultatEnvoi& r) {
     Ecrire({FormatJournal::kTemporaire, r.adresse, TexteCode(r), r.message});
+}
+
+void JournalCampagne::Allure(double allure) {
+    Ecrire({FormatJournal::kAllure, QString::number(allure, 'f', 2)});
+}
+
+void JournalCampagne::Pause(qint64 jusqua) {
+    Ecrire({FormatJournal::kPause, FormatJournal::TexteDate(jusqua)});
 }
 
 void JournalCampagne::Terminer() {
@@ -150,7 +161,10 @@ void JournalCampagne::Ecrire(const QStringList& champs) {
     if (!Ouvert())
         return;
     VerifierSynchronisation();
-    const QByteArray ligne = FormatJournal::Ligne(champs) + '\n';
+    const QByteArray ligne =
+        FormatJournal::Ligne(
+            date_ ? QStringList{FormatJournal::TexteDate(horloge_->Date())} + champs : champs) +
+        '\n';
     if (fichier_.write(ligne) != ligne.size())
         Echec(errno);
     ++nonSynchronisees_;

@@ -11,6 +11,7 @@
 //
 // Every function that writes raises Erreur "Impossible d'écrire le journal d'envoi "<chemin>".
 // <reason>" when the file cannot be written.
+#include "sending/Horloge.h"
 #include "sending/ResultatEnvoi.h"
 #include "sending/SynchroniseurFichier.h"
 
@@ -62,6 +63,10 @@ public:
     void Resultat(const ResultatEnvoi& resultat);
     // A temporary failure that will be tried again.
     void Temporaire(const ResultatEnvoi& resultat);
+    // The pace learnt from the server, in messages per minute.
+    void Allure(double allure);
+    // A quota's pause until `jusqua` (Horloge::Date).
+    void Pause(qint64 jusqua);
     // Every address was tried: the journal is the campaign's record, never offered again; it
     // goes to kDossierTermines.
     void Terminer();
@@ -70,6 +75,8 @@ public:
     void Fermer();
 
     bool Ouvert() const { return fichier_.isOpen(); }
+    // The clock of the records' dates; the system's unless a test gives its own.
+    void DefinirHorloge(const Horloge& horloge) { horloge_ = &horloge; }
     QString Chemin() const { return fichier_.fileName(); }
 
 private:
@@ -87,6 +94,9 @@ private:
     [[noreturn]] void Echec(int code) const;
 
     const int lot_;
+    const Horloge* horloge_ = &Horloge::Systeme();
+    // The records carry their date (version 2); not in a journal of version 1 resumed.
+    bool date_ = true;
     QFile fichier_;
     int nonSynchronisees_ = 0;
     QElapsedTimer depuisSynchronisation_;

@@ -20,6 +20,8 @@ struct ControlesParametres {
     QCheckBox* CheckBoxJoindreImages = nullptr;
     QSpinBox* SpinEditMessagesMinute = nullptr;
     QSpinBox* SpinEditMessagesConnexion = nullptr;
+    QSpinBox* SpinEditMessagesHeure = nullptr;
+    QSpinBox* SpinEditMessagesJour = nullptr;
     QSpinBox* SpinEditConnexions = nullptr;
     QCheckBox* CheckBoxPipelining = nullptr;
     QPushButton* SpeedButAnnulerServeur = nullptr;

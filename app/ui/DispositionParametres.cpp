@@ -89,9 +89,20 @@ void DisposerParametres(QWidget* p, ControlesParametres& f) {
     f.SpeedButEnrServeur =
         Bouton(p, "SpeedButEnrServeur", QStringLiteral("Enregistrer"), 203, 382, 129, 22, false);
 
-    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 341);
+    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 313);
     aide->setFrameShape(QFrame::NoFrame);
-    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 341);
+    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 313);
+    // The quotas, under the help: the left half has no row left beside "Par minute:".
+    Etiquette(p, "", QStringLiteral("Par heure:"), 343, 322);
+    f.SpinEditMessagesHeure =
+        Compteur(p, "SpinEditMessagesHeure", 405, 318, 90, 10000000,
+                 QStringLiteral("Messages envoyés par heure au plus, toutes campagnes comprises "
+                                "(Sans limite : 0)"));
+    Etiquette(p, "", QStringLiteral("Par jour:"), 513, 322);
+    f.SpinEditMessagesJour =
+        Compteur(p, "SpinEditMessagesJour", 593, 318, 90, 100000000,
+                 QStringLiteral("Messages envoyés par jour au plus, toutes campagnes comprises "
+                                "(Sans limite : 0)"));
     f.RichEditAideServeur->setReadOnly(true);
     Police(Etiquette(p, "LabTitreEmpreinteTLS", QStringLiteral("Certificat épinglé :"), 343, 352),
            QStringLiteral("Tahoma"), 8, true);

@@ -30,7 +30,8 @@ PageParametres::PageParametres(ControlesParametres& c, ControlesEnvois& envois,
     g.Relier(c.CheckBoxChargeHtmlAuto, &QCheckBox::toggled,
              [this] { CheckBoxChargeHtmlAutoClick(); });
     for (QSpinBox* champ :
-         {c.SpinEditMessagesMinute, c.SpinEditMessagesConnexion, c.SpinEditConnexions})
+         {c.SpinEditMessagesMinute, c.SpinEditMessagesHeure, c.SpinEditMessagesJour,
+          c.SpinEditMessagesConnexion, c.SpinEditConnexions})
         g.Relier(champ, &QSpinBox::valueChanged, [this] { Modifie(); });
     g.Relier(c.CheckBoxPipelining, &QCheckBox::toggled, [this] { Modifie(); });
     g.Relier(c.CheckBoxJoindreImages, &QCheckBox::toggled, [this] { Modifie(); });
@@ -105,6 +106,8 @@ void PageParametres::MontrerActifs() {
     c_.CheckBoxTLS->setChecked(r.ValConnectTlS);
     c_.CheckBoxChargeHtmlAuto->setChecked(r.ValChrgtHtmlAuto);
     c_.SpinEditMessagesMinute->setValue(r.ValMessagesParMinute);
+    c_.SpinEditMessagesHeure->setValue(r.ValMessagesParHeure);
+    c_.SpinEditMessagesJour->setValue(r.ValMessagesParJour);
     c_.SpinEditMessagesConnexion->setValue(r.ValMessagesParConnexion);
     c_.SpinEditConnexions->setValue(r.ValConnexionsSimultanees);
     c_.CheckBoxPipelining->setChecked(r.ValPipelining);
@@ -204,6 +207,8 @@ void PageParametres::SpeedButEnrServeurClick() {
     saisis.ValConnectTlS = c_.CheckBoxTLS->isChecked();
     saisis.ValChrgtHtmlAuto = c_.CheckBoxChargeHtmlAuto->isChecked();
     saisis.ValMessagesParMinute = c_.SpinEditMessagesMinute->value();
+    saisis.ValMessagesParHeure = c_.SpinEditMessagesHeure->value();
+    saisis.ValMessagesParJour = c_.SpinEditMessagesJour->value();
     saisis.ValMessagesParConnexion = c_.SpinEditMessagesConnexion->value();
     saisis.ValConnexionsSimultanees = c_.SpinEditConnexions->value();
     saisis.ValPipelining = c_.CheckBoxPipelining->isChecked();

@@ -31,6 +31,8 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
              EXPECT_FALSE(r.ValChrgtHtmlAuto);
              EXPECT_EQ(r.ValVersionDemarragePrecedant, "");
              EXPECT_EQ(r.ValMessagesParMinute, 0);
+             EXPECT_EQ(r.ValMessagesParHeure, 0);
+             EXPECT_EQ(r.ValMessagesParJour, 0);
              EXPECT_EQ(r.ValMessagesParConnexion, 0);
              EXPECT_EQ(r.ValConnexionsSimultanees, 1);
              EXPECT_FALSE(r.ValPipelining) << "one command at a time";
@@ -75,9 +77,12 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
          }},
         {"cadence",
          "[Parametres]\r\nMessagesParMinute=30\r\nMessagesParConnexion=x\r\n"
-         "ConnexionsSimultanees=4\r\nPipelining=Oui\r\n",
+         "ConnexionsSimultanees=4\r\nPipelining=Oui\r\nMessagesParHeure=400\r\n"
+         "MessagesParJour=-3\r\n",
          [](const Reglages& r) {
              EXPECT_EQ(r.ValMessagesParMinute, 30);
+             EXPECT_EQ(r.ValMessagesParHeure, 400);
+             EXPECT_EQ(r.ValMessagesParJour, 0) << "below zero: no limit";
              EXPECT_EQ(r.ValMessagesParConnexion, 0) << "no number: no limit";
              EXPECT_EQ(r.ValConnexionsSimultanees, 4);
              EXPECT_TRUE(r.ValPipelining);
@@ -128,16 +133,18 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
     fichier.EcrireListeFav("club.list");
     fichier.EcrireSujet("Été");
     fichier.EcrireDernierFichier("/tmp/l.html");
-    EXPECT_EQ(rep.Lire("Lettrova.ini"),
-              "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
-              "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
-                  CodageFichier::Coder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
-                  "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
-                  "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\n"
-                  "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining="
-                  "Non\r\nJoindreImages=Oui\r\n"
-                  "ListeFav=club.list\r\n"
-                  "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
+    EXPECT_EQ(
+        rep.Lire("Lettrova.ini"),
+        "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
+        "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
+            CodageFichier::Coder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
+            "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
+            "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\nMessagesParHeure=0\r\n"
+            "MessagesParJour=0\r\n"
+            "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining="
+            "Non\r\nJoindreImages=Oui\r\n"
+            "ListeFav=club.list\r\n"
+            "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
     bool auTrousseau = false;
     const Reglages relus = fichier.Lire(auTrousseau);
     EXPECT_EQ(relus.ValSMTPPassword, actifs.ValSMTPPassword);

@@ -43,14 +43,16 @@ TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_EQ(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
     const QByteArray motDePasse = CodageMotDePasse("s3cr\"t =", kCleMotDePasse).toLatin1();
-    EXPECT_EQ(t.rep.Lire("Lettrova.ini"),
-              "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
-              "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
-                  motDePasse +
-                  "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
-                  "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\n"
-                  "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n"
-                  "JoindreImages=Non\r\n");
+    EXPECT_EQ(
+        t.rep.Lire("Lettrova.ini"),
+        "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
+        "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
+            motDePasse +
+            "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
+            "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\nMessagesParHeure=0\r\n"
+            "MessagesParJour=0\r\n"
+            "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n"
+            "JoindreImages=Non\r\n");
 
     // The next start reads back exactly what was saved.
     FenetreDeTest u;

@@ -1,6 +1,8 @@
 // A campaign cut short, then "Envoyer" again: the journal lets it resume without a second copy
 // to anyone, whether it was stopped in the window or the program was killed.
 #include "app/FichierReglages.h"
+#include "sending/ui/Campagne.h"
+#include "tests/support/HorlogeReglable.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/ui/sending/FenetreCampagne.h"
 
@@ -149,6 +151,48 @@ TEST(RepriseApresArretBrutal, ToutesLesAdressesLivreesUneSeuleFois) {
                              "l'envoi). La renvoyer ?");
     }
     EXPECT_EQ(Livraisons(serveur), ChacuneUneFois(adresses));
+}
+
+// A daily quota reached, then "Stopper" during the pause: nothing is in error, and a new
+// "Envoyer" the same day resumes into the same pause; the next day the rest of the list goes,
+// nothing twice.
+TEST_F(RepriseCampagne, QuotaAtteintStoppeePuisRepriseLeLendemain) {
+    ServeurSMTPReel serveur({.quota = 2});
+    Preparer(serveur.Port(), kAdresses);
+    HorlogeReglable horloge;
+    f->campagne->DefinirHorloge(horloge);
+    // The stop's confirmation, then the resume question.
+    boites.reponses = {true, true};
+    QString premiere, seconde;
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        if (!Statut().startsWith("Quota atteint"))
+            return;
+        if (premiere.isEmpty()) {
+            premiere = Statut();
+            QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton);
+        } else if (seconde.isEmpty()) {
+            seconde = Statut();
+            serveur.RemettreQuota();
+            horloge.Avancer(std::chrono::hours(22));
+        }
+    });
+    guet.start(5);
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
+    EXPECT_EQ(Erreurs(), QStringList());
+    EXPECT_EQ(Livraisons(serveur), ChacuneUneFois({"a@exemple.fr", "b@exemple.fr"}));
+
+    // Two hours later: the pause kept by the journal still ends at the same time.
+    horloge.Avancer(std::chrono::hours(2));
+    QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+    Envoyer();
+    guet.stop();
+    EXPECT_TRUE(boites.Textes(DialoguesScriptes::Boite::Question).contains(kReprendre));
+    EXPECT_EQ(seconde, premiere) << "the pause kept by the journal, not a new day from now";
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(Erreurs(), QStringList());
+    EXPECT_EQ(Livraisons(serveur), ChacuneUneFois(kAdresses));
 }
 
 } // namespace
