@@ -4,8 +4,10 @@
 #include "commun/DecodageTexte.h"
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
+#include "commun/MessageSysteme.h"
 
 #include <QFile>
+#include <cerrno>
 
 namespace {
 
@@ -74,12 +76,15 @@ Place Chercher(const QStringList& lignes, const QString& section, const QString&
 FichierParametres::FichierParametres(QString chemin) : chemin_(std::move(chemin)) {
     QFile f(chemin_);
     if (!f.open(QIODevice::ReadOnly)) {
-        illisible_ = f.exists();
+        const int code = errno;
+        if (f.exists())
+            raisonIllisible_ = MessageSysteme(code);
         return;
     }
+    errno = 0;
     const QByteArray octets = f.readAll();
     if (f.error() != QFileDevice::NoError) {
-        illisible_ = true;
+        raisonIllisible_ = MessageSysteme(errno != 0 ? errno : EIO);
         return;
     }
     QString texte = DecoderTexteFichier(octets);
@@ -111,8 +116,8 @@ void FichierParametres::Ecrire(const QString& section, const QString& cle, const
 
     // A file that exists but could not be read is not an empty one: writing would replace every
     // setting it holds.
-    if (illisible_)
-        throw Erreur(QStringLiteral("Impossible d'écrire dans %1").arg(chemin_));
+    if (!raisonIllisible_.isEmpty())
+        Echec(raisonIllisible_);
     QStringList lignes = lignes_;
     const Place p = Chercher(lignes, section, cle);
     if (p.cle >= 0)
@@ -124,7 +129,11 @@ void FichierParametres::Ecrire(const QString& section, const QString& cle, const
 
     const QByteArray octets =
         CodageFichier::Coder(lignes.join(QLatin1String("\r\n")) + QStringLiteral("\r\n"));
-    if (!EcrireFichierAtomique(chemin_, octets).isEmpty())
-        throw Erreur(QStringLiteral("Impossible d'écrire dans %1").arg(chemin_));
+    if (const QString raison = EcrireFichierAtomique(chemin_, octets); !raison.isEmpty())
+        Echec(raison);
     lignes_ = lignes;
+}
+
+void FichierParametres::Echec(const QString& raison) const {
+    throw Erreur(QStringLiteral("Impossible d'écrire dans %1. %2").arg(chemin_, raison));
 }

@@ -17,13 +17,17 @@ public:
 
     // Replaces the key's value in place, or adds the key at the end of its section (the
     // section is created with this spelling when missing). Raises Erreur
-    // "Impossible d'écrire dans <chemin>" when the file cannot be written or could not be read.
+    // "Impossible d'écrire dans <chemin>. <reason>" when the file cannot be written or could not
+    // be read.
     void Ecrire(const QString& section, const QString& cle, const QString& valeur);
 
     const QString& Chemin() const { return chemin_; }
 
 private:
+    [[noreturn]] void Echec(const QString& raison) const;
+
     QString chemin_;
     QStringList lignes_;
-    bool illisible_ = false;
+    // Why a file that exists could not be read; empty when it was read or is missing.
+    QString raisonIllisible_;
 };

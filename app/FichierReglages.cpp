@@ -2,7 +2,6 @@
 
 #include "app/CodageMotDePasse.h"
 #include "app/FichierParametres.h"
-#include "app/TrousseauMotDePasse.h"
 
 #include <QFileInfo>
 
@@ -55,7 +54,7 @@ std::vector<std::chrono::minutes> DelaisReprise(const QString& texte) {
 
 FichierReglages::FichierReglages(QString chemin) : chemin_(std::move(chemin)) {}
 
-Reglages FichierReglages::Lire(bool& motDePasseNonLu) const {
+Reglages FichierReglages::Lire(bool& motDePasseAuTrousseau) const {
     const FichierParametres fichier(chemin_);
     auto lire = [&](const char* cle, const QString& defaut = {}) {
         return fichier.Lire(kSection, QString::fromUtf8(cle), defaut);
@@ -64,7 +63,8 @@ Reglages FichierReglages::Lire(bool& motDePasseNonLu) const {
     r.ValSMTPServeur = lire("SMTPServeur");
     r.ValSMTPPort = PortSMTP::Depuis(lire("SMTPPort", QStringLiteral("25")));
     r.ValSMTPUser = lire("SMTPUser");
-    r.ValSMTPPassword = LireMotDePasse(motDePasseNonLu);
+    r.ValSMTPPassword = CodageMotDePasse(lire("SMTPPassword"), kCleMotDePasse);
+    motDePasseAuTrousseau = !fichier.Lire(kSection, kCleEntreeTrousseau, {}).isEmpty();
     r.ValEditMailEXP = lire("MailEXP");
     r.ValNomExpediteur = lire("NomExpediteur");
     r.ValDesinscription = lire("Desinscription");
@@ -72,9 +72,12 @@ Reglages FichierReglages::Lire(bool& motDePasseNonLu) const {
     r.ValChrgtHtmlAuto = lire("ChrgtHtmlAuto", kNon) == kOui;
     r.ValDelaisReprise = DelaisReprise(lire("DelaisReprise", QStringLiteral("1,5,15")));
     r.ValMessagesParMinute = Entier(lire("MessagesParMinute"), 0, 0, 100000);
+    r.ValMessagesParHeure = Entier(lire("MessagesParHeure"), 0, 0, 10000000);
+    r.ValMessagesParJour = Entier(lire("MessagesParJour"), 0, 0, 100000000);
     r.ValMessagesParConnexion = Entier(lire("MessagesParConnexion"), 0, 0, 1000000);
     r.ValConnexionsSimultanees = Entier(lire("ConnexionsSimultanees"), 1, 1, 8);
     r.ValPipelining = lire("Pipelining", kNon) == kOui;
+    r.ValJoindreImages = lire("JoindreImages", kOui) == kOui;
     r.ValDernierFichierCharge = lire("DernierFichierChargé");
     r.ValSujet = lire("ValSujet");
     r.valListeFav = lire("ListeFav");
@@ -82,8 +85,8 @@ Reglages FichierReglages::Lire(bool& motDePasseNonLu) const {
     return r;
 }
 
-FichierReglages::LieuMotDePasse
-FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis, bool avecMotDePasse) {
+void FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis,
+                                    bool motDePasseDansFichier) {
     FichierParametres fichier(chemin_);
     auto ecrire = [&](const char* cle, const QString& valeur) {
         fichier.Ecrire(kSection, QString::fromUtf8(cle), valeur);
@@ -95,9 +98,8 @@ FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis, bool av
     actifs.ValSMTPUser = saisis.ValSMTPUser;
     ecrire("SMTPUser", actifs.ValSMTPUser);
     actifs.ValSMTPPassword = saisis.ValSMTPPassword;
-    LieuMotDePasse lieu = LieuMotDePasse::Fichier;
-    if (avecMotDePasse)
-        lieu = EcrireMotDePasse(actifs.ValSMTPPassword);
+    if (motDePasseDansFichier)
+        EcrireMotDePasseDansFichier(actifs.ValSMTPPassword);
     // The password's writes went through a file object of their own.
     fichier = FichierParametres(chemin_);
     actifs.ValEditMailEXP = saisis.ValEditMailEXP;
@@ -112,50 +114,49 @@ FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis, bool av
     ecrire("ChrgtHtmlAuto", OuiNon(actifs.ValChrgtHtmlAuto));
     actifs.ValMessagesParMinute = saisis.ValMessagesParMinute;
     ecrire("MessagesParMinute", QString::number(actifs.ValMessagesParMinute));
+    actifs.ValMessagesParHeure = saisis.ValMessagesParHeure;
+    ecrire("MessagesParHeure", QString::number(actifs.ValMessagesParHeure));
+    actifs.ValMessagesParJour = saisis.ValMessagesParJour;
+    ecrire("MessagesParJour", QString::number(actifs.ValMessagesParJour));
     actifs.ValMessagesParConnexion = saisis.ValMessagesParConnexion;
     ecrire("MessagesParConnexion", QString::number(actifs.ValMessagesParConnexion));
     actifs.ValConnexionsSimultanees = saisis.ValConnexionsSimultanees;
     ecrire("ConnexionsSimultanees", QString::number(actifs.ValConnexionsSimultanees));
     actifs.ValPipelining = saisis.ValPipelining;
     ecrire("Pipelining", OuiNon(actifs.ValPipelining));
-    return lieu;
+    actifs.ValJoindreImages = saisis.ValJoindreImages;
+    ecrire("JoindreImages", OuiNon(actifs.ValJoindreImages));
 }
 
-QString FichierReglages::LireMotDePasse(bool& nonLu) const {
-    const FichierParametres fichier(chemin_);
-    const QString dansLeFichier =
-        CodageMotDePasse(fichier.Lire(kSection, kCleMotDePasseFichier, {}), kCleMotDePasse);
-    const QString entree = fichier.Lire(kSection, kCleEntreeTrousseau, {});
-    nonLu = false;
-    if (entree.isEmpty())
-        return dansLeFichier;
-    QString motDePasse;
-    if (TrousseauMotDePasse::Present() && TrousseauMotDePasse::Lire(entree, motDePasse))
-        return motDePasse;
-    nonLu = true;
-    return dansLeFichier;
+QString FichierReglages::EntreeTrousseau() const {
+    const QString entree = FichierParametres(chemin_).Lire(kSection, kCleEntreeTrousseau, {});
+    return entree.isEmpty() ? QFileInfo(chemin_).absoluteFilePath() : entree;
 }
 
-FichierReglages::LieuMotDePasse FichierReglages::EcrireMotDePasse(const QString& motDePasse) {
+void FichierReglages::NoterMotDePasseAuTrousseau(const QString& entree) {
     FichierParametres fichier(chemin_);
-    const QString entreeActuelle = fichier.Lire(kSection, kCleEntreeTrousseau, {});
-    LieuMotDePasse lieu = LieuMotDePasse::Fichier;
-    if (TrousseauMotDePasse::Present()) {
-        // One entry per settings file: two copies of the program keep two passwords.
-        const QString nom =
-            entreeActuelle.isEmpty() ? QFileInfo(chemin_).absoluteFilePath() : entreeActuelle;
-        if (TrousseauMotDePasse::Ecrire(nom, motDePasse)) {
-            // The marker first: at no moment does the file lose the way to the password.
-            fichier.Ecrire(kSection, kCleEntreeTrousseau, nom);
-            fichier.Ecrire(kSection, kCleMotDePasseFichier, {});
-            return LieuMotDePasse::Trousseau;
-        }
-        lieu = LieuMotDePasse::FichierApresRefus;
-    }
+    // The marker first: at no moment does the file lose the way to the password.
+    fichier.Ecrire(kSection, kCleEntreeTrousseau, entree);
+    fichier.Ecrire(kSection, kCleMotDePasseFichier, {});
+}
+
+void FichierReglages::EcrireMotDePasseDansFichier(const QString& motDePasse) {
+    FichierParametres fichier(chemin_);
     fichier.Ecrire(kSection, kCleMotDePasseFichier, CodageMotDePasse(motDePasse, kCleMotDePasse));
-    if (!entreeActuelle.isEmpty())
+    if (!fichier.Lire(kSection, kCleEntreeTrousseau, {}).isEmpty())
         fichier.Ecrire(kSection, kCleEntreeTrousseau, {});
-    return lieu;
+}
+
+FichierReglages::LieuMotDePasse
+FichierReglages::ApresEcritureTrousseau(OperationTrousseau::Etat etat, const QString& entree,
+                                        const QString& motDePasse) {
+    if (etat == OperationTrousseau::Etat::Reussie) {
+        NoterMotDePasseAuTrousseau(entree);
+        return LieuMotDePasse::Trousseau;
+    }
+    EcrireMotDePasseDansFichier(motDePasse);
+    return etat == OperationTrousseau::Etat::Refusee ? LieuMotDePasse::FichierApresRefus
+                                                     : LieuMotDePasse::Fichier;
 }
 
 void FichierReglages::EcrireVersion(const QString& version) {

@@ -38,10 +38,16 @@ struct Reglages {
     // The pace of a campaign: messages per minute and per connection (0: no limit), and
     // command pipelining.
     int ValMessagesParMinute = 0;
+    // Quotas over a rolling hour and day, counted across all the campaigns of these settings;
+    // 0: no limit.
+    int ValMessagesParHeure = 0;
+    int ValMessagesParJour = 0;
     int ValMessagesParConnexion = 0;
     // Connections open at once during a campaign (1 to 8).
     int ValConnexionsSimultanees = 1;
     bool ValPipelining = false;
+    // The page's local pictures travel inside the message.
+    bool ValJoindreImages = true;
     QString ValDernierFichierCharge;
     QString ValSujet;
     QString valListeFav;

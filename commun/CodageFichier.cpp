@@ -13,9 +13,10 @@ void CodageFichier::Ajouter(QStringView texte) {
 }
 
 QByteArray CodageFichier::Prendre() {
-    // Code-page text that happens to read as UTF-8 ("Ã©" written as C3 A9) would come back
-    // changed: the mark settles it.
-    if (!utf8_ && EstUtf8MultiOctets(octets_))
+    // Code-page text that happens to read as UTF-8 ("Ã©" written as C3 A9), or that begins with
+    // the bytes of a byte-order mark ("ï»¿"), would come back changed: our own mark settles it.
+    if (!utf8_ && (EstUtf8MultiOctets(octets_) || octets_.startsWith("\xEF\xBB\xBF") ||
+                   octets_.startsWith("\xFF\xFE") || octets_.startsWith("\xFE\xFF")))
         PasserEnUtf8();
     utf8_ = false;
     return std::exchange(octets_, {});

@@ -44,13 +44,30 @@ bool EstUtf8MultiOctets(QByteArrayView octets) {
     return multiOctets;
 }
 
+namespace {
+// A surrogate without its pair is half a character, which no file can be written back with: it
+// becomes U+FFFD, as a malformed UTF-8 sequence does.
+QString SansDemiCaracteres(QString texte) {
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        if (texte[i].isHighSurrogate() && i + 1 < texte.size() && texte[i + 1].isLowSurrogate())
+            ++i;
+        else if (texte[i].isSurrogate())
+            texte[i] = QChar::ReplacementCharacter;
+    }
+    return texte;
+}
+} // namespace
+
 QString DecoderTexteFichier(const QByteArray& octets) {
+    // Past the file's own mark, a second one is the text's first character (U+FEFF): kept.
     if (octets.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(QByteArrayView(octets).sliced(3));
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+            .decode(QByteArrayView(octets).sliced(3));
     const bool le = octets.startsWith("\xFF\xFE");
     if (le || octets.startsWith("\xFE\xFF")) {
-        QStringDecoder d(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        return d.decode(QByteArrayView(octets).sliced(2));
+        QStringDecoder d(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                         QStringDecoder::Flag::ConvertInitialBom);
+        return SansDemiCaracteres(d.decode(QByteArrayView(octets).sliced(2)));
     }
     if (EstUtf8MultiOctets(octets))
         return QString::fromUtf8(octets);

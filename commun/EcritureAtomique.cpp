@@ -1,21 +1,18 @@
 #include "commun/EcritureAtomique.h"
 
+#include "commun/MessageSysteme.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-QString MessageSysteme(int numero) {
-    return QString::fromLocal8Bit(std::strerror(numero));
-}
 
 bool ToutEcrire(int fd, const QByteArray& octets) {
     const char* p = octets.constData();

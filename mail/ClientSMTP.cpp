@@ -161,6 +161,15 @@ const ReponseSMTP& ClientSMTP::EnvoyerCommande(const QString& ligne, Codes codes
 
 void ClientSMTP::LimiterCommande(const QString& ligne) {
     const QString nom = NomCommande(ligne);
+    // RSET and QUIT, sent after a refusal, leave the step at the refused command.
+    if (nom == QLatin1String("MAIL FROM"))
+        etape_ = EtapeSMTP::Expediteur;
+    else if (nom == QLatin1String("RCPT TO"))
+        etape_ = EtapeSMTP::Destinataire;
+    else if (nom == QLatin1String("DATA"))
+        etape_ = EtapeSMTP::Donnees;
+    else if (nom != QLatin1String("RSET") && nom != QLatin1String("QUIT"))
+        etape_ = EtapeSMTP::Session;
     const DelaisSMTP::ms delai = nom == QLatin1String("MAIL FROM") ? Delais.Mail
                                  : nom == QLatin1String("RCPT TO") ? Delais.Rcpt
                                  : nom == QLatin1String("DATA")    ? Delais.Data
@@ -344,6 +353,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
     message.EntetesSupplementaires.removeIf([](const auto& e) {
         return e.first.compare(QLatin1String("X-Mailer"), Qt::CaseInsensitive) == 0;
     });
+    etape_ = EtapeSMTP::Session;
     Authentifier();
     // Known once the login is done: the server may offer more over TLS.
     const bool utf8 = TransactionUtf8(message, expediteur);
@@ -409,6 +419,7 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
             // stop was asked: a stop and a delivery can then never cross.
             regroupes.Terminer();
             PasserFinDeDonnees();
+            etape_ = EtapeSMTP::FinDonnees;
             canal_.DefinirDelai(Delais.FinDonnees, QStringLiteral("après la fin du message"),
                                 QStringLiteral("pendant l'envoi de la fin du message"));
             canal_.EcrireLigne(QStringLiteral("."));

@@ -13,6 +13,7 @@
 // the errors of the channel, the TLS side and the message writer unchanged.
 #include "mail/CanalConnexion.h"
 #include "mail/DelaisSMTP.h"
+#include "mail/EtapeSMTP.h"
 #include "mail/MessageCourriel.h"
 #include "mail/ReponseSMTP.h"
 #include "mail/SourcesMessage.h"
@@ -68,6 +69,8 @@ public:
     const QStringList& Capacites() const { return capacites_; }
     bool Authentifie() const { return authentifie_; }
     const ReponseSMTP& DerniereReponse() const { return derniereReponse_; }
+    // The step the last message reached, read after Envoyer by the thread that called it.
+    EtapeSMTP Etape() const { return etape_; }
     // The fingerprint of a certificate trusted on its first use, for the caller to keep
     // (empty when there is none); taking it empties it.
     QString PrendreEmpreinteAEpingler() { return std::exchange(empreinteAEpingler_, {}); }
@@ -135,6 +138,7 @@ private:
     // The message under way travels with SMTPUTF8: its command lines may hold UTF-8.
     bool transactionUtf8_ = false;
     ReponseSMTP derniereReponse_;
+    EtapeSMTP etape_ = EtapeSMTP::Session;
     QString empreinteAEpingler_;
     // The text of the message under way; its room serves the next message.
     QByteArray texte_;

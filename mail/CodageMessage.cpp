@@ -26,6 +26,34 @@ QByteArray OctetsEntete(const QString& ligne, bool utf8) {
 QByteArray Ascii(const QString& texte) {
     return texte.toLatin1();
 }
+
+void EcrirePartie(QByteArray& texte, const PartieTexte& p) {
+    texte += "Content-Type: " + Ascii(p.TypeContenu);
+    if (!p.JeuCaracteres.isEmpty())
+        texte += "; charset=\"" + Ascii(p.JeuCaracteres) + '"';
+    texte += "\r\nContent-Transfer-Encoding: " + Ascii(p.CodageTransfert) + "\r\n";
+    texte += "Content-Disposition: " + Ascii(p.Disposition) + "\r\n\r\n";
+    texte += p.CorpsCode();
+}
+
+// The page and its pictures as one part (RFC 2387), the page first, under a boundary of its own.
+void EcrireGroupeImages(QByteArray& texte, const PartieTexte& page,
+                        const QList<PartieImage>& images, const QString& frontiere) {
+    const QByteArray separateur = "--" + frontiere.toLatin1();
+    texte += "Content-Type: multipart/related; type=\"text/html\";\r\n boundary=\"" +
+             frontiere.toLatin1() + "\"\r\n\r\n";
+    texte += separateur + "\r\n";
+    EcrirePartie(texte, page);
+    for (const PartieImage& i : images) {
+        texte += "\r\n" + separateur + "\r\n";
+        texte += "Content-Type: " + Ascii(i.TypeContenu()) + ";\r\n name=\"" + Ascii(i.Nom()) +
+                 "\"\r\nContent-Transfer-Encoding: base64\r\nContent-ID: <" +
+                 Ascii(i.Identifiant()) + ">\r\nContent-Disposition: inline;\r\n filename=\"" +
+                 Ascii(i.Nom()) + "\"\r\n\r\n";
+        texte += i.CorpsCode();
+    }
+    texte += "\r\n" + separateur + "--\r\n";
+}
 } // namespace
 
 QByteArray ComposerMessage(MessageCourriel& message, const SourcesMessage& sources) {
@@ -48,6 +76,8 @@ void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QB
     }
     for (const PartieTexte& p : message.Parties)
         taille += p.CorpsCode().size();
+    for (const PartieImage& i : message.Images)
+        taille += i.CorpsCode().size() + 400;
 
     const QByteArray separateur = "--" + frontiere.toLatin1();
     texte.truncate(0);
@@ -60,12 +90,10 @@ void ComposerMessage(MessageCourriel& message, const SourcesMessage& sources, QB
     texte += "\r\n\r\n";
     for (const PartieTexte& p : message.Parties) {
         texte += separateur + "\r\n";
-        texte += "Content-Type: " + Ascii(p.TypeContenu);
-        if (!p.JeuCaracteres.isEmpty())
-            texte += "; charset=\"" + Ascii(p.JeuCaracteres) + '"';
-        texte += "\r\nContent-Transfer-Encoding: " + Ascii(p.CodageTransfert) + "\r\n";
-        texte += "Content-Disposition: " + Ascii(p.Disposition) + "\r\n\r\n";
-        texte += p.CorpsCode();
+        if (!message.Images.isEmpty() && p.TypeContenu == QLatin1String("text/html"))
+            EcrireGroupeImages(texte, p, message.Images, GenererFrontiere(sources.Aleatoire));
+        else
+            EcrirePartie(texte, p);
         texte += "\r\n";
     }
     texte += separateur + "--\r\n\r\n";

@@ -1,7 +1,8 @@
 #pragma once
 // The whole text of one transfer of a message, as the bytes that go between DATA and the
 // end-of-data line, before dot-stuffing: header block, empty line, a one-line preamble, then
-// each part in quoted-printable. Every byte is 7-bit and every line at most 998 octets, so
+// each part in quoted-printable, the "text/html" one with its pictures in base64 when the
+// message has any. Every byte is 7-bit and every line at most 998 octets, so
 // that no server has to be asked for 8BITMIME and none refuses a long line.
 //
 // Made before the transaction starts: whatever can fail here fails before any command.

@@ -2,6 +2,7 @@
 // The message of a campaign: built once, written once per list item with only its
 // recipients changed in between.
 #include "mail/AdresseCourriel.h"
+#include "mail/PartieImage.h"
 #include "mail/PartieTexte.h"
 
 #include <QByteArray>
@@ -21,6 +22,9 @@ public:
     // Not sent: the page travels once, in its "text/html" part; the preamble is one fixed line.
     QStringList Corps;
     QList<PartieTexte> Parties;
+    // The pictures the "text/html" part names by "cid:": with them, that part and they travel
+    // together as one "multipart/related" part.
+    QList<PartieImage> Images;
     QString TypeContenu;
     QString JeuCaracteres;
     QString CodageTransfert;

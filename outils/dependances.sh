@@ -14,6 +14,7 @@ paquets=(
   clang libclang-rt-14-dev llvm
   desktop-file-utils libgumbo-dev libidn2-dev libgmime-3.0-dev spamassassin
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin
+  dpkg-dev lintian appstream libglib2.0-dev libgcr-base-3-1
 )
 
 manquants=()

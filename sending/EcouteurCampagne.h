@@ -16,8 +16,8 @@ enum class FinCampagne {
     Injoignable,
     // The user stopped the campaign between two messages or during one.
     Stoppee,
-    // The server refused the login, or its certificate changed: going on would fail the same
-    // way for every address.
+    // The server refused the login, the sender or the message, or its certificate changed:
+    // going on would fail the same way for every address, which stay to send.
     SessionRefusee,
     // An unexpected error ended the walk over the list.
     Erreur,
@@ -46,6 +46,11 @@ public:
     virtual void AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) {
         (void)enAttente, (void)prochainEssai;
     }
+    // The server limits the pace: every connection slows down to `allure` messages a minute.
+    virtual void Ralentissement(double allure) { (void)allure; }
+    // A quota is reached: nothing is sent before `jusqua` (Horloge::Date), then FinPause.
+    virtual void Pause(qint64 jusqua) { (void)jusqua; }
+    virtual void FinPause() {}
     // `envoyes` items of `nombre` are done: accepted, refused for good, or out of tries.
     virtual void Progression(int envoyes, int nombre) { (void)envoyes, (void)nombre; }
     // The error that ended the walk, and the item it met.

@@ -1,9 +1,11 @@
 #include "sending/EnvoiUnitaire.h"
 
 #include "commun/Erreur.h"
+#include "mail/AdresseTransport.h"
 #include "mail/ClientSMTP.h"
 #include "mail/ErreurSession.h"
 #include "mail/ErreursTransport.h"
+#include "sending/ClassementReponse.h"
 
 namespace {
 bool ConnexionPerdue(ClientSMTP& client) {
@@ -21,21 +23,38 @@ ResultatEnvoi EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message,
     try {
         client.Envoyer(message);
         r.accepte = true;
+        r.verdict = Verdict::Accepte;
         r.code = client.DerniereReponse().CodeNumerique();
         r.codeEtendu = client.DerniereReponse().CodeEtendu.Texte();
-    } catch (const ErreurSession&) {
-        throw;
+    } catch (const ErreurSession& e) {
+        // The login refused, or the certificate changed: no address is at fault.
+        r.message = e.Message();
+        r.verdict = Verdict::Arreter;
+    } catch (const ErreurAdresse& e) {
+        // The address cannot travel as it stands (accents the server does not take, a domain
+        // IDNA refuses): nothing of the message left, and the fault is the address's.
+        r.message = e.Message();
+        r.verdict = Verdict::RefuseAdresse;
     } catch (const ErreurReponseSMTP& e) {
         r.message = e.Message();
         r.code = e.Code();
         r.codeEtendu = e.Etendu().Texte();
-        r.temporaire = r.code / 100 == 4;
+        const RefusServeur refus{client.Etape(), r.code, r.codeEtendu, r.message};
+        r.verdict = ClasserReponse(refus);
+        r.enSerie = RefusEnSerie(refus);
     } catch (const Erreur& e) {
         r.message = e.Message();
+        const bool connexion =
+            dynamic_cast<const ErreurSocket*>(&e) || dynamic_cast<const ErreurConnexionFermee*>(&e);
+        // TLS refused or failed before any transaction: the session, not the address.
+        if (!connexion && client.Etape() == EtapeSMTP::Session)
+            r.verdict = Verdict::Arreter;
         // The connection is gone (closed, reset, silent): no fault of the address.
-        r.temporaire = dynamic_cast<const ErreurSocket*>(&e) ||
-                       dynamic_cast<const ErreurConnexionFermee*>(&e) || ConnexionPerdue(client);
-        r.issueInconnue = client.FinDeDonneesPartie();
+        else if (connexion || ConnexionPerdue(client)) {
+            r.issueInconnue =
+                client.Etape() == EtapeSMTP::FinDonnees && client.FinDeDonneesPartie();
+            r.verdict = r.issueInconnue ? Verdict::IssueInconnue : Verdict::SessionPerdue;
+        }
     } catch (const std::exception& e) {
         r.message = QString::fromLocal8Bit(e.what());
     }

@@ -1,5 +1,6 @@
 #include "sending/FormatJournal.h"
 
+#include <QDateTime>
 #include <algorithm>
 #include <iterator>
 #include <utility>
@@ -44,6 +45,15 @@ QString Desechapper(const QString& champ) {
     return s;
 }
 } // namespace
+
+QString TexteDate(qint64 date) {
+    return QDateTime::fromMSecsSinceEpoch(date, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
+qint64 LireDate(const QString& texte) {
+    const QDateTime d = QDateTime::fromString(texte, Qt::ISODateWithMs);
+    return d.isValid() ? d.toMSecsSinceEpoch() : 0;
+}
 
 QByteArray Ligne(const QStringList& champs) {
     QStringList echappes;

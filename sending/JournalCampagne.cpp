@@ -1,10 +1,12 @@
 #include "sending/JournalCampagne.h"
 
 #include "commun/Erreur.h"
+#include "commun/MessageSysteme.h"
 #include "sending/FormatJournal.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <cerrno>
 #include <cstring>
@@ -37,11 +39,24 @@ QString JournalCampagne::NomLibre(const QString& repertoire, const QString& list
     if (base.endsWith(QStringLiteral(".list"), Qt::CaseInsensitive))
         base.chop(5);
     base += instant.toString(QStringLiteral(" dd.MM.yyyy HH.mm.ss"));
-    const QDir dir(repertoire);
+    return NomLibreDans(QDir(repertoire), base);
+}
+
+QString JournalCampagne::NomLibreDans(const QDir& dir, const QString& base) {
     QString chemin = dir.filePath(base + QStringLiteral(".journal"));
     for (int n = 2; QFile::exists(chemin); ++n)
         chemin = dir.filePath(QStringLiteral("%1 (%2).journal").arg(base).arg(n));
     return chemin;
+}
+
+void JournalCampagne::Ranger(const QString& chemin) {
+    const QFileInfo info(chemin);
+    QDir dir = info.dir();
+    // Where it cannot go, it stays: marked ended, it is never offered again.
+    if (!dir.mkpath(QString::fromLatin1(kDossierTermines)) ||
+        !dir.cd(QString::fromLatin1(kDossierTermines)))
+        return;
+    QFile::rename(chemin, NomLibreDans(dir, info.completeBaseName()));
 }
 
 void JournalCampagne::Ouvrir(const QString& chemin, QIODevice::OpenMode mode) {
@@ -49,7 +64,7 @@ void JournalCampagne::Ouvrir(const QString& chemin, QIODevice::OpenMode mode) {
     fichier_.setFileName(chemin);
     // Unbuffered: each line is in the system's hands when Ecrire returns.
     if (!fichier_.open(mode | QIODevice::Unbuffered))
-        Echec(fichier_.errorString());
+        Echec(errno);
     synchroniseur_ = std::make_unique<SynchroniseurFichier>(fichier_.handle());
     nonSynchronisees_ = 0;
     depuisSynchronisation_.start();
@@ -58,6 +73,7 @@ void JournalCampagne::Ouvrir(const QString& chemin, QIODevice::OpenMode mode) {
 void JournalCampagne::Creer(const QString& repertoire, const Entete& e) {
     using namespace FormatJournal;
     Ouvrir(NomLibre(repertoire, e.liste, e.debut), QIODevice::WriteOnly | QIODevice::NewOnly);
+    date_ = true;
     QByteArray entete = QByteArray(kPremiereLigne) + '\n';
     entete += Ligne({kSujet, e.sujet}) + '\n';
     entete += Ligne({kPage, e.page}) + '\n';
@@ -65,7 +81,7 @@ void JournalCampagne::Creer(const QString& repertoire, const Entete& e) {
     entete += Ligne({kDebut, e.debut.toString(Qt::ISODate)}) + '\n';
     // In one write, and on disk at once: a journal without its whole header is never read.
     if (fichier_.write(entete) != entete.size())
-        Echec(fichier_.errorString());
+        Echec(errno);
     SynchroniserEtAttendre();
     // The new name in the directory, so that a power cut does not lose the file itself.
     const int dir = ::open(QFile::encodeName(repertoire).constData(), O_RDONLY | O_DIRECTORY);
@@ -78,18 +94,21 @@ void JournalCampagne::Creer(const QString& repertoire, const Entete& e) {
 void JournalCampagne::Continuer(const QString& chemin, qint64 longueurValide,
                                 const QDateTime& instant) {
     Ouvrir(chemin, QIODevice::ReadWrite);
+    date_ = fichier_.readLine().trimmed() != FormatJournal::kPremiereLigneV1;
     if (!fichier_.resize(longueurValide) || !fichier_.seek(longueurValide))
-        Echec(fichier_.errorString());
+        Echec(errno);
     Ecrire({FormatJournal::kReprise, instant.toString(Qt::ISODate)});
 }
 
 void JournalCampagne::Abandonner(const QString& chemin, qint64 longueurValide) {
     JournalCampagne journal;
     journal.Ouvrir(chemin, QIODevice::ReadWrite);
+    journal.date_ = journal.fichier_.readLine().trimmed() != FormatJournal::kPremiereLigneV1;
     if (!journal.fichier_.resize(longueurValide) || !journal.fichier_.seek(longueurValide))
-        journal.Echec(journal.fichier_.errorString());
+        journal.Echec(errno);
     journal.Ecrire({FormatJournal::kFin, FormatJournal::kAbandonnee});
     journal.Fermer();
+    Ranger(chemin);
 }
 
 void JournalCampagne::Essai(const QString& adresse) {
@@ -110,11 +129,21 @@ void JournalCampagne::Temporaire(const ResultatEnvoi& r) {
     Ecrire({FormatJournal::kTemporaire, r.adresse, TexteCode(r), r.message});
 }
 
+void JournalCampagne::Allure(double allure) {
+    Ecrire({FormatJournal::kAllure, QString::number(allure, 'f', 2)});
+}
+
+void JournalCampagne::Pause(qint64 jusqua) {
+    Ecrire({FormatJournal::kPause, FormatJournal::TexteDate(jusqua)});
+}
+
 void JournalCampagne::Terminer() {
     if (!Ouvert())
         return;
     Ecrire({FormatJournal::kFin, FormatJournal::kTerminee});
+    const QString chemin = Chemin();
     Fermer();
+    Ranger(chemin);
 }
 
 void JournalCampagne::Fermer() {
@@ -132,9 +161,12 @@ void JournalCampagne::Ecrire(const QStringList& champs) {
     if (!Ouvert())
         return;
     VerifierSynchronisation();
-    const QByteArray ligne = FormatJournal::Ligne(champs) + '\n';
+    const QByteArray ligne =
+        FormatJournal::Ligne(
+            date_ ? QStringList{FormatJournal::TexteDate(horloge_->Date())} + champs : champs) +
+        '\n';
     if (fichier_.write(ligne) != ligne.size())
-        Echec(fichier_.errorString());
+        Echec(errno);
     ++nonSynchronisees_;
     // At thousands of lines a second, a flush every `lot` lines would keep the disk busy for
     // nothing: a tenth of a second of lines is as small a loss.
@@ -158,10 +190,10 @@ void JournalCampagne::SynchroniserEtAttendre() {
 
 void JournalCampagne::VerifierSynchronisation() {
     if (const int code = synchroniseur_->PrendreErreur())
-        Echec(QString::fromLocal8Bit(strerror(code)));
+        Echec(code);
 }
 
-void JournalCampagne::Echec(const QString& raison) const {
+void JournalCampagne::Echec(int code) const {
     throw Erreur(QStringLiteral("Impossible d'écrire le journal d'envoi \"%1\". %2")
-                     .arg(fichier_.fileName(), raison));
+                     .arg(fichier_.fileName(), MessageSysteme(code != 0 ? code : EIO)));
 }

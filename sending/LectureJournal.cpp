@@ -1,9 +1,11 @@
 #include "sending/LectureJournal.h"
 
 #include "sending/FormatJournal.h"
+#include "sending/JournalCampagne.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace LectureJournal {
@@ -30,8 +32,9 @@ std::optional<Etat> Lire(const QString& chemin) {
     e.longueurValide = octets.lastIndexOf('\n') + 1;
     const QList<QByteArray> lignes = octets.left(e.longueurValide).split('\n');
     // split() leaves an empty piece after the last LF.
-    if (lignes.size() < 6 || lignes[0] != kPremiereLigne)
+    if (lignes.size() < 6 || (lignes[0] != kPremiereLigne && lignes[0] != kPremiereLigneV1))
         return std::nullopt;
+    const bool dates = lignes[0] == kPremiereLigne;
     QString debut;
     if (!Entete(lignes[1], kSujet, e.sujet) || !Entete(lignes[2], kPage, e.page) ||
         !Entete(lignes[3], kListe, e.liste) || !Entete(lignes[4], kDebut, debut))
@@ -40,7 +43,8 @@ std::optional<Etat> Lire(const QString& chemin) {
     // Tries still without an outcome, per item.
     QHash<QString, int> enCours;
     for (qsizetype i = 5; i + 1 < lignes.size(); ++i) {
-        const QStringList c = Champs(lignes[i]);
+        QStringList c = Champs(lignes[i]);
+        const qint64 date = dates && !c.isEmpty() ? LireDate(c.takeFirst()) : 0;
         if (c.size() < 2)
             continue;
         const QString& genre = c[0];
@@ -56,9 +60,19 @@ std::optional<Etat> Lire(const QString& chemin) {
                            genre == QLatin1String(kTemporaire) || genre == QLatin1String(kInconnue);
         if (issue && enCours.value(c[1]) > 0)
             --enCours[c[1]];
-        if (genre == QLatin1String(kAccepte))
+        if (genre == QLatin1String(kAllure)) {
+            e.allure = c[1].toDouble();
+            continue;
+        }
+        if (genre == QLatin1String(kPause)) {
+            e.pause = LireDate(c[1]);
+            continue;
+        }
+        if (genre == QLatin1String(kAccepte)) {
             ++e.acceptees[c[1]];
-        else if (genre == QLatin1String(kInconnue))
+            if (date > 0)
+                e.envois << date;
+        } else if (genre == QLatin1String(kInconnue))
             ++e.incertaines[c[1]];
     }
     for (auto it = enCours.cbegin(); it != enCours.cend(); ++it)
@@ -92,6 +106,26 @@ QList<Etat> Reprises(const QString& repertoire, const QString& page, const QStri
     std::sort(trouves.begin(), trouves.end(),
               [](const Etat& a, const Etat& b) { return a.debut > b.debut; });
     return trouves;
+}
+
+QList<qint64> EnvoisDepuis(const QString& repertoire, qint64 depuis) {
+    QList<qint64> envois;
+    // The unfinished journals, and those ended or given up beside them.
+    const QDir dir(repertoire);
+    for (const QDir& d :
+         {dir, QDir(dir.filePath(QString::fromLatin1(JournalCampagne::kDossierTermines)))})
+        for (const QFileInfo& f :
+             d.entryInfoList({QStringLiteral("*.journal")}, QDir::Files | QDir::Hidden)) {
+            // Untouched since: nothing of it is recent.
+            if (f.lastModified().toMSecsSinceEpoch() < depuis)
+                continue;
+            if (const std::optional<Etat> e = Lire(f.filePath()))
+                for (const qint64 date : e->envois)
+                    if (date >= depuis)
+                        envois << date;
+        }
+    std::sort(envois.begin(), envois.end());
+    return envois;
 }
 
 Repartition Repartir(const Etat& etat, const QStringList& adresses) {

@@ -23,6 +23,13 @@ struct Etat {
     // have reached it without a reply read (told so, or a try without an outcome after it).
     QHash<QString, int> acceptees;
     QHash<QString, int> incertaines;
+    // The dates (milliseconds since 1970) of the messages accepted; none in a journal of
+    // version 1, which has no dates.
+    QList<qint64> envois;
+    // The last pace learnt from the server (messages per minute; 0: none) and the end of the
+    // last quota's pause (0: none).
+    double allure = 0;
+    qint64 pause = 0;
 };
 
 // Nothing when the file cannot be read or holds no whole header.
@@ -31,6 +38,10 @@ std::optional<Etat> Lire(const QString& chemin);
 // The unfinished journals of `repertoire` ("*.journal") for this page checksum and this list,
 // the latest start first.
 QList<Etat> Reprises(const QString& repertoire, const QString& page, const QString& liste);
+
+// The dates of the messages accepted since `depuis` by every journal of `repertoire`: the
+// campaigns of one settings file share its hourly and daily quotas.
+QList<qint64> EnvoisDepuis(const QString& repertoire, qint64 depuis);
 
 struct Repartition {
     // In the list's order: the items not yet accepted, and among them those of unknown fate.

@@ -1,10 +1,14 @@
 #include "sending/MoteurCampagne.h"
 
 #include "commun/Erreur.h"
+#include "commun/MessageSysteme.h"
 #include "mail/ClientSMTP.h"
 #include "mail/ErreurSession.h"
 #include "mail/LectureAdresses.h"
+#include "sending/Cadenceur.h"
+#include "sending/Disjoncteur.h"
 #include "sending/EnvoiUnitaire.h"
+#include "sending/PlanAdresses.h"
 #include "sending/Travailleur.h"
 
 #include <QAbstractEventDispatcher>
@@ -16,6 +20,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -32,6 +37,10 @@ constexpr milliseconds kTranche{100};
 // The caller's thread takes the events at most this often: woken for each of thousands of
 // messages a second, it would take the processor from the connections.
 constexpr milliseconds kCadenceEvenements{5};
+// A pause longer than this closes the connections until it ends.
+constexpr qint64 kPauseSansConnexion = 60'000;
+// Connections lost in a row before the address waits its back-off as any temporary failure.
+constexpr int kPertesAvantReprise = 3;
 
 QString TexteErreur(const std::exception& e) {
     const auto* erreur = dynamic_cast<const Erreur*>(&e);
@@ -73,6 +82,9 @@ struct MoteurCampagne::Voie {
     bool delaiDepasse = false;
     // The message under way, and whether its stop has been told.
     int numero = 0;
+    QString adresse;
+    // The try of the message under way is on record (its end of data was about to leave).
+    bool essaiConsigne = false;
     bool arretSignale = false;
     // Last: it ends before what it uses goes.
     Travailleur travailleur;
@@ -80,13 +92,6 @@ struct MoteurCampagne::Voie {
 
 // One run of Executer: what the connections share, under the engine's lock.
 struct MoteurCampagne::Deroulement {
-    struct EnAttente {
-        int indice;
-        Horloge::Instant echeance;
-        // The outcome of its last try, told as final if the campaign ends first.
-        ResultatEnvoi dernier;
-    };
-
     QThread* fil = nullptr;
     // Written by a connection when events wait; a notifier of the caller's thread hands them
     // over from its event loop, a nested one included (a question box, a wait in a handler),
@@ -101,10 +106,7 @@ struct MoteurCampagne::Deroulement {
     int nombre = 0;
     std::vector<std::unique_ptr<Voie>> voies;
     std::deque<Evenement> evenements;
-    // The items still to try now, in the list's order, and those waiting for a new try.
-    std::deque<int> aFaire;
-    std::vector<EnAttente> enAttente;
-    std::vector<int> essais;
+    std::optional<PlanAdresses> plan;
     int faits = 0;
     // Items taken by a connection and not yet done: they may come back for a new try.
     int enCours = 0;
@@ -114,7 +116,14 @@ struct MoteurCampagne::Deroulement {
     bool demarree = false;
     FinCampagne fin = FinCampagne::Terminee;
     QString motif;
-    Horloge::Instant prochainDepart;
+    Cadenceur cadenceur;
+    Disjoncteur disjoncteur;
+    // Items whose refusal waits to know whether it is one of a run about the sender.
+    std::vector<int> retenus;
+    // Connections lost in a row, no message accepted between them.
+    int pertes = 0;
+    // A quota's pause: no message starts before this date (0: none).
+    qint64 pause = 0;
 };
 
 MoteurCampagne::MoteurCampagne(ClientSMTP& client, Limites limites)
@@ -129,7 +138,7 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
     d.fil = QThread::currentThread();
     d.signal = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     if (d.signal < 0)
-        throw Erreur(QString::fromLocal8Bit(strerror(errno)));
+        throw Erreur(MessageSysteme(errno));
     const auto fermerSignal = qScopeGuard([&d] { ::close(d.signal); });
     QSocketNotifier notificateur(d.signal, QSocketNotifier::Read);
     // After each hand-over the signal is left unread for a moment: the events of that moment
@@ -149,10 +158,13 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
     d.registre = registre;
     d.adresses = adresses;
     d.nombre = int(adresses.size());
-    d.essais.assign(d.nombre, 0);
-    for (int i = 0; i < d.nombre; ++i)
-        d.aFaire.push_back(i);
-    d.prochainDepart = horloge_->Maintenant();
+    d.plan.emplace(d.nombre, limites_.reprises);
+    d.cadenceur = Cadenceur(
+        {limites_.messagesParMinute, limites_.messagesParHeure, limites_.messagesParJour});
+    for (const qint64 date : historique_.envois)
+        d.cadenceur.AjouterHistorique(date);
+    d.cadenceur.ReprendreAllure(historique_.allure);
+    d.cadenceur.Suspendre(historique_.pause);
     for (int k = 0; k < std::clamp(limites_.connexions, 1, 8); ++k) {
         auto v = std::make_unique<Voie>();
         if (k > 0)
@@ -167,9 +179,16 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
                 emetteur.Canal().Fermer();
             }
         };
-        v->client->AvantFinDeDonnees = [this](ClientSMTP& emetteur) {
-            if (arret_)
+        // The try goes on record only now, when the message may reach the server: a login
+        // refused or a sender deferred leaves no "perhaps received" behind.
+        v->client->AvantFinDeDonnees = [this, &d, &voie = *v](ClientSMTP& emetteur) {
+            if (arret_) {
                 emetteur.DemanderArret();
+                return;
+            }
+            const Verrou l(verrou_);
+            voie.essaiConsigne = true;
+            Consigner(d, [&voie](RegistreCampagne& r) { r.Essai(voie.adresse); });
         };
         d.voies.push_back(std::move(v));
     }
@@ -205,14 +224,18 @@ FinCampagne MoteurCampagne::Executer(const MessageCourriel& message, const QStri
         if (Interrompu() && fin == FinCampagne::Terminee)
             fin = arret_ ? FinCampagne::Stoppee : FinCampagne::Fermeture;
         // Ended with items waiting for a new try: each is told with the reply it last had.
+        // Refusals held by a run that never reached its third are final once every address
+        // was tried.
         {
             const Verrou l(verrou_);
-            for (const auto& a : d.enAttente)
+            for (const auto& a : d.plan->Attentes())
                 Consigner(d, [&a](RegistreCampagne& r) { r.Resultat(a.dernier); });
+            if (fin == FinCampagne::Terminee)
+                Liberer(d, d.disjoncteur.Rompre());
         }
         // A record that failed meanwhile.
         Transmettre(d);
-        for (const auto& a : d.enAttente)
+        for (const auto& a : d.plan->Attentes())
             ecouteur.Resultat(a.dernier);
     }
     ecouteur.Fin(fin, d.motif);
@@ -247,10 +270,12 @@ void MoteurCampagne::Suivre(Deroulement& d) {
             Transmettre(d);
             return;
         }
+        // At most a slice ahead: a clock that a test moves is seen soon.
         if (echeance != kJamais)
-            reveil.start(std::max<qint64>(
-                1, std::chrono::ceil<milliseconds>(echeance - std::chrono::steady_clock::now())
-                       .count()));
+            reveil.start(
+                int(std::clamp(std::chrono::ceil<milliseconds>(echeance - horloge_->Maintenant()),
+                               milliseconds(1), kTranche)
+                        .count()));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }
@@ -283,7 +308,7 @@ void MoteurCampagne::TransmettreDepuisBoucle(Deroulement& d) {
 void MoteurCampagne::Interrompre(Deroulement& d, bool fermeture) {
     {
         const Verrou l(verrou_);
-        const Moment maintenant = std::chrono::steady_clock::now();
+        const Moment maintenant = horloge_->Maintenant();
         for (auto& pv : d.voies) {
             Voie& v = *pv;
             switch (v.etat) {
@@ -326,7 +351,7 @@ void MoteurCampagne::Interrompre(Deroulement& d, bool fermeture) {
 
 Moment MoteurCampagne::Surveiller(Deroulement& d) {
     const Verrou l(verrou_);
-    const Moment maintenant = std::chrono::steady_clock::now();
+    const Moment maintenant = horloge_->Maintenant();
     Moment prochaine = kJamais;
     for (auto& pv : d.voies) {
         Voie& v = *pv;
@@ -375,8 +400,8 @@ void MoteurCampagne::Parcourir(Deroulement& d, Voie& v) {
         return;
     bool connectee = true;
     while (d.fin == FinCampagne::Terminee && !Interrompu()) {
-        if (d.aFaire.empty()) {
-            if (d.enAttente.empty()) {
+        if (d.plan->RienAEssayer()) {
+            if (d.plan->Attentes().empty()) {
                 if (d.enCours == 0)
                     break;
                 // Another connection's message may come back for a new try.
@@ -385,19 +410,42 @@ void MoteurCampagne::Parcourir(Deroulement& d, Voie& v) {
                 break;
             continue;
         }
+        if (d.pause > horloge_->Date()) {
+            if (!Patienter(d, v, l, connectee))
+                break;
+            continue;
+        }
         if (!connectee) {
             if (!Rejoindre(d, v, l, connectee))
                 break;
             continue;
         }
-        const int i = d.aFaire.front();
-        d.aFaire.pop_front();
-        Envoyer(d, v, l, i, connectee);
+        Envoyer(d, v, l, d.plan->Prendre(), connectee);
     }
     if (connectee)
         --d.ouvertes;
     Adieu(d, v, l, false);
     reveil_.notify_all();
+}
+
+bool MoteurCampagne::Patienter(Deroulement& d, Voie& v, Verrou& l, bool& connectee) {
+    // A long pause is no reason to keep the server's connection: it is said goodbye.
+    if (connectee && d.pause - horloge_->Date() > kPauseSansConnexion) {
+        Adieu(d, v, l, true);
+        connectee = false;
+        --d.ouvertes;
+    }
+    while (horloge_->Date() < d.pause) {
+        if (Interrompu() || d.fin != FinCampagne::Terminee)
+            return false;
+        reveil_.wait_for(
+            l, std::clamp(milliseconds(d.pause - horloge_->Date()), milliseconds(1), kTranche));
+    }
+    if (d.pause != 0) {
+        d.pause = 0;
+        Publier(d, [](EcouteurCampagne& e) { e.FinPause(); });
+    }
+    return !Interrompu();
 }
 
 bool MoteurCampagne::Demarrer(Deroulement& d, Voie& v, Verrou& l) {
@@ -445,7 +493,7 @@ MoteurCampagne::IssueConnexion MoteurCampagne::Ouvrir(Deroulement& d, Voie& v, V
         return arret_ ? IssueConnexion::Interrompue : IssueConnexion::Echec;
     v.etat = Voie::Etat::Connexion;
     v.delaiDepasse = false;
-    v.echeance = std::chrono::steady_clock::now() + limites_.connexion;
+    v.echeance = horloge_->Maintenant() + limites_.connexion;
     if (auto* distributeur = QAbstractEventDispatcher::instance(d.fil))
         distributeur->wakeUp();
     l.unlock();
@@ -506,10 +554,12 @@ bool MoteurCampagne::Rejoindre(Deroulement& d, Voie& v, Verrou& l, bool& connect
         if (d.ouvertes > 0)
             return false;
         // Nothing goes out on this pass: every item waiting now waits for the back-off.
-        while (!d.aFaire.empty()) {
-            const int i = d.aFaire.front();
-            d.aFaire.pop_front();
-            Differer(d, i, {d.adresses[i], raison.isEmpty() ? kInjoignable : raison, true});
+        while (!d.plan->RienAEssayer()) {
+            const int i = d.plan->Prendre();
+            Differer(d, i,
+                     {.adresse = d.adresses[i],
+                      .message = raison.isEmpty() ? kInjoignable : raison,
+                      .verdict = Verdict::SessionPerdue});
         }
         return true;
     }
@@ -519,15 +569,18 @@ bool MoteurCampagne::Rejoindre(Deroulement& d, Voie& v, Verrou& l, bool& connect
 void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& connectee) {
     ++d.enCours;
     const QString adresse = d.adresses[i];
-    // The pace the user set: messages spread evenly over each minute, whichever connection
-    // sends them.
-    const bool cadence = limites_.messagesParMinute > 0;
-    Horloge::Instant depart{};
-    if (cadence) {
-        depart = std::max(d.prochainDepart, horloge_->Maintenant());
-        d.prochainDepart = depart + std::chrono::duration_cast<Horloge::Instant::duration>(
-                                        std::chrono::minutes(1)) /
-                                        limites_.messagesParMinute;
+    const auto rendre = [&] {
+        d.plan->Remettre(i);
+        --d.enCours;
+        reveil_.notify_all();
+    };
+    // The pace and the quotas, whichever connection sends.
+    const Cadenceur::Depart depart = d.cadenceur.Reserver(horloge_->Date());
+    if (depart.quota) {
+        d.cadenceur.Rendre(depart.date);
+        Pause(d, depart.date);
+        rendre();
+        return;
     }
     l.unlock();
     QString erreurAdresse;
@@ -537,13 +590,9 @@ void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& co
         erreurAdresse = TexteErreur(e);
     }
     l.lock();
-    const auto rendre = [&] {
-        d.aFaire.push_front(i);
-        --d.enCours;
-        reveil_.notify_all();
-    };
     if (!erreurAdresse.isEmpty()) {
         --d.enCours;
+        d.cadenceur.Rendre(depart.date);
         Publier(d, [erreurAdresse, adresse](EcouteurCampagne& e) {
             e.ErreurEnvoi(erreurAdresse, adresse);
         });
@@ -552,41 +601,33 @@ void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& co
         reveil_.notify_all();
         return;
     }
-    if ((cadence && !AttendreJusqua(d, l, depart)) || Interrompu() ||
-        d.fin != FinCampagne::Terminee) {
+    if (!AttendreDate(d, l, depart.date) || Interrompu() || d.fin != FinCampagne::Terminee) {
+        d.cadenceur.Rendre(depart.date);
         rendre();
         return;
     }
     v.etat = Voie::Etat::Envoi;
     v.numero = d.faits + d.enCours;
+    v.adresse = adresse;
+    v.essaiConsigne = false;
     v.arretSignale = false;
-    // On record before anything of the message leaves: after a kill, this address is known
-    // to have perhaps received it.
-    Consigner(d, [&adresse](RegistreCampagne& r) { r.Essai(adresse); });
     l.unlock();
-    ResultatEnvoi r;
-    QString refusSession;
-    try {
-        r = EnvoiUnitaire(*v.client, v.message, adresse);
-    } catch (const ErreurSession& e) {
-        refusSession = e.Message();
-    }
+    const ResultatEnvoi r = EnvoiUnitaire(*v.client, v.message, adresse);
     ++v.surConnexion;
     l.lock();
     v.etat = Voie::Etat::Repos;
     v.echeance = kJamais;
     EpinglerCertificat(d, v);
-    if (!refusSession.isEmpty()) {
-        --d.enCours;
-        if (d.fin == FinCampagne::Terminee) {
-            d.fin = FinCampagne::SessionRefusee;
-            d.motif = refusSession;
-        }
-        reveil_.notify_all();
-        return;
+    if (r.verdict != Verdict::Accepte)
+        d.cadenceur.Rendre(depart.date);
+    // A connection that is gone, or ended by the server, is opened again for the next item.
+    bool perdue = r.code == 421;
+    try {
+        perdue = perdue || !v.client->Canal().EstConnecte();
+    } catch (const std::exception&) {
+        perdue = true;
     }
-    // A dropped connection, or a server that said 421, is opened again for the next item.
-    if (r.code == 421 || (r.temporaire && r.code == 0)) {
+    if (perdue) {
         connectee = false;
         --d.ouvertes;
     }
@@ -598,13 +639,108 @@ void MoteurCampagne::Envoyer(Deroulement& d, Voie& v, Verrou& l, int i, bool& co
         connectee = false;
         --d.ouvertes;
     }
-    // A message that may have been delivered is not sent again.
-    if (r.temporaire && !r.issueInconnue && !Interrompu())
-        Differer(d, i, r);
-    else
-        Terminer(d, r);
+    Conclure(d, i, r, depart.date, v.essaiConsigne);
     --d.enCours;
     reveil_.notify_all();
+}
+
+void MoteurCampagne::Conclure(Deroulement& d, int i, const ResultatEnvoi& r, qint64 depart,
+                              bool essaiConsigne) {
+    const bool coupe = Interrompu();
+    Verdict verdict = r.verdict;
+    if (r.enSerie && !coupe) {
+        std::vector<Disjoncteur::Membre> sortis;
+        if (d.disjoncteur.Refus(i, r, sortis)) {
+            // The same refusal for several addresses in a row: the sender or the message is
+            // refused, not they. Those held go back to the queue, in the list's order.
+            for (auto it = sortis.rbegin(); it != sortis.rend(); ++it)
+                if (std::erase(d.retenus, it->indice) > 0)
+                    d.plan->Remettre(it->indice);
+            verdict = r.code / 100 == 4 ? Verdict::Ralentir : Verdict::Arreter;
+        } else {
+            Liberer(d, std::move(sortis));
+            if (verdict == Verdict::RefuseAdresse) {
+                // Held until the run breaks or trips, pending meanwhile.
+                d.retenus.push_back(i);
+                Clore(d, r, essaiConsigne);
+                return;
+            }
+        }
+    }
+    const auto remettre = [&] {
+        Clore(d, r, essaiConsigne);
+        d.plan->Remettre(i);
+    };
+    const qint64 maintenant = horloge_->Date();
+    // A message cut by a stop or a close is told as not sent, never tried again.
+    const bool perdu = verdict == Verdict::SessionPerdue || verdict == Verdict::ReessayerAdresse;
+    switch (coupe && perdu ? Verdict::RefuseAdresse : verdict) {
+    case Verdict::Accepte:
+        d.pertes = 0;
+        d.cadenceur.Accepte(maintenant);
+        Liberer(d, d.disjoncteur.Rompre());
+        Terminer(d, r);
+        break;
+    case Verdict::RefuseAdresse:
+    case Verdict::IssueInconnue:
+        Terminer(d, r);
+        break;
+    case Verdict::ReessayerAdresse:
+        Differer(d, i, r);
+        break;
+    case Verdict::Ralentir:
+        remettre();
+        if (d.cadenceur.Ralentir(maintenant, depart)) {
+            const double allure = d.cadenceur.Allure();
+            Consigner(d, [allure](RegistreCampagne& x) { x.Allure(allure); });
+            Publier(d, [allure](EcouteurCampagne& e) { e.Ralentissement(allure); });
+        }
+        break;
+    case Verdict::Quota:
+        remettre();
+        // The server gave no date: a day after this first refusal.
+        if (d.cadenceur.SuspenduJusqua() <= maintenant) {
+            d.cadenceur.Suspendre(maintenant + Cadenceur::kJour);
+            Pause(d, maintenant + Cadenceur::kJour);
+        }
+        break;
+    case Verdict::SessionPerdue:
+        // A server that keeps dropping the connection: after a few, the address waits its
+        // back-off as any temporary failure.
+        if (++d.pertes > kPertesAvantReprise)
+            Differer(d, i, r);
+        else
+            remettre();
+        break;
+    case Verdict::Arreter:
+        remettre();
+        if (d.fin == FinCampagne::Terminee) {
+            d.fin = FinCampagne::SessionRefusee;
+            d.motif =
+                QString(r.message).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).trimmed();
+        }
+        break;
+    }
+}
+
+void MoteurCampagne::Clore(Deroulement& d, const ResultatEnvoi& r, bool essaiConsigne) {
+    // A try on record without an outcome would read as a message perhaps received.
+    if (essaiConsigne)
+        Consigner(d, [&r](RegistreCampagne& x) { x.Temporaire(r); });
+}
+
+void MoteurCampagne::Liberer(Deroulement& d, std::vector<Disjoncteur::Membre> membres) {
+    for (const auto& m : membres)
+        if (std::erase(d.retenus, m.indice) > 0)
+            Terminer(d, m.resultat);
+}
+
+void MoteurCampagne::Pause(Deroulement& d, qint64 jusqua) {
+    if (jusqua <= d.pause)
+        return;
+    d.pause = jusqua;
+    Consigner(d, [jusqua](RegistreCampagne& x) { x.Pause(jusqua); });
+    Publier(d, [jusqua](EcouteurCampagne& e) { e.Pause(jusqua); });
 }
 
 void MoteurCampagne::Terminer(Deroulement& d, const ResultatEnvoi& r) {
@@ -615,20 +751,18 @@ void MoteurCampagne::Terminer(Deroulement& d, const ResultatEnvoi& r) {
 
 void MoteurCampagne::Differer(Deroulement& d, int i, const ResultatEnvoi& r) {
     // A temporary outcome waits for its next try while tries are left; else it is final.
-    if (d.essais[i] >= int(limites_.reprises.size())) {
+    if (!d.plan->Differer(i, r, horloge_->Maintenant())) {
         Terminer(d, r);
         return;
     }
     Consigner(d, [&r](RegistreCampagne& x) { x.Temporaire(r); });
-    d.enAttente.push_back({i, horloge_->Maintenant() + limites_.reprises[d.essais[i]], r});
-    ++d.essais[i];
     SignalerAttente(d);
 }
 
 void MoteurCampagne::Adieu(Deroulement& d, Voie& v, Verrou& l, bool silencieux) {
     v.etat = Voie::Etat::Adieu;
-    v.echeance = abandon_ ? std::chrono::steady_clock::now()
-                 : arret_ ? std::chrono::steady_clock::now() + limites_.finEnvoiArrete
+    v.echeance = abandon_ ? horloge_->Maintenant()
+                 : arret_ ? horloge_->Maintenant() + limites_.finEnvoiArrete
                           : kJamais;
     if (v.echeance != kJamais)
         if (auto* distributeur = QAbstractEventDispatcher::instance(d.fil))
@@ -657,25 +791,18 @@ void MoteurCampagne::EpinglerCertificat(Deroulement& d, Voie& v) {
     });
 }
 
-bool MoteurCampagne::AttendreJusqua(Deroulement& d, Verrou& l, Horloge::Instant instant) {
-    while (horloge_->Maintenant() < instant) {
+bool MoteurCampagne::AttendreDate(Deroulement& d, Verrou& l, qint64 date) {
+    while (horloge_->Date() < date) {
         if (Interrompu() || d.fin != FinCampagne::Terminee)
             return false;
-        const auto reste =
-            std::chrono::duration_cast<milliseconds>(instant - horloge_->Maintenant());
-        reveil_.wait_for(l, std::clamp(reste, milliseconds(1), kTranche));
+        reveil_.wait_for(
+            l, std::clamp(milliseconds(date - horloge_->Date()), milliseconds(1), kTranche));
     }
     return !Interrompu();
 }
 
-Horloge::Instant MoteurCampagne::ProchaineEcheance(const Deroulement& d) {
-    return std::min_element(d.enAttente.begin(), d.enAttente.end(),
-                            [](const auto& a, const auto& b) { return a.echeance < b.echeance; })
-        ->echeance;
-}
-
 bool MoteurCampagne::AttendreReprise(Deroulement& d, Verrou& l) {
-    const Horloge::Instant prochaine = ProchaineEcheance(d);
+    const Horloge::Instant prochaine = d.plan->ProchaineEcheance();
     const Horloge::Instant maintenant = horloge_->Maintenant();
     if (maintenant < prochaine) {
         // A short sleep, then the caller looks again: another connection may have given back
@@ -685,26 +812,18 @@ bool MoteurCampagne::AttendreReprise(Deroulement& d, Verrou& l) {
                           milliseconds(1), kTranche));
         return !Interrompu();
     }
-    // Every item due now, in the list's order.
-    std::vector<int> dus;
-    std::erase_if(d.enAttente, [&](const auto& a) {
-        if (a.echeance > maintenant)
-            return false;
-        dus.push_back(a.indice);
-        return true;
-    });
-    std::sort(dus.begin(), dus.end());
-    d.aFaire.insert(d.aFaire.end(), dus.begin(), dus.end());
+    d.plan->Echus(maintenant);
     SignalerAttente(d);
     reveil_.notify_all();
     return true;
 }
 
 void MoteurCampagne::SignalerAttente(Deroulement& d) {
-    const int n = int(d.enAttente.size());
+    const int n = int(d.plan->Attentes().size());
     const milliseconds dans =
-        n == 0 ? milliseconds(0)
-               : std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
-                                               ProchaineEcheance(d) - horloge_->Maintenant()));
+        n == 0
+            ? milliseconds(0)
+            : std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(
+                                            d.plan->ProchaineEcheance() - horloge_->Maintenant()));
     Publier(d, [n, dans](EcouteurCampagne& e) { e.AttenteReprise(n, dans); });
 }

@@ -8,6 +8,7 @@
 // stop. The message and the addresses are copied when the campaign starts: the list the user
 // edits meanwhile is never read.
 #include "mail/MessageCourriel.h"
+#include "sending/Disjoncteur.h"
 #include "sending/EcouteurCampagne.h"
 #include "sending/Horloge.h"
 #include "sending/RegistreCampagne.h"
@@ -37,8 +38,11 @@ public:
         // 421, connection lost, time-out); their count is the number of new tries.
         std::vector<std::chrono::milliseconds> reprises{
             std::chrono::minutes(1), std::chrono::minutes(5), std::chrono::minutes(15)};
-        // Messages started per minute, spread evenly; 0: no limit.
+        // Messages started per minute, spread evenly, and per rolling hour and day (earlier
+        // campaigns' included, see Historique); 0: no limit.
         int messagesParMinute = 0;
+        int messagesParHeure = 0;
+        int messagesParJour = 0;
         // Messages per connection before QUIT and a new connection; 0: no limit.
         int messagesParConnexion = 0;
         // Connections open at once (1 to 8), each with its own worker and client. The others
@@ -67,9 +71,20 @@ public:
     // Asked between events (the window closing): no new message starts, and no wait lasts.
     std::function<bool()> Abandon = [] { return false; };
 
-    // The clock of the back-offs and the pace; the system's unless a test gives its own. It is
-    // read from every connection's worker.
+    // The clock of the back-offs, the pace, the pauses and the limits; the system's unless a
+    // test gives its own. It is read from every connection's worker.
     void DefinirHorloge(const Horloge& horloge) { horloge_ = &horloge; }
+
+    // What earlier campaigns of the same settings, and the one resumed, leave to this one.
+    struct Historique {
+        // Dates (Horloge::Date) of the messages accepted within the last day.
+        std::vector<qint64> envois;
+        // The pace learnt from the server, in messages per minute; 0: none.
+        double allure = 0;
+        // The end of a pause for the server's quota; 0: none.
+        qint64 pause = 0;
+    };
+    void DefinirHistorique(Historique historique) { historique_ = std::move(historique); }
 
     const Limites& LimitesEnVigueur() const { return limites_; }
     Limites& LimitesEnVigueur() { return limites_; }
@@ -100,7 +115,17 @@ private:
     // Sleeps a little toward the first item due for a new try, or moves the items due to the
     // items to do; false on a stop or a close.
     bool AttendreReprise(Deroulement& d, Verrou& l);
-    static Horloge::Instant ProchaineEcheance(const Deroulement& d);
+    // Waits for the end of a quota's pause; false on a stop or a close.
+    bool Patienter(Deroulement& d, Voie& v, Verrou& l, bool& connectee);
+    // What follows the outcome `r` of item `indice`, started at `depart`: whose fault, then
+    // told, tried again, slowed down, paused or stopped.
+    void Conclure(Deroulement& d, int indice, const ResultatEnvoi& r, qint64 depart,
+                  bool essaiConsigne);
+    // An outcome that leaves the item to send: on record when its try is.
+    void Clore(Deroulement& d, const ResultatEnvoi& r, bool essaiConsigne);
+    // Refusals held by a run that broke: final now.
+    void Liberer(Deroulement& d, std::vector<Disjoncteur::Membre> membres);
+    void Pause(Deroulement& d, qint64 jusqua);
     // One message to item `indice`; a stop or a close during it is handled by the caller's
     // thread.
     void Envoyer(Deroulement& d, Voie& v, Verrou& l, int indice, bool& connectee);
@@ -108,8 +133,8 @@ private:
     void Differer(Deroulement& d, int indice, const ResultatEnvoi& r);
     void Adieu(Deroulement& d, Voie& v, Verrou& l, bool silencieux);
     void EpinglerCertificat(Deroulement& d, Voie& v);
-    // Until `instant` on the engine's clock; false on a stop or a close.
-    bool AttendreJusqua(Deroulement& d, Verrou& l, Horloge::Instant instant);
+    // Until `date` on the engine's clock; false on a stop or a close.
+    bool AttendreDate(Deroulement& d, Verrou& l, qint64 date);
     void Publier(Deroulement& d, Evenement evenement);
     // Under the lock: one call of the record, which a failure ends.
     template <typename Ecriture> void Consigner(Deroulement& d, Ecriture ecriture);
@@ -119,6 +144,7 @@ private:
     ClientSMTP& client_;
     Limites limites_;
     const Horloge* horloge_ = &Horloge::Systeme();
+    Historique historique_;
     std::atomic<bool> arret_{false};
     // Abandon() as last seen by the caller's thread, for the workers.
     std::atomic<bool> abandon_{false};

@@ -23,7 +23,8 @@ QStringList TextePage(const QString& editeur) {
 }
 
 void ConstruireMessage(MessageCourriel& message, const ReglagesMessage& reglages,
-                       const QString& sujet, const QStringList& page, const QStringList& texte) {
+                       const QString& sujet, const QStringList& page, const QStringList& texte,
+                       QList<PartieImage> images) {
     AdresseCourriel de = LireAdresse(reglages.Expediteur);
     const QString nom = reglages.NomExpediteur.trimmed();
     if (!nom.isEmpty())
@@ -33,6 +34,7 @@ void ConstruireMessage(MessageCourriel& message, const ReglagesMessage& reglages
     message.EntetesSupplementaires = AdresseDesinscription::Entetes(reglages.Desinscription);
     message.Parties = {PartieTexte(QStringLiteral("text/plain"), texte),
                        PartieTexte(QStringLiteral("text/html"), page)};
+    message.Images = std::move(images);
 }
 
 } // namespace PreparationCampagne

@@ -1,5 +1,8 @@
 #pragma once
 // What a campaign builds before it connects: the page text and the message.
+#include "mail/PartieImage.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,8 +26,9 @@ struct ReglagesMessage {
 
 // The message of the campaign: the sender, the subject, the unsubscribe headers, then a
 // "text/plain" part holding the page's text alternative and a "text/html" part holding the
-// page.
+// page, with the pictures it names by "cid:".
 void ConstruireMessage(MessageCourriel& message, const ReglagesMessage& reglages,
-                       const QString& sujet, const QStringList& page, const QStringList& texte);
+                       const QString& sujet, const QStringList& page, const QStringList& texte,
+                       QList<PartieImage> images = {});
 
 } // namespace PreparationCampagne

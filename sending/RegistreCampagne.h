@@ -20,4 +20,8 @@ public:
     virtual void Resultat(const ResultatEnvoi& resultat) = 0;
     // A temporary failure that will be tried again.
     virtual void Temporaire(const ResultatEnvoi& resultat) = 0;
+    // The pace learnt from the server (messages per minute), for a resumed campaign.
+    virtual void Allure(double allure) { (void)allure; }
+    // A quota's pause until `jusqua` (Horloge::Date).
+    virtual void Pause(qint64 jusqua) { (void)jusqua; }
 };

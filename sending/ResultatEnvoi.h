@@ -1,6 +1,8 @@
 #pragma once
 // What became of one item of the list in a campaign: accepted by the server, or failed with the
 // error's text and, when the server refused it, its reply code and enhanced status code.
+#include "sending/Verdict.h"
+
 #include <QString>
 
 struct ResultatEnvoi {
@@ -8,8 +10,10 @@ struct ResultatEnvoi {
     QString adresse = {};
     // The error's text; empty for an accepted message.
     QString message = {};
-    // A failure worth a new try later: a 4xx reply, a lost connection, a time-out.
-    bool temporaire = false;
+    // Whose fault, and what next.
+    Verdict verdict = Verdict::RefuseAdresse;
+    // A refusal that may be one of a run about the sender or the message (Disjoncteur).
+    bool enSerie = false;
     bool accepte = false;
     // The end-of-data line left but no reply came (lost connection, time-out): the server may
     // have delivered the message. Never sent again without the user's word.

@@ -7,4 +7,6 @@ struct ControlesAPropos {
     QLabel* LabelVersion = nullptr;
     QPlainTextEdit* MemoAPropos = nullptr;
     QLabel* LabelLienInternet = nullptr;
+    // The folder where the settings and lists are kept.
+    QLabel* LabelDossierDonnees = nullptr;
 };

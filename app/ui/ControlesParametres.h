@@ -17,8 +17,11 @@ struct ControlesParametres {
     QLineEdit* EditNomExpediteur = nullptr;
     QLineEdit* EditDesinscription = nullptr;
     QCheckBox* CheckBoxChargeHtmlAuto = nullptr;
+    QCheckBox* CheckBoxJoindreImages = nullptr;
     QSpinBox* SpinEditMessagesMinute = nullptr;
     QSpinBox* SpinEditMessagesConnexion = nullptr;
+    QSpinBox* SpinEditMessagesHeure = nullptr;
+    QSpinBox* SpinEditMessagesJour = nullptr;
     QSpinBox* SpinEditConnexions = nullptr;
     QCheckBox* CheckBoxPipelining = nullptr;
     QPushButton* SpeedButAnnulerServeur = nullptr;

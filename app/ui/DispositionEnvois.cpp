@@ -19,7 +19,8 @@ void DisposerEnvois(QWidget* page, const ImagesFenetre& images, ControlesEnvois&
     QWidget* p = page;
     Etiquette(p, "", QStringLiteral("Liste D'Adresses:"), 154, 32);
     f.ComboBoxListe1 = Liste(p, "ComboBoxListe1", 154, 48, 241, 26);
-    f.LabTotalAdresse2 = Bandeau(p, "LabTotalAdresse2", QStringLiteral(" 0 "), 378, 32, 15, 16);
+    // Wide enough for " 1000000 ", growing to the left from the design's right edge.
+    f.LabTotalAdresse2 = Bandeau(p, "LabTotalAdresse2", QStringLiteral(" 0 "), 318, 32, 75, 16);
     f.LabTotalAdresse2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Etiquette(p, "", QStringLiteral("Sujet De Votre Message:"), 77, 130);
     f.EditSujetMessage = Champ(p, "EditSujetMessage", 77, 146, 393, 21);
@@ -62,7 +63,8 @@ void DisposerEnvois(QWidget* page, const ImagesFenetre& images, ControlesEnvois&
     f.ImageProcessEnvois = new ImageAnimee(v);
     f.ImageProcessEnvois->setObjectName(QStringLiteral("ImageProcessEnvois"));
     f.ImageProcessEnvois->setGeometry(5, 5, 16, 16);
-    f.Envoi = Etiquette(v, "Envoi", QStringLiteral("Procedure d'envois en cours..."), 28, 7);
+    // Room for the title it takes once the campaign has ended.
+    f.Envoi = Etiquette(v, "Envoi", QStringLiteral("Procedure d'envois en cours..."), 28, 7, 300);
     f.ProgressBarEnvoisMail = Creer<QProgressBar>(v, "ProgressBarEnvoisMail", 7, 40, 482, 17);
     f.ProgressBarEnvoisMail->setTextVisible(false);
     f.ProgressBarEnvoisMail->setValue(0);

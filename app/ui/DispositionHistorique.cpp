@@ -42,4 +42,6 @@ void DisposerAPropos(QWidget* p, const ImagesFenetre& images, ControlesAPropos& 
     QFont souligne = f.LabelLienInternet->font();
     souligne.setUnderline(true);
     f.LabelLienInternet->setFont(souligne);
+    f.LabelDossierDonnees = Etiquette(p, "LabelDossierDonnees", QString(), 16, 386, 656, 16);
+    f.LabelDossierDonnees->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }

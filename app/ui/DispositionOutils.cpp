@@ -4,6 +4,7 @@
 #include "page/ui/ControlesOutils.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,10 @@ void DisposerOutils(QWidget* page, ControlesOutils& f) {
     f.EditAfter = Champ(o, "EditAfter", 66, 35, 359, 21);
     f.SpeedButRemplacer =
         Bouton(o, "SpeedButRemplacer", QStringLiteral("Tous Remplacer"), 425, 30, 116, 26);
+    Etiquette(o, "", QStringLiteral("Remarques:"), 8, 62);
+    f.ComboBoxRemarquesPage = Creer<QComboBox>(o, "ComboBoxRemarquesPage", 66, 58, 475, 21);
+    f.ComboBoxRemarquesPage->setToolTip(
+        QStringLiteral("Ce que le dernier chargement a remarqué dans la page"));
     Etiquette(o, "", QStringLiteral("Chercher:"), 8, 89);
     f.EditChercherInHtmBrut = Champ(o, "EditChercherInHtmBrut", 66, 85, 359, 21);
     f.SpeedButFindInHtmlBrut =

@@ -67,10 +67,10 @@ void DisposerParametres(QWidget* p, ControlesParametres& f) {
     f.SpinEditConnexions->setToolTip(
         QStringLiteral("Connexions ouvertes en même temps pour envoyer une campagne (1 à 8)"));
     // Below the page's own settings and above its buttons.
-    Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 334);
-    f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 330, 180, 21);
-    Etiquette(p, "", QStringLiteral("Adresse de désinscription:"), 13, 360);
-    f.EditDesinscription = Champ(p, "EditDesinscription", 150, 356, 180, 21);
+    Etiquette(p, "", QStringLiteral("Nom de l'expéditeur:"), 13, 343);
+    f.EditNomExpediteur = Champ(p, "EditNomExpediteur", 150, 339, 180, 20);
+    Etiquette(p, "", QStringLiteral("Adresse de désinscription:"), 13, 364);
+    f.EditDesinscription = Champ(p, "EditDesinscription", 150, 360, 180, 20);
     f.EditDesinscription->setToolTip(
         QStringLiteral("Une adresse mailto: ou https:, ou rien pour aucun lien"));
     Police(Etiquette(p, "", QStringLiteral("Fichier Html:"), 13, 284), QStringLiteral("Tahoma"), 8,
@@ -79,14 +79,30 @@ void DisposerParametres(QWidget* p, ControlesParametres& f) {
         Case(p, "CheckBoxChargeHtmlAuto",
              QStringLiteral("Chargement automatique du dernier fichier HTML utilisé."), 24, 304,
              306, 17);
+    f.CheckBoxJoindreImages =
+        Case(p, "CheckBoxJoindreImages", QStringLiteral("Joindre les images locales au message"),
+             24, 321, 306, 17);
+    f.CheckBoxJoindreImages->setToolTip(
+        QStringLiteral("Les images de la page prises sur cet ordinateur voyagent dans le message"));
     f.SpeedButAnnulerServeur =
         Bouton(p, "SpeedButAnnulerServeur", QStringLiteral("Annuler"), 62, 382, 129, 22, false);
     f.SpeedButEnrServeur =
         Bouton(p, "SpeedButEnrServeur", QStringLiteral("Enregistrer"), 203, 382, 129, 22, false);
 
-    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 341);
+    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 313);
     aide->setFrameShape(QFrame::NoFrame);
-    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 341);
+    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 313);
+    // The quotas, under the help: the left half has no row left beside "Par minute:".
+    Etiquette(p, "", QStringLiteral("Par heure:"), 343, 322);
+    f.SpinEditMessagesHeure =
+        Compteur(p, "SpinEditMessagesHeure", 405, 318, 90, 10000000,
+                 QStringLiteral("Messages envoyés par heure au plus, toutes campagnes comprises "
+                                "(Sans limite : 0)"));
+    Etiquette(p, "", QStringLiteral("Par jour:"), 513, 322);
+    f.SpinEditMessagesJour =
+        Compteur(p, "SpinEditMessagesJour", 593, 318, 90, 100000000,
+                 QStringLiteral("Messages envoyés par jour au plus, toutes campagnes comprises "
+                                "(Sans limite : 0)"));
     f.RichEditAideServeur->setReadOnly(true);
     Police(Etiquette(p, "LabTitreEmpreinteTLS", QStringLiteral("Certificat épinglé :"), 343, 352),
            QStringLiteral("Tahoma"), 8, true);

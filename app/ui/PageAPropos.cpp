@@ -4,13 +4,17 @@
 #include "app/ui/Gestionnaires.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QUrl>
 
-PageAPropos::PageAPropos(ControlesAPropos& c, Gestionnaires& gestionnaires) {
+PageAPropos::PageAPropos(ControlesAPropos& c, Gestionnaires& gestionnaires,
+                         const QString& donnees) {
     c.MemoAPropos->setPlainText(TexteAPropos());
     c.LabelLienInternet->setText(AdresseSiteWeb());
+    c.LabelDossierDonnees->setText(
+        QStringLiteral("Paramètres et listes dans : %1").arg(QDir::toNativeSeparators(donnees)));
     gestionnaires.RelierClic(c.LabelLienInternet, [this] { LabelLienInternetClick(); });
 }
 
@@ -35,10 +39,16 @@ QString PageAPropos::TexteAPropos() {
                "de Lettrova.exe.\n"
                "\n"
                "-Utiliser ensuite une page construite avec un logiciel tiers au format html.\n"
-               "Cette page doit être autonome (pas de fichier css de mise en page pointant vers un "
-               "fichier extérieur).\n"
-               "Les images doivent utiliser un lien absolu "
-               "(\"https://www.exemple.fr/images/logo.png\" par exemple).\n"
+               "Les images enregistrées à côté de la page voyagent dans le message, comme dans "
+               "un courrier \n"
+               "ordinaire (\"Joindre les images locales au message\" dans les Paramètres) ; une "
+               "image d'un site web \n"
+               "peut aussi garder son adresse (\"https://www.exemple.fr/images/logo.png\" par "
+               "exemple).\n"
+               "Une feuille de style posée à côté de la page est mise dans le message. \"Charger\" "
+               "dit ce que les \n"
+               "destinataires ne verraient pas : image introuvable, script, feuille de style "
+               "distante, taille.\n"
                "\n"
                "-Le message est envoyé un par un, le temps d’envoi peut donc être  plus ou moins "
                "long, en rapport \n"

@@ -1,5 +1,6 @@
 #pragma once
-// The "A Propos" page: the program's description and the link to its web page.
+// The "A Propos" page: the program's description, the link to its web page and the folder where
+// the settings and lists are kept.
 #include <QString>
 
 class Gestionnaires;
@@ -7,7 +8,7 @@ struct ControlesAPropos;
 
 class PageAPropos {
 public:
-    PageAPropos(ControlesAPropos& c, Gestionnaires& gestionnaires);
+    PageAPropos(ControlesAPropos& c, Gestionnaires& gestionnaires, const QString& donnees);
     void LabelLienInternetClick();
     static QString AdresseSiteWeb();
     static QString TexteAPropos();

@@ -19,7 +19,7 @@
 PageParametres::PageParametres(ControlesParametres& c, ControlesEnvois& envois,
                                Gestionnaires& gestionnaires, LigneStatut& statut, Reglages& actifs,
                                QString cheminParametres, QTabWidget& onglets, QWidget& page)
-    : c_(c), envois_(envois), statut_(statut), actifs_(actifs),
+    : c_(c), envois_(envois), gestionnaires_(gestionnaires), statut_(statut), actifs_(actifs),
       cheminParametres_(std::move(cheminParametres)) {
     Gestionnaires& g = gestionnaires;
     for (QLineEdit* champ : {c.EditSMTPServeur, c.EditSMTPPort, c.EditSMTPUser, c.EditSMTPPassword,
@@ -30,9 +30,11 @@ PageParametres::PageParametres(ControlesParametres& c, ControlesEnvois& envois,
     g.Relier(c.CheckBoxChargeHtmlAuto, &QCheckBox::toggled,
              [this] { CheckBoxChargeHtmlAutoClick(); });
     for (QSpinBox* champ :
-         {c.SpinEditMessagesMinute, c.SpinEditMessagesConnexion, c.SpinEditConnexions})
+         {c.SpinEditMessagesMinute, c.SpinEditMessagesHeure, c.SpinEditMessagesJour,
+          c.SpinEditMessagesConnexion, c.SpinEditConnexions})
         g.Relier(champ, &QSpinBox::valueChanged, [this] { Modifie(); });
     g.Relier(c.CheckBoxPipelining, &QCheckBox::toggled, [this] { Modifie(); });
+    g.Relier(c.CheckBoxJoindreImages, &QCheckBox::toggled, [this] { Modifie(); });
     g.Relier(c.SpeedButEnrServeur, &QPushButton::clicked, [this] { SpeedButEnrServeurClick(); });
     g.Relier(c.SpeedButAnnulerServeur, &QPushButton::clicked,
              [this] { SpeedButAnnulerServeurClick(); });
@@ -71,15 +73,17 @@ void PageParametres::SpeedButOublierEmpreinteClick() {
 void PageParametres::LireDemarrage() {
     FichierReglages fichier = Fichier();
     Reglages& r = actifs_;
-    r = fichier.Lire(motDePasseNonLu_);
+    bool auTrousseau = false;
+    r = fichier.Lire(auTrousseau);
     // A hand-edited file cannot put an address in the headers that the page would refuse.
     if (!AdresseDesinscription::Valide(r.ValDesinscription))
         r.ValDesinscription.clear();
     MontrerActifs();
-    if (motDePasseNonLu_)
-        statut_.AfficheStatut(QStringLiteral("Mot de passe non lu : le trousseau du bureau est "
-                                             "verrouillé ou ne répond pas."),
-                              Couleur::Rouge);
+    if (auTrousseau && OperationTrousseau::SansBus())
+        MotDePasseNonLu();
+    else if (auTrousseau)
+        Attendre(OperationTrousseau::Lire(fichier.EntreeTrousseau()),
+                 [this](OperationTrousseau& op) { MotDePasseLu(op); });
     envois_.EditFichierACharger->setText(r.ValDernierFichierCharge);
     if (!QFileInfo(envois_.EditFichierACharger->text()).isFile())
         envois_.EditFichierACharger->clear();
@@ -102,14 +106,69 @@ void PageParametres::MontrerActifs() {
     c_.CheckBoxTLS->setChecked(r.ValConnectTlS);
     c_.CheckBoxChargeHtmlAuto->setChecked(r.ValChrgtHtmlAuto);
     c_.SpinEditMessagesMinute->setValue(r.ValMessagesParMinute);
+    c_.SpinEditMessagesHeure->setValue(r.ValMessagesParHeure);
+    c_.SpinEditMessagesJour->setValue(r.ValMessagesParJour);
     c_.SpinEditMessagesConnexion->setValue(r.ValMessagesParConnexion);
     c_.SpinEditConnexions->setValue(r.ValConnexionsSimultanees);
     c_.CheckBoxPipelining->setChecked(r.ValPipelining);
+    c_.CheckBoxJoindreImages->setChecked(r.ValJoindreImages);
 }
 
 void PageParametres::Modifie() {
     c_.SpeedButAnnulerServeur->setEnabled(true);
-    c_.SpeedButEnrServeur->setEnabled(true);
+    c_.SpeedButEnrServeur->setEnabled(!AttendTrousseau());
+    modifieEnAttente_ = AttendTrousseau();
+}
+
+void PageParametres::Attendre(std::unique_ptr<OperationTrousseau> operation,
+                              std::function<void(OperationTrousseau&)> suite) {
+    operation_ = std::move(operation);
+    modifieEnAttente_ = false;
+    c_.SpeedButEnrServeur->setEnabled(false);
+    statut_.AfficheStatutFixe(QStringLiteral("En attente du trousseau du bureau…"), Couleur::Noir);
+    OperationTrousseau* op = operation_.get();
+    QObject::connect(op, &OperationTrousseau::Terminee, op, [this, op, suite = std::move(suite)] {
+        // Released first: the answer may start nothing new while this one is handled.
+        operation_.release();
+        op->deleteLater();
+        c_.SpeedButEnrServeur->setEnabled(modifieEnAttente_);
+        gestionnaires_.Executer([&] { suite(*op); });
+    });
+}
+
+void PageParametres::MotDePasseNonLu() {
+    motDePasseNonLu_ = true;
+    statut_.AfficheStatut(QStringLiteral("Mot de passe non lu : le trousseau du bureau est "
+                                         "verrouillé ou ne répond pas."),
+                          Couleur::Rouge);
+}
+
+void PageParametres::MotDePasseLu(OperationTrousseau& op) {
+    if (op.EtatActuel() != OperationTrousseau::Etat::Reussie) {
+        MotDePasseNonLu();
+        return;
+    }
+    actifs_.ValSMTPPassword = op.MotDePasse();
+    // Filled as read, not typed: the page stays as it was, changed or not.
+    const bool annuler = c_.SpeedButAnnulerServeur->isEnabled();
+    const bool enregistrer = c_.SpeedButEnrServeur->isEnabled();
+    c_.EditSMTPPassword->setText(actifs_.ValSMTPPassword);
+    c_.SpeedButAnnulerServeur->setEnabled(annuler);
+    c_.SpeedButEnrServeur->setEnabled(enregistrer);
+    statut_.AfficheStatut(QStringLiteral("Mot de passe lu dans le trousseau du bureau."),
+                          Couleur::Vert);
+}
+
+void PageParametres::MotDePasseEcrit(OperationTrousseau& op, const QString& entree) {
+    if (Fichier().ApresEcritureTrousseau(op.EtatActuel(), entree, actifs_.ValSMTPPassword) ==
+        FichierReglages::LieuMotDePasse::FichierApresRefus)
+        statut_.AfficheStatut(
+            QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
+                           "verrouillé ou refuse : mot de passe gardé dans le "
+                           "fichier de paramètres."),
+            Couleur::Orange);
+    else
+        statut_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
 }
 
 void PageParametres::EditSMTPServeurChange() {
@@ -123,6 +182,9 @@ void PageParametres::CheckBoxChargeHtmlAutoClick() {
 }
 
 void PageParametres::SpeedButEnrServeurClick() {
+    // Pressed once: the keyring's answer to the last save is still awaited.
+    if (AttendTrousseau())
+        return;
     const QString desinscription = c_.EditDesinscription->text().trimmed();
     if (!AdresseDesinscription::Valide(desinscription)) {
         Fabrique::Couleurs(c_.EditDesinscription, Qt::red);
@@ -145,24 +207,28 @@ void PageParametres::SpeedButEnrServeurClick() {
     saisis.ValConnectTlS = c_.CheckBoxTLS->isChecked();
     saisis.ValChrgtHtmlAuto = c_.CheckBoxChargeHtmlAuto->isChecked();
     saisis.ValMessagesParMinute = c_.SpinEditMessagesMinute->value();
+    saisis.ValMessagesParHeure = c_.SpinEditMessagesHeure->value();
+    saisis.ValMessagesParJour = c_.SpinEditMessagesJour->value();
     saisis.ValMessagesParConnexion = c_.SpinEditMessagesConnexion->value();
     saisis.ValConnexionsSimultanees = c_.SpinEditConnexions->value();
     saisis.ValPipelining = c_.CheckBoxPipelining->isChecked();
+    saisis.ValJoindreImages = c_.CheckBoxJoindreImages->isChecked();
     // A password the keyring kept back at start-up and that was not typed again stays there.
     const bool avecMotDePasse = !motDePasseNonLu_ || !saisis.ValSMTPPassword.isEmpty();
     if (avecMotDePasse)
         motDePasseNonLu_ = false;
-    const bool refuse = Fichier().EcrireServeur(actifs_, saisis, avecMotDePasse) ==
-                        FichierReglages::LieuMotDePasse::FichierApresRefus;
+    // Without a session bus there is no keyring to wait for: the file, as before there were.
+    const bool trousseau = avecMotDePasse && !OperationTrousseau::SansBus();
+    FichierReglages fichier = Fichier();
+    fichier.EcrireServeur(actifs_, saisis, avecMotDePasse && !trousseau);
     AfficherEmpreinte();
-    if (refuse)
-        statut_.AfficheStatut(
-            QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
-                           "verrouillé ou refuse : mot de passe gardé dans le "
-                           "fichier de paramètres."),
-            Couleur::Orange);
-    else
+    if (!trousseau) {
         statut_.AfficheStatut(QStringLiteral("Paramètres Enregistrés Avec Succes."), Couleur::Vert);
+        return;
+    }
+    const QString entree = fichier.EntreeTrousseau();
+    Attendre(OperationTrousseau::Ecrire(entree, actifs_.ValSMTPPassword),
+             [this, entree](OperationTrousseau& op) { MotDePasseEcrit(op, entree); });
 }
 
 void PageParametres::SpeedButAnnulerServeurClick() {

@@ -1,8 +1,11 @@
 #pragma once
 // The "Paramètres" page: the SMTP settings read at start-up, edited, saved or restored.
 #include "app/FichierReglages.h"
+#include "app/OperationTrousseau.h"
 
 #include <QString>
+#include <functional>
+#include <memory>
 
 class Gestionnaires;
 class LigneStatut;
@@ -32,16 +35,31 @@ public:
     // Shows the fingerprint pinned for the saved server and port.
     void AfficherEmpreinte();
 
+    // True while the desktop's keyring is being waited for (its answer, or its own question to
+    // the user): "Enregistrer" stays disabled meanwhile.
+    bool AttendTrousseau() const { return operation_ != nullptr; }
+
 private:
     void Modifie();
+    // Waits for `operation` without holding the window; `suite` runs on its answer, through
+    // the handler runner.
+    void Attendre(std::unique_ptr<OperationTrousseau> operation,
+                  std::function<void(OperationTrousseau&)> suite);
+    void MotDePasseLu(OperationTrousseau& operation);
+    void MotDePasseNonLu();
+    void MotDePasseEcrit(OperationTrousseau& operation, const QString& entree);
     // The active settings into the page's fields and boxes.
     void MontrerActifs();
     FichierReglages Fichier() const { return FichierReglages(cheminParametres_); }
     ControlesParametres& c_;
     ControlesEnvois& envois_;
+    Gestionnaires& gestionnaires_;
     LigneStatut& statut_;
     Reglages& actifs_;
     QString cheminParametres_;
     // The keyring did not give the password at start-up: an empty field is no new password.
     bool motDePasseNonLu_ = false;
+    std::unique_ptr<OperationTrousseau> operation_;
+    // The page was changed while the keyring was waited for.
+    bool modifieEnAttente_ = false;
 };

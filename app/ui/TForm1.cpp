@@ -25,6 +25,7 @@
 #include "sending/ui/Campagne.h"
 #include "sending/ui/EnvoiTest.h"
 #include "sending/ui/IndicateurEnvoi.h"
+#include "sending/ui/MesureMessageCampagne.h"
 #include "sending/ui/PageErreurs.h"
 #include "sending/ui/ServicesEnvoi.h"
 
@@ -105,6 +106,8 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     PanelApercuWeb = Panneau(centre, "PanelApercuWeb", 0, 0, kLargeurClient, kHauteurClient);
     SpeedButFermerApercuWeb =
         Bouton(PanelApercuWeb, "SpeedButFermerApercuWeb", QStringLiteral("Fermer"), 417, 0, 96, 22);
+    LabImagesApercu = Etiquette(PanelApercuWeb, "LabImagesApercu", QString(), 5, 0, 407, 22);
+    Couleurs(LabImagesApercu, QColor(255, 89, 0));
     PanelApercuWeb->hide();
 
     TimerResetStatusInfos = new QTimer(this);
@@ -128,7 +131,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
                                                       ReglagesActifs, CheminParametres(),
                                                       *PageControlPrinc, *TabSheetParamètres);
     pageHistorique = std::make_unique<PageHistorique>(*this, *ImageList1, gestionnaires_);
-    pageAPropos = std::make_unique<PageAPropos>(*this, gestionnaires_);
+    pageAPropos = std::make_unique<PageAPropos>(*this, gestionnaires_, repertoire_);
     ControlesListes& listes = *this;
     const QIcon dossier = ImageListTreeview->Icone(0);
     const QIcon adresse = ImageListTreeview->Icone(1);
@@ -143,12 +146,10 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     importAdresses =
         std::make_unique<ImportAdresses>(listes, *listeChargee, gestionnaires_, statut, dialogues_,
                                          dossier, adresse, repertoire_, FermetureEnCours);
-    chargementPage = std::make_unique<ChargementPage>(*this, *MemoHtmlBrut, gestionnaires_, statut,
-                                                      dialogues_, repertoire_, CheminParametres());
     outilsHtml =
         std::make_unique<OutilsHtml>(*this, *this, *PageControlPrinc, *TabSheet3, gestionnaires_);
-    apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut,
-                                            gestionnaires_, FermetureEnCours);
+    apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut, DossierPage,
+                                            ReglagesActifs, gestionnaires_, FermetureEnCours);
     pageErreurs =
         std::make_unique<PageErreurs>(*this, *this, gestionnaires_, statut, dialogues_,
                                       *listeChargee, *rechercheAdresse, *pageListes, *onglets_,
@@ -164,14 +165,19 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
                               .repertoire = repertoire_,
                               .fermeture = FermetureEnCours,
                               .minuteurPret = *TimerAcitveEnvoyer,
-                              .page = *MemoHtmlBrut};
+                              .page = *MemoHtmlBrut,
+                              .dossierPage = DossierPage};
+    mesureMessage = std::make_unique<MesureMessageCampagne>(envoi);
+    chargementPage = std::make_unique<ChargementPage>(
+        *this, *MemoHtmlBrut, *ComboBoxRemarquesPage, gestionnaires_, statut, dialogues_,
+        repertoire_, CheminParametres(), DossierPage, *mesureMessage);
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
     campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
     envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);
 
     TimerResetStatusInfos->start();
     TimerAcitveEnvoyer->start();
-    Executer([this] { FormCreate(); });
+    FormCreate();
 }
 
 TForm1::~TForm1() = default;
@@ -181,32 +187,66 @@ QString TForm1::CheminProgramme(const QString& nom) const {
 }
 
 void TForm1::FormCreate() {
-    setFixedSize(kLargeurClient, kHauteurClient);
-    // The import overlay always covers its whole page.
-    PanelImporterMAil->setGeometry(TabSheetAdresseMail->rect());
-    FiltreEvenements::Installer(TabSheetAdresseMail, QEvent::Resize, [this](QEvent*) {
-        PanelImporterMAil->setGeometry(TabSheetAdresseMail->rect());
-        return false;
-    });
-    ShapePanelOutils->setGeometry(PanelOutils->rect());
-    onglets_->Montrer(TabSheetErreur, false);
-    pageParametres->LireDemarrage();
-    SpeedButAnnulerServeur->setEnabled(false);
-    SpeedButEnrServeur->setEnabled(false);
-    pageHistorique->Construire();
-    const QString version = LireVersionFichier();
-    LabelVersion->setText(QStringLiteral("Version: ") + version + u' ');
-    LabelVersion2->setText(QStringLiteral("v.") + version);
-    pageListes->ChargeListe();
-    ChoisirPageDemarrage();
-    EcrireTexteAide(RichEditAideServeur);
-    if (ReglagesActifs.ValChrgtHtmlAuto && !EditFichierACharger->text().isEmpty())
-        chargementPage->SpeedButChargerClick();
+    // Each step that can fail fails alone, with its own box: the others still run, so that the
+    // window opens whole.
+    const std::function<void()> etapes[] = {
+        [this] {
+            setFixedSize(kLargeurClient, kHauteurClient);
+            // The import overlay always covers its whole page.
+            PanelImporterMAil->setGeometry(TabSheetAdresseMail->rect());
+            FiltreEvenements::Installer(TabSheetAdresseMail, QEvent::Resize, [this](QEvent*) {
+                PanelImporterMAil->setGeometry(TabSheetAdresseMail->rect());
+                return false;
+            });
+            ShapePanelOutils->setGeometry(PanelOutils->rect());
+            onglets_->Montrer(TabSheetErreur, false);
+        },
+        [this] { pageParametres->LireDemarrage(); },
+        [this] {
+            SpeedButAnnulerServeur->setEnabled(false);
+            SpeedButEnrServeur->setEnabled(false);
+        },
+        [this] { pageHistorique->Construire(); },
+        [this] {
+            const QString version = LireVersionFichier();
+            LabelVersion->setText(QStringLiteral("Version: ") + version + u' ');
+            LabelVersion2->setText(QStringLiteral("v.") + version);
+        },
+        [this] { pageListes->ChargeListe(); },
+        [this] { ChoisirPageDemarrage(); },
+        [this] { EcrireTexteAide(RichEditAideServeur); },
+        [this] {
+            if (ReglagesActifs.ValChrgtHtmlAuto && !EditFichierACharger->text().isEmpty())
+                chargementPage->SpeedButChargerClick();
+        },
+    };
+    for (const auto& etape : etapes)
+        Executer(etape);
+}
+
+void TForm1::AnnoncerAuDemarrage(const QString& texte, bool echec) {
+    annonce_ = texte;
+    annonceEchec_ = echec;
+    if (dejaActive_)
+        MontrerAnnonce();
+}
+
+void TForm1::MontrerAnnonce() {
+    if (annonce_.isEmpty())
+        return;
+    if (annonceEchec_)
+        AfficheStatutFixe(annonce_, Couleur::Rouge);
+    else
+        AfficheStatut(annonce_, Couleur::Noir);
+    annonce_.clear();
 }
 
 void TForm1::ChoisirPageDemarrage() {
+    // A password the keyring is still asked for counts as there.
+    const bool motDePasse =
+        !EditSMTPPassword->text().isEmpty() || pageParametres->AttendTrousseau();
     const bool complets = !EditSMTPServeur->text().isEmpty() && !EditSMTPPort->text().isEmpty() &&
-                          !EditSMTPUser->text().isEmpty() && !EditSMTPPassword->text().isEmpty() &&
+                          !EditSMTPUser->text().isEmpty() && motDePasse &&
                           !EditMailEXP->text().isEmpty();
     QWidget* page = complets ? TabSheetPrincipale : TabSheetParamètres;
     if (LireVersionFichier() != ReglagesActifs.ValVersionDemarragePrecedant)
@@ -241,12 +281,17 @@ bool TForm1::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && !dejaActive_) {
         dejaActive_ = true;
         Executer([this] { FormActivate(); });
+        // After the favourite's count, which would cover it.
+        MontrerAnnonce();
     }
     return QMainWindow::event(e);
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    Executer([this] { FormCloseQuery(); });
+    // A close put off until the running handler returns comes back here: the subject is
+    // written once.
+    if (!FermetureEnCours)
+        Executer([this] { FormCloseQuery(); });
     // Closing is never refused, but while a handler waits (a question, a connection, a walk
     // over the list) the window stays shown and answering: that wait ends on FermetureEnCours
     // or on the user's answer, and the window closes once the handler has returned. A hidden

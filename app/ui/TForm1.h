@@ -58,6 +58,7 @@ class EditionListe;
 class RechercheAdresse;
 class ImportAdresses;
 class ChargementPage;
+class MesureMessageCampagne;
 class OutilsHtml;
 class ApercuWeb;
 class IndicateurEnvoi;
@@ -121,6 +122,10 @@ public:
         gestionnaires_.RelierClic(cible, std::move(gestionnaire));
     }
 
+    // A text the status line shows once the window is first shown (where the data are kept,
+    // or why nothing can be saved); `echec` shows it in red until the next status change.
+    void AnnoncerAuDemarrage(const QString& texte, bool echec);
+
     // Shows a page from code: like a selection by the program, it runs no tab-change handler.
     void SelectionnerPage(QWidget* page);
 
@@ -134,6 +139,8 @@ public:
     bool FermetureEnCours = false;
     // The settings last read or saved: what a campaign sends with.
     Reglages ReglagesActifs;
+    // The folder of the page last loaded.
+    QString DossierPage;
     // The settings file's reader and writer.
     FichierReglages Fichier() const { return FichierReglages(CheminParametres()); }
 
@@ -169,6 +176,7 @@ public:
     std::unique_ptr<EditionListe> editionListe;
     std::unique_ptr<RechercheAdresse> rechercheAdresse;
     std::unique_ptr<ImportAdresses> importAdresses;
+    std::unique_ptr<MesureMessageCampagne> mesureMessage;
     std::unique_ptr<ChargementPage> chargementPage;
     std::unique_ptr<OutilsHtml> outilsHtml;
     std::unique_ptr<ApercuWeb> apercuWeb;
@@ -186,10 +194,13 @@ private:
     void FormCreate();
     void FormCloseQuery();
     void ChoisirPageDemarrage();
+    void MontrerAnnonce();
 
     Dialogues& dialogues_;
     QString repertoire_;
     bool dejaActive_ = false;
+    QString annonce_;
+    bool annonceEchec_ = false;
     Gestionnaires gestionnaires_;
     std::unique_ptr<StatutFenetre> statut_;
     std::unique_ptr<Onglets> onglets_;

@@ -1,7 +1,8 @@
 // Messages per second of ClientSMTP over one connection to Postfix's smtp-sink, measured in the
 // same run as smtp-source and Python's smtplib sending the same count and size to the same
-// sink; and the bytes each message puts on the wire, split between headers and parts. Usage:
-// bench_transport [count of 100 KB pages] [count of 1 KB pages]
+// sink; and the bytes each message puts on the wire, split between headers and parts. Last, the
+// 1 KB page with a 300 KB picture inside the message, beside the same page without it. Usage:
+// bench_transport [count of 100 KB pages] [count of 1 KB pages] [count of pictures]
 #include "mail/ClientSMTP.h"
 #include "mail/CodageMessage.h"
 #include "mail/LectureAdresses.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QThread>
 #include <arpa/inet.h>
 #include <cstdio>
@@ -33,11 +35,22 @@ QStringList Page(int taille) {
     return page;
 }
 
-MessageCourriel Message(int taille) {
+// With `image` bytes of picture: made once, as a campaign makes its message once.
+MessageCourriel Message(int taille, int image) {
     MessageCourriel m;
     m.De = {LireAdresse(QStringLiteral("club@exemple.org"))};
     m.Objet = QStringLiteral("Lettre d'\u00e9t\u00e9");
-    const QStringList page = Page(taille);
+    QStringList page = Page(taille);
+    if (image > 0) {
+        const QString identifiant = QStringLiteral("photo@lettrova.invalid");
+        page << QStringLiteral("<img src=\"cid:%1\" alt=\"Photo\">").arg(identifiant);
+        QByteArray octets("\x89PNG\r\n\x1a\n", 8);
+        QRandomGenerator hasard(42);
+        while (octets.size() < image)
+            octets += char(hasard.bounded(256));
+        m.Images << PartieImage(QStringLiteral("image/png"), identifiant,
+                                QStringLiteral("photo.png"), octets);
+    }
     m.Parties << PartieTexte(QStringLiteral("text/plain"), TexteAlternatif(page.join(u'\n')))
               << PartieTexte(QStringLiteral("text/html"), page);
     return m;
@@ -51,8 +64,8 @@ struct Fil {
     QList<qint64> parties;
 };
 
-Fil MesurerFil(quint16 port, int taille) {
-    MessageCourriel m = Message(taille);
+Fil MesurerFil(quint16 port, int taille, int image) {
+    MessageCourriel m = Message(taille, image);
     ClientSMTP client;
     client.Hote = QStringLiteral("127.0.0.1");
     client.Port = port;
@@ -76,8 +89,8 @@ Fil MesurerFil(quint16 port, int taille) {
     return fil;
 }
 
-double Lettrova(quint16 port, int compte, int taille) {
-    MessageCourriel m = Message(taille);
+double Lettrova(quint16 port, int compte, int taille, int image) {
+    MessageCourriel m = Message(taille, image);
     ClientSMTP client;
     client.Hote = QStringLiteral("127.0.0.1");
     client.Port = port;
@@ -107,14 +120,15 @@ double Processus(const QString& programme, const QStringList& arguments, bool li
 
 // The three senders take turns, in rounds, so that the load of the machine weighs on each
 // alike; every figure is the total count over the total time.
-void Mesurer(quint16 port, int compte, int taille) {
+// ClientSMTP's messages per second.
+double Mesurer(quint16 port, int compte, int taille, int image = 0) {
     constexpr int tours = 10;
-    const Fil fil = MesurerFil(port, taille);
+    const Fil fil = MesurerFil(port, taille, image);
     const qint64 octets = fil.total;
     const int parTour = compte / tours;
     double lettrova = 0, source = 0, python = 0;
     for (int tour = 0; tour < tours; ++tour) {
-        lettrova += Lettrova(port, parTour, taille);
+        lettrova += Lettrova(port, parTour, taille, image);
         source += Processus(
             QStringLiteral("/usr/sbin/smtp-source"),
             {QStringLiteral("-d"), QStringLiteral("-s"), QStringLiteral("1"), QStringLiteral("-m"),
@@ -129,7 +143,7 @@ void Mesurer(quint16 port, int compte, int taille) {
                       true);
     }
     const int total = parTour * tours;
-    std::printf("page %6d bytes, %d messages:\n", taille, total);
+    std::printf("page %6d bytes, picture %6d bytes, %d messages:\n", taille, image, total);
     std::printf("  on the wire  %9lld bytes per message after DATA (end-of-data line included):"
                 " headers %lld",
                 static_cast<long long>(octets), static_cast<long long>(fil.entetes));
@@ -143,6 +157,7 @@ void Mesurer(quint16 port, int compte, int taille) {
     std::printf("  smtplib      %9.1f msg/s   ClientSMTP / smtplib     = %.2f\n", total / python,
                 python / lettrova);
     std::fflush(stdout);
+    return total / lettrova;
 }
 } // namespace
 
@@ -150,6 +165,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int grands = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int petits = argc > 2 ? std::atoi(argv[2]) : 20000;
+    const int images = argc > 3 ? std::atoi(argv[3]) : 2000;
     const quint16 port = PortLibre();
     QProcess puits;
     QStringList arguments;
@@ -174,7 +190,10 @@ int main(int argc, char** argv) {
     }
     try {
         Mesurer(port, grands, 100 * 1024);
-        Mesurer(port, petits, 1024);
+        const double seule = Mesurer(port, petits, 1024);
+        const double avecImage = Mesurer(port, images, 1024, 300 * 1024);
+        std::printf("1 KB page with a 300 KB picture / without: %.3f of the messages per second\n",
+                    avecImage / seule);
     } catch (const Erreur& e) {
         qFatal("send failed: %s", qPrintable(e.Message()));
     }

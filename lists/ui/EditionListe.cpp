@@ -269,10 +269,11 @@ void EditionListe::SpeedButSaveGestionAdresseClick() {
     if (TexteAscii::EstNomListe(nom)) {
         // The list reaches the disk whole or not at all: the old file stays until the new
         // one is complete.
-        const QString echec =
-            EcrireFichierAtomique(QDir(repertoire_).filePath(nom), FichierListe::Ecrire(liste));
+        const QString chemin = QDir(repertoire_).filePath(nom);
+        const QString echec = EcrireFichierAtomique(chemin, FichierListe::Ecrire(liste));
         if (!echec.isEmpty())
-            throw Erreur(echec);
+            throw Erreur(
+                QStringLiteral("Impossible d'enregistrer la liste \"%1\". %2").arg(chemin, echec));
         statut_.AfficheStatut(QStringLiteral("Liste Enregistrée Avec Succes"), Couleur::Vert);
         rechargement_.Charger(false);
     } else {

@@ -8,6 +8,7 @@
 #include "app/ui/ImageMarque.h"
 #include "app/ui/LigneStatut.h"
 #include "commun/Erreur.h"
+#include "commun/MessageSysteme.h"
 #include "lists/CatalogueListes.h"
 #include "lists/Corbeille.h"
 #include "lists/FichierListe.h"
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
+#include <cerrno>
 
 namespace {
 const char16_t kGuillemet = u'"';
@@ -114,11 +116,14 @@ void PageListes::Charger(bool annoncer) {
     }
     QFile fichier(chemin);
     QByteArray octets;
+    errno = 0;
     if (fichier.open(QIODevice::ReadOnly))
         octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError) {
+        const int code = errno != 0 ? errno : EIO;
         liste_.Vider();
-        throw Erreur(fichier.errorString());
+        throw Erreur(QStringLiteral("Impossible de lire la liste \"%1\". %2")
+                         .arg(chemin, MessageSysteme(code)));
     }
     fichier.close();
     const QString texte = DecoderTexteFichier(octets);
@@ -196,7 +201,8 @@ void PageListes::SpeedButCreerFichierClick() {
     QDir().mkpath(repertoire_);
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw Erreur(fichier.errorString());
+        throw Erreur(QStringLiteral("Impossible de créer le fichier \"%1\". %2")
+                         .arg(chemin, MessageSysteme(errno)));
     fichier.close();
     liste_.Vider();
     ChargeListe();

@@ -1,6 +1,8 @@
 #include "page/ui/ApercuWeb.h"
 
+#include "app/Reglages.h"
 #include "app/ui/Gestionnaires.h"
+#include "page/CompositionPage.h"
 #include "page/TexteApercu.h"
 #include "page/ui/ControlesApercu.h"
 #include "page/ui/SchemaApercu.h"
@@ -8,6 +10,7 @@
 
 #include <QEventLoop>
 #include <QFrame>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -17,15 +20,28 @@
 #include <unistd.h>
 
 ApercuWeb::ApercuWeb(ControlesApercu& c, QPushButton& apercu, const QPlainTextEdit& editeur,
+                     const QString& dossierPage, const Reglages& reglages,
                      Gestionnaires& gestionnaires, const bool& fermeture)
-    : c_(c), editeur_(editeur), fermeture_(fermeture) {
+    : c_(c), editeur_(editeur), dossierPage_(dossierPage), reglages_(reglages),
+      fermeture_(fermeture) {
     gestionnaires.Relier(&apercu, &QPushButton::clicked, [this] { SpeedButApercuMAilClick(); });
     gestionnaires.Relier(c.SpeedButFermerApercuWeb, &QPushButton::clicked,
                          [this] { SpeedButFermerApercuWebClick(); });
 }
 
 void ApercuWeb::SpeedButApercuMAilClick() {
-    ChargeHtmlApercu(c_.WebBrowserApercu, TexteEditeur(editeur_));
+    PageComposee page =
+        ComposerPage(TexteEditeur(editeur_), dossierPage_, reglages_.ValJoindreImages);
+    const QStringList manquantes = page.introuvables + page.localesNonJointes;
+    c_.LabImagesApercu->setText(manquantes.isEmpty() ? QString()
+                                : manquantes.size() == 1
+                                    ? QStringLiteral("1 image ne s'affichera pas : ") +
+                                          manquantes.first()
+                                    : QStringLiteral("%1 images ne s'afficheront pas : %2")
+                                          .arg(manquantes.size())
+                                          .arg(manquantes.join(QStringLiteral(", "))));
+    c_.LabImagesApercu->setToolTip(c_.LabImagesApercu->text());
+    ChargeHtmlApercu(c_.WebBrowserApercu, page.html, std::move(page.images));
     QFrame* panneau = c_.PanelApercuWeb;
     panneau->setGeometry(panneau->parentWidget()->rect());
     panneau->raise();
@@ -34,9 +50,10 @@ void ApercuWeb::SpeedButApercuMAilClick() {
     c_.WebBrowserApercu->setGeometry(0, 0, panneau->width(),
                                      panneau->height() - fermer->height() - 10);
     fermer->move(fermer->x(), panneau->height() - fermer->height() - 5);
+    c_.LabImagesApercu->setGeometry(5, fermer->y(), fermer->x() - 10, fermer->height());
 }
 
-void ApercuWeb::ChargeHtmlApercu(QWidget*& vue, const QString& html) {
+void ApercuWeb::ChargeHtmlApercu(QWidget*& vue, const QString& html, QList<ImageJointe> images) {
     if (!vue)
         vue = CreerNavigateur();
     auto* navigateur = static_cast<QWebEngineView*>(vue);
@@ -55,7 +72,7 @@ void ApercuWeb::ChargeHtmlApercu(QWidget*& vue, const QString& html) {
     navigateur->setUrl(QUrl(QStringLiteral("about:blank")));
     attente.exec(QEventLoop::WaitForMoreEvents);
     // The newsletter then loads on its own: its pictures may come from far away.
-    navigateur->setUrl(schema_->Publier(OctetsApercu(html)));
+    navigateur->setUrl(schema_->Publier(OctetsApercu(html), std::move(images)));
 }
 
 QWidget* ApercuWeb::CreerNavigateur() {
@@ -70,6 +87,7 @@ QWidget* ApercuWeb::CreerNavigateur() {
     auto* profil = new QWebEngineProfile;
     schema_ = new SchemaApercu(profil);
     profil->installUrlSchemeHandler(SchemaApercu::Nom(), schema_);
+    profil->installUrlSchemeHandler(SchemaApercu::NomImages(), schema_);
     auto* page = new QWebEnginePage(profil, vue);
     profil->setParent(page);
     vue->setPage(page);

@@ -1,6 +1,9 @@
 #pragma once
 // The behaviour of the browser preview of the page: the editor's text rendered by a browser
 // view over the whole window.
+#include "page/ImageJointe.h"
+
+#include <QList>
 #include <QString>
 
 class Gestionnaires;
@@ -9,16 +12,22 @@ class QPushButton;
 class QWidget;
 class SchemaApercu;
 struct ControlesApercu;
+struct Reglages;
 
 class ApercuWeb {
 public:
-    // `apercu` asks for the preview of `editeur`'s text; `fermeture` is set when the window
-    // closes: the wait for the browser ends then.
+    // `apercu` asks for the preview of `editeur`'s text, whose relative addresses start from
+    // `dossierPage`; `fermeture` is set when the window closes: the wait for the browser ends
+    // then.
     ApercuWeb(ControlesApercu& c, QPushButton& apercu, const QPlainTextEdit& editeur,
-              Gestionnaires& gestionnaires, const bool& fermeture);
+              const QString& dossierPage, const Reglages& reglages, Gestionnaires& gestionnaires,
+              const bool& fermeture);
+    // The page as recipients get it: its pictures shown when they travel with it, named
+    // beside "Fermer" when they do not.
     void SpeedButApercuMAilClick();
-    // Shows `html` in the browser view `vue`, made by the first call when null.
-    void ChargeHtmlApercu(QWidget*& vue, const QString& html);
+    // Shows `html` in the browser view `vue`, made by the first call when null; `images`
+    // answer its "cid:" addresses.
+    void ChargeHtmlApercu(QWidget*& vue, const QString& html, QList<ImageJointe> images = {});
     void SpeedButFermerApercuWebClick();
 
 private:
@@ -27,6 +36,8 @@ private:
 
     ControlesApercu& c_;
     const QPlainTextEdit& editeur_;
+    const QString& dossierPage_;
+    const Reglages& reglages_;
     const bool& fermeture_;
     SchemaApercu* schema_ = nullptr;
 };

@@ -2,6 +2,7 @@
 // The controls of "Outils", named as the user's manual names them.
 class Forme;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,5 +18,7 @@ struct ControlesOutils {
     QPushButton* SpeedButFindInHtmlBrut = nullptr;
     QPushButton* SpeedButtonPleinEcran = nullptr;
     QCheckBox* CheckBoxRetourChariotAuto = nullptr;
+    // What the last "Charger" noticed in the page, one remark a line.
+    QComboBox* ComboBoxRemarquesPage = nullptr;
     Forme* ShapePanelOutils = nullptr;
 };

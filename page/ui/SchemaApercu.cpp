@@ -12,11 +12,17 @@ QByteArray SchemaApercu::Nom() {
     return QByteArrayLiteral("lettrova-apercu");
 }
 
+QByteArray SchemaApercu::NomImages() {
+    return QByteArrayLiteral("cid");
+}
+
 void SchemaApercu::Enregistrer() {
     static const bool fait = [] {
-        QWebEngineUrlScheme schema(Nom());
-        schema.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-        QWebEngineUrlScheme::registerScheme(schema);
+        for (const QByteArray& nom : {Nom(), NomImages()}) {
+            QWebEngineUrlScheme schema(nom);
+            schema.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+            QWebEngineUrlScheme::registerScheme(schema);
+        }
         return true;
     }();
     Q_UNUSED(fait);
@@ -24,8 +30,9 @@ void SchemaApercu::Enregistrer() {
 
 SchemaApercu::SchemaApercu(QObject* parent) : QWebEngineUrlSchemeHandler(parent) {}
 
-QUrl SchemaApercu::Publier(QByteArray octets) {
+QUrl SchemaApercu::Publier(QByteArray octets, QList<ImageJointe> images) {
     octets_ = std::move(octets);
+    images_ = std::move(images);
     QUrl adresse;
     adresse.setScheme(QString::fromLatin1(Nom()));
     adresse.setPath(kPage);
@@ -33,7 +40,21 @@ QUrl SchemaApercu::Publier(QByteArray octets) {
 }
 
 void SchemaApercu::requestStarted(QWebEngineUrlRequestJob* requete) {
-    if (requete->requestUrl().path() != kPage) {
+    const QUrl adresse = requete->requestUrl();
+    if (adresse.scheme().toLatin1() == NomImages()) {
+        for (const ImageJointe& image : std::as_const(images_)) {
+            if (image.identifiant != adresse.path())
+                continue;
+            auto* flux = new QBuffer(requete);
+            flux->setData(image.octets);
+            flux->open(QIODevice::ReadOnly);
+            requete->reply(image.typeMime.toLatin1(), flux);
+            return;
+        }
+        requete->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    if (adresse.path() != kPage) {
         requete->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }

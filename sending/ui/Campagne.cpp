@@ -29,6 +29,10 @@
 
 namespace {
 const QString texteStoppe = QStringLiteral("Envois Stoppé Par L'Utilisateur.");
+// The progress panel's title, while the campaign runs and once it has ended.
+const QString titreEnCours = QStringLiteral("Procedure d'envois en cours...");
+const QString titreTerminee = QStringLiteral("Procedure d'envois terminée.");
+const QString titreInterrompue = QStringLiteral("Procedure d'envois interrompue.");
 
 void TraiterEvenements() {
     QCoreApplication::processEvents();
@@ -47,6 +51,8 @@ Campagne::Campagne(ControlesEnvois& c, PageErreurs& erreurs, const ListeChargee&
     g.Relier(c.SpeedButStopperEnvois, &QPushButton::clicked,
              [this] { SpeedButStopperEnvoisClick(); });
     moteur_.Abandon = [this] { return s_.fermeture; };
+    minuteurPause_.setInterval(1000);
+    QObject::connect(&minuteurPause_, &QTimer::timeout, [this] { MontrerPause(); });
     minuteurProgression_.setSingleShot(true);
     minuteurProgression_.setInterval(40);
     QObject::connect(&minuteurProgression_, &QTimer::timeout, [this] {
@@ -81,6 +87,14 @@ void Campagne::SpeedButEnvoyerClick() {
             s_.gestionnaires.AfficherErreur(e);
         }
         connecte_ = false;
+        // The messages of the last day, this campaign's earlier ones included, count in the
+        // hourly and daily quotas.
+        historique_.envois.clear();
+        for (const qint64 date : LectureJournal::EnvoisDepuis(
+                 s_.repertoire,
+                 horloge_->Date() - std::chrono::milliseconds(std::chrono::hours(24)).count()))
+            historique_.envois.push_back(date);
+        moteur_.DefinirHistorique(historique_);
         moteur_.Executer(*message, adresses, *this, &registre_);
     }
     c_.SpeedButFermerVisuEnvoisMail->setEnabled(true);
@@ -112,6 +126,7 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     c_.ProgressBarEnvoisMail->setMaximum(100);
     c_.ProgressBarEnvoisMail->setValue(0);
     c_.LabNbEnvois->clear();
+    c_.Envoi->setText(titreEnCours);
     c_.ImageProcessEnvois->show();
     c_.PanelVisuEnvoisMail->show();
     c_.PanelVisuEnvoisMail->raise();
@@ -120,6 +135,8 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     MoteurCampagne::Limites& limites = moteur_.LimitesEnVigueur();
     limites.reprises.assign(r.ValDelaisReprise.begin(), r.ValDelaisReprise.end());
     limites.messagesParMinute = r.ValMessagesParMinute;
+    limites.messagesParHeure = r.ValMessagesParHeure;
+    limites.messagesParJour = r.ValMessagesParJour;
     limites.messagesParConnexion = r.ValMessagesParConnexion;
     limites.connexions = r.ValConnexionsSimultanees;
     TraiterEvenements();
@@ -130,9 +147,11 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
         entete_ = {message->Objet, JournalCampagne::Empreinte(page),
                    c_.ComboBoxListe1->currentText(), QDateTime::currentDateTime()};
         repris_.reset();
+        historique_ = {};
         return true;
     } catch (const std::exception& e) {
         // A saved port that is no number: the campaign ends before connecting.
+        c_.Envoi->setText(titreInterrompue);
         s_.gestionnaires.AfficherErreur(e);
         return false;
     }
@@ -184,6 +203,8 @@ void Campagne::ProposerReprise(MessageCourriel& message, QStringList& adresses) 
         }
     }
     repris_.emplace(ancien.chemin, ancien.longueurValide);
+    historique_.allure = ancien.allure;
+    historique_.pause = ancien.pause;
     if (ancien.sujet != message.Objet) {
         // The messages already sent carried the journal's subject: the rest carry it too.
         message.Objet = ancien.sujet;
@@ -259,6 +280,54 @@ void Campagne::AttenteReprise(int enAttente, std::chrono::milliseconds prochainE
         Couleur::Noir);
 }
 
+void Campagne::Ralentissement(double allure) {
+    const int n = std::max(1, qRound(allure));
+    s_.statut.AfficheStatutFixe(
+        n == 1
+            ? QStringLiteral("Le serveur limite le débit : environ 1 message par minute.")
+            : QStringLiteral("Le serveur limite le débit : environ %1 messages par minute.").arg(n),
+        Couleur::Noir);
+}
+
+void Campagne::Pause(qint64 jusqua) {
+    finPause_ = jusqua;
+    const QDateTime fin = QDateTime::fromMSecsSinceEpoch(jusqua);
+    s_.statut.AfficheStatutFixe(
+        QStringLiteral("Quota atteint : reprise le %1 à %2.")
+            .arg(fin.toString(QStringLiteral("dd/MM")), fin.toString(QStringLiteral("HH:mm"))),
+        Couleur::Noir);
+    c_.ImageProcessEnvois->DefinirAnimation(false);
+    MontrerPause();
+    minuteurPause_.start();
+}
+
+void Campagne::MontrerPause() {
+    const QDateTime fin = QDateTime::fromMSecsSinceEpoch(finPause_);
+    const qint64 reste = std::max<qint64>(0, (finPause_ - horloge_->Date() + 999) / 1000);
+    c_.Envoi->setText(
+        QStringLiteral("Quota atteint : reprise le %1 à %2. Reprise dans %3:%4:%5.")
+            .arg(fin.toString(QStringLiteral("dd/MM")), fin.toString(QStringLiteral("HH:mm")))
+            .arg(reste / 3600, 2, 10, QLatin1Char('0'))
+            .arg(reste / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(reste % 60, 2, 10, QLatin1Char('0')));
+    c_.Envoi->adjustSize();
+}
+
+void Campagne::FinPause() {
+    minuteurPause_.stop();
+    finPause_ = 0;
+    c_.Envoi->setText(titreEnCours);
+    c_.Envoi->adjustSize();
+    c_.ImageProcessEnvois->DefinirAnimation(true);
+    s_.statut.AfficheStatutFixe(QStringLiteral("Envois en cours..."), Couleur::Noir);
+}
+
+void Campagne::DefinirHorloge(const Horloge& horloge) {
+    horloge_ = &horloge;
+    moteur_.DefinirHorloge(horloge);
+    journal_.DefinirHorloge(horloge);
+}
+
 void Campagne::Progression(int envoyes, int nombre) {
     progression_.emplace(envoyes, nombre);
     if (!minuteurProgression_.isActive()) {
@@ -294,8 +363,12 @@ void Campagne::ErreurDeconnexion(const std::exception& e) {
 }
 
 void Campagne::Fin(FinCampagne fin, const QString& motif) {
+    // A campaign stopped during a pause: the caption is the sending's again.
+    if (finPause_ != 0)
+        FinPause();
     minuteurProgression_.stop();
     MontrerProgression();
+    c_.Envoi->setText(fin == FinCampagne::Terminee ? titreTerminee : titreInterrompue);
     // Only a campaign that tried every address is over; any other end may be resumed.
     Journaliser([&] {
         if (fin == FinCampagne::Terminee)

@@ -38,6 +38,9 @@ public:
     // The connection limit and the waits after a stop (tests shorten them); the back-offs come
     // from the settings at each campaign.
     MoteurCampagne::Limites& Limites() { return moteur_.LimitesEnVigueur(); }
+    // The clock of the campaign, its journal and its pauses; the system's unless a test gives
+    // its own.
+    void DefinirHorloge(const Horloge& horloge);
 
 private:
     bool Confirmer();
@@ -62,6 +65,11 @@ private:
     void ArretEnCours(int numero, int nombre) override;
     void Resultat(const ResultatEnvoi& resultat) override;
     void AttenteReprise(int enAttente, std::chrono::milliseconds prochainEssai) override;
+    void Ralentissement(double allure) override;
+    void Pause(qint64 jusqua) override;
+    void FinPause() override;
+    // The caption of the progress overlay during a pause: its end and the time left.
+    void MontrerPause();
     void Progression(int envoyes, int nombre) override;
     void ErreurEnvoi(const QString& message, const QString& adresse) override;
     void ErreurRegistre(const std::exception& e) override;
@@ -86,12 +94,20 @@ private:
         void Essai(const QString& adresse) override { c.journal_.Essai(adresse); }
         void Resultat(const ResultatEnvoi& r) override { c.journal_.Resultat(r); }
         void Temporaire(const ResultatEnvoi& r) override { c.journal_.Temporaire(r); }
+        void Allure(double allure) override { c.journal_.Allure(allure); }
+        void Pause(qint64 jusqua) override { c.journal_.Pause(jusqua); }
         Campagne& c;
     } registre_{*this};
     // What the journal of this campaign will be, opened when the first message is about to
     // leave: a new one with this header, or the one resumed.
     JournalCampagne::Entete entete_;
     std::optional<std::pair<QString, qint64>> repris_;
+    // What the campaign resumed had learnt: its pace and its pause.
+    MoteurCampagne::Historique historique_;
+    const Horloge* horloge_ = &Horloge::Systeme();
+    // The end of the pause under way (0: none), and the second hand of its countdown.
+    qint64 finPause_ = 0;
+    QTimer minuteurPause_;
     // The count is drawn at once, then at most once per tick of this timer: at thousands of
     // messages a second, drawing each one would take the window's thread from the campaign.
     QTimer minuteurProgression_;

@@ -26,6 +26,8 @@ struct ServicesEnvoi {
     // The tick of the send indicator, stopped while a campaign or a test runs.
     QTimer& minuteurPret;
     const QPlainTextEdit& page;
+    // The folder of the page last loaded: its relative addresses start there.
+    const QString& dossierPage;
 
     FichierReglages Fichier() const { return FichierReglages(cheminParametres); }
 };

@@ -89,8 +89,8 @@ TEST(FichierParametres, EchecDEcritureGardeLAncienFichier) {
             f.Ecrire("s", "k", QString(200, 'n'));
             ADD_FAILURE() << "the write should fail";
         } catch (const Erreur& e) {
-            EXPECT_EQ(e.Message(),
-                      QString::fromUtf8("Impossible d'écrire dans ") + rep.Fichier("p.ini"));
+            EXPECT_EQ(e.Message(), QString::fromUtf8("Impossible d'écrire dans ") +
+                                       rep.Fichier("p.ini") + ". Fichier trop grand");
         }
     }
     EXPECT_EQ(rep.Lire("p.ini"), "[s]\r\nk=ancien\r\n");

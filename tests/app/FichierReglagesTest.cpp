@@ -31,6 +31,8 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
              EXPECT_FALSE(r.ValChrgtHtmlAuto);
              EXPECT_EQ(r.ValVersionDemarragePrecedant, "");
              EXPECT_EQ(r.ValMessagesParMinute, 0);
+             EXPECT_EQ(r.ValMessagesParHeure, 0);
+             EXPECT_EQ(r.ValMessagesParJour, 0);
              EXPECT_EQ(r.ValMessagesParConnexion, 0);
              EXPECT_EQ(r.ValConnexionsSimultanees, 1);
              EXPECT_FALSE(r.ValPipelining) << "one command at a time";
@@ -75,9 +77,12 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
          }},
         {"cadence",
          "[Parametres]\r\nMessagesParMinute=30\r\nMessagesParConnexion=x\r\n"
-         "ConnexionsSimultanees=4\r\nPipelining=Oui\r\n",
+         "ConnexionsSimultanees=4\r\nPipelining=Oui\r\nMessagesParHeure=400\r\n"
+         "MessagesParJour=-3\r\n",
          [](const Reglages& r) {
              EXPECT_EQ(r.ValMessagesParMinute, 30);
+             EXPECT_EQ(r.ValMessagesParHeure, 400);
+             EXPECT_EQ(r.ValMessagesParJour, 0) << "below zero: no limit";
              EXPECT_EQ(r.ValMessagesParConnexion, 0) << "no number: no limit";
              EXPECT_EQ(r.ValConnexionsSimultanees, 4);
              EXPECT_TRUE(r.ValPipelining);
@@ -104,9 +109,9 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
         RepertoireTemporaire rep;
         if (!c.fichier.isNull())
             rep.Ecrire("Lettrova.ini", c.fichier);
-        bool nonLu = true;
-        c.verifier(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(nonLu));
-        EXPECT_FALSE(nonLu);
+        bool auTrousseau = true;
+        c.verifier(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(auTrousseau));
+        EXPECT_FALSE(auTrousseau);
     }
 }
 
@@ -124,31 +129,54 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
     saisis.ValEditMailEXP = "jean@exemple.fr";
     saisis.ValConnectTlS = true;
     Reglages actifs;
-    EXPECT_EQ(fichier.EcrireServeur(actifs, saisis, true),
-              FichierReglages::LieuMotDePasse::Fichier);
+    fichier.EcrireServeur(actifs, saisis, true);
     fichier.EcrireListeFav("club.list");
     fichier.EcrireSujet("Été");
     fichier.EcrireDernierFichier("/tmp/l.html");
-    EXPECT_EQ(rep.Lire("Lettrova.ini"),
-              "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
-              "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
-                  CodageFichier::Coder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
-                  "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
-                  "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\n"
-                  "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n"
-                  "ListeFav=club.list\r\n"
-                  "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
-    bool nonLu = false;
-    const Reglages relus = fichier.Lire(nonLu);
+    EXPECT_EQ(
+        rep.Lire("Lettrova.ini"),
+        "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
+        "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
+            CodageFichier::Coder(CodageMotDePasse("s3cr\"t =", kCleMotDePasse)) +
+            "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
+            "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\nMessagesParHeure=0\r\n"
+            "MessagesParJour=0\r\n"
+            "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining="
+            "Non\r\nJoindreImages=Oui\r\n"
+            "ListeFav=club.list\r\n"
+            "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
+    bool auTrousseau = false;
+    const Reglages relus = fichier.Lire(auTrousseau);
     EXPECT_EQ(relus.ValSMTPPassword, actifs.ValSMTPPassword);
     EXPECT_EQ(relus.ValSMTPPort.Numero, 587);
     EXPECT_TRUE(relus.ValConnectTlS && actifs.ValConnectTlS);
     EXPECT_EQ(relus.ValSujet, "Été");
+    EXPECT_TRUE(relus.ValJoindreImages);
 
     // Without the password: the stored one stays as it is.
     saisis.ValSMTPPassword.clear();
     fichier.EcrireServeur(actifs, saisis, false);
-    EXPECT_EQ(fichier.Lire(nonLu).ValSMTPPassword, "s3cr\"t =");
+    EXPECT_EQ(fichier.Lire(auTrousseau).ValSMTPPassword, "s3cr\"t =");
+}
+
+// Only the exact "Oui" joins the page's local pictures, and a file without the key (every
+// earlier version's) joins them.
+TEST(FichierReglages, JoindreLesImagesParDefaut) {
+    const struct {
+        const char* fichier;
+        bool joindre;
+    } cas[] = {{"", true},
+               {"[Parametres]\r\nJoindreImages=Oui\r\n", true},
+               {"[Parametres]\r\nJoindreImages=Non\r\n", false},
+               {"[Parametres]\r\nJoindreImages=oui\r\n", false}};
+    for (const auto& c : cas) {
+        RepertoireTemporaire rep;
+        rep.Ecrire("Lettrova.ini", c.fichier);
+        bool nonLu = false;
+        EXPECT_EQ(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(nonLu).ValJoindreImages,
+                  c.joindre)
+            << c.fichier;
+    }
 }
 
 // One pin per server and port, host names without case; a hostile host name stays inside its
@@ -171,8 +199,8 @@ TEST(FichierReglages, UneEmpreinteParServeurEtPort) {
     FichierParametres brut(ini);
     EXPECT_EQ(brut.Lire("Parametres", "SMTPServeur", ""), "smtp.exemple.fr");
     EXPECT_EQ(brut.Lire("Parametres", "y]", "absent"), "absent");
-    bool nonLu = false;
-    EXPECT_EQ(f.Lire(nonLu).ValSMTPServeur, "smtp.exemple.fr");
+    bool auTrousseau = false;
+    EXPECT_EQ(f.Lire(auTrousseau).ValSMTPServeur, "smtp.exemple.fr");
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,6 +46,8 @@ public:
     }
     ~BusPrive() {
         static_cast<void>(ArreterTrousseau());
+        invite_.kill();
+        invite_.waitForFinished();
         bus_.terminate();
         bus_.waitForFinished();
     }
@@ -51,7 +55,8 @@ public:
 
     // The keyring, with its login keyring unlocked by `motDePasse` (created at the first
     // start), or left locked when `motDePasse` is empty. True once it is on the bus.
-    bool DemarrerTrousseau(const QByteArray& motDePasse) {
+    // `invite` names the prompter that answers its questions (InviteSurLeBus), if any.
+    bool DemarrerTrousseau(const QByteArray& motDePasse, const QString& invite = {}) {
         QDir(rep_.Chemin()).mkpath("execution");
         QFile::setPermissions(rep_.Fichier("execution"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -60,6 +65,8 @@ public:
         env.insert("HOME", rep_.Chemin());
         env.insert("XDG_DATA_HOME", rep_.Fichier("donnees"));
         env.insert("XDG_RUNTIME_DIR", rep_.Fichier("execution"));
+        if (!invite.isEmpty())
+            env.insert("GNOME_KEYRING_TEST_PROMPTER", invite);
         trousseau_.setProcessEnvironment(env);
         QStringList arguments = {"--foreground", "--components=secrets"};
         if (!motDePasse.isEmpty())
@@ -70,6 +77,24 @@ public:
         trousseau_.write(motDePasse);
         trousseau_.closeWriteChannel();
         return QTest::qWaitFor([&] { return SurLeBus(); }, 20000);
+    }
+    // GCR's scripted prompter on this bus, answering each question after `delaiMs` with the
+    // `reponses` in order ("mdp:<password>" or "refus"); its bus name, empty on failure.
+    QString InviteSurLeBus(int delaiMs, const QStringList& reponses) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", adresse_);
+        invite_.setProcessEnvironment(env);
+        invite_.start(QStringLiteral(LETTROVA_INVITE_TROUSSEAU),
+                      QStringList{QString::number(delaiMs)} + reponses);
+        if (!invite_.waitForStarted() ||
+            !QTest::qWaitFor([&] { return invite_.canReadLine(); }, 20000))
+            return {};
+        return QString::fromUtf8(invite_.readLine()).trimmed();
+    }
+    // A keyring, or a whole bus, that hangs: stopped, it answers nothing until continued.
+    void Suspendre(bool trousseau, bool oui) {
+        const QProcess& p = trousseau ? trousseau_ : bus_;
+        ::kill(static_cast<pid_t>(p.processId()), oui ? SIGSTOP : SIGCONT);
     }
     // True once it has left the bus.
     bool ArreterTrousseau() {
@@ -92,16 +117,20 @@ private:
     QString adresse_;
     QProcess bus_;
     QProcess trousseau_;
+    QProcess invite_;
 };
 
 // The program's save ("enregistrer", the password) or start-up reading ("lire"), on the given
-// session bus; its output's lines.
-QStringList Lancer(const QString& bus, const QStringList& arguments) {
+// session bus, by the settings alone or, with `fenetre`, through the window; its output's
+// lines.
+QStringList Lancer(const QString& bus, const QStringList& arguments, bool fenetre = false) {
     QProcess programme;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DBUS_SESSION_BUS_ADDRESS", bus);
     programme.setProcessEnvironment(env);
-    programme.start(QStringLiteral(LETTROVA_PARAMETRES_TROUSSEAU), arguments);
+    programme.start(fenetre ? QStringLiteral(LETTROVA_TROUSSEAU_FENETRE)
+                            : QStringLiteral(LETTROVA_PARAMETRES_TROUSSEAU),
+                    arguments);
     if (!programme.waitForFinished(60000) || programme.exitCode() != 0)
         return {QStringLiteral("échec")};
     return QString::fromUtf8(programme.readAllStandardOutput()).split(u'\n');
@@ -181,6 +210,157 @@ INSTANTIATE_TEST_SUITE_P(Cas, TrousseauAbsent,
                          testing::Values(SansTrousseau{"SansBus", false, false, "fichier"},
                                          SansTrousseau{"BusSansTrousseau", true, false, "fichier"},
                                          SansTrousseau{"TrousseauVerrouille", true, true, "refus"}),
+                         [](const auto& info) { return std::string(info.param.nom); });
+
+const QString kAttente = QString::fromUtf8("En attente du trousseau du bureau…");
+
+// The window's lines: status lines in order, then what happened while the keyring was waited for.
+struct SortieFenetre {
+    QStringList statuts;
+    QString pendant;
+    int retard = -1;
+    QString motDePasse;
+    QString pageDepart;
+};
+
+SortieFenetre LancerFenetre(const QString& bus, const QStringList& arguments) {
+    const QStringList lignes = Lancer(bus, arguments, true);
+    SortieFenetre s;
+    const qsizetype i = lignes.indexOf(QRegularExpression("^pendant: .*"));
+    if (i < 0 || i + 3 >= lignes.size())
+        return s;
+    s.statuts = lignes.mid(0, i);
+    s.pendant = lignes[i];
+    s.retard = lignes[i + 1].mid(QStringLiteral("retard: ").size()).toInt();
+    s.motDePasse = lignes[i + 2];
+    s.pageDepart = lignes[i + 3];
+    return s;
+}
+
+// True when `apres` is shown after `avant`.
+bool Puis(const QStringList& statuts, const QString& avant, const QString& apres) {
+    const qsizetype i = statuts.indexOf(avant);
+    return i >= 0 && statuts.indexOf(apres, i + 1) > i;
+}
+
+const QString kRefus = QString::fromUtf8("Paramètres Enregistrés, mais le trousseau du bureau "
+                                         "est verrouillé ou refuse : mot de passe gardé dans le "
+                                         "fichier de paramètres.");
+
+// The window waited for the keyring, "Enregistrer" kept disabled and its thread never held,
+// then showed `fin`.
+void AttenduSansBloquer(const SortieFenetre& s, const QString& fin) {
+    EXPECT_TRUE(Puis(s.statuts, kAttente, fin)) << s.statuts.join(" | ").toStdString();
+    EXPECT_EQ(s.pendant, "pendant: Enregistrer inactif");
+    EXPECT_GE(s.retard, 0);
+    EXPECT_LT(s.retard, 100);
+}
+
+// Where the settings file of `rep` keeps the password: the name of its keyring entry only, or
+// the password itself, disguised.
+void AuTrousseau(const RepertoireTemporaire& rep) {
+    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", "absent"), "");
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", ""), rep.Fichier("Lettrova.ini"));
+}
+void DansLeFichier(const RepertoireTemporaire& rep, const QString& motDePasse) {
+    FichierParametres fichier(rep.Fichier("Lettrova.ini"));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPassword", ""),
+              CodageMotDePasse(motDePasse, kCleMotDePasse));
+    EXPECT_EQ(fichier.Lire(kSection, "SMTPPasswordTrousseau", "absent"), "absent");
+}
+
+// Through the window, with a keyring that answers: the save and, at the next start, the read
+// are waited for while the window goes on.
+TEST(TrousseauFenetre, EnregistreEtRelitSansBloquerLaFenetre) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+    const QString motDePasse = QStringLiteral("clé du facteur");
+    AttenduSansBloquer(LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", motDePasse}),
+                       "Paramètres Enregistrés Avec Succes.");
+    AuTrousseau(rep);
+    EXPECT_EQ(FichierParametres(rep.Fichier("Lettrova.ini")).Lire(kSection, "SMTPServeur", ""),
+              "smtp.exemple.fr");
+    const SortieFenetre l = LancerFenetre(bus.Adresse(), {rep.Chemin(), "lire"});
+    AttenduSansBloquer(l, "Mot de passe lu dans le trousseau du bureau.");
+    EXPECT_EQ(l.motDePasse, motDePasse);
+    EXPECT_EQ(l.pageDepart, "TabSheetPrincipale") << "the settings are complete";
+}
+
+// A keyring, or a whole session bus, that answers nothing: the window waits a short while
+// without stopping, then keeps the password in the file as before.
+struct Muet {
+    const char* nom;
+    bool trousseau;
+    friend void PrintTo(const Muet& m, std::ostream* os) { *os << m.nom; }
+};
+
+class TrousseauMuet : public testing::TestWithParam<Muet> {};
+
+TEST_P(TrousseauMuet, LaFenetreContinueEtLeFichierGardeLeMotDePasse) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+    bus.Suspendre(GetParam().trousseau, true);
+    const SortieFenetre e = LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"});
+    bus.Suspendre(GetParam().trousseau, false);
+    AttenduSansBloquer(e, kRefus);
+    DansLeFichier(rep, "secret");
+}
+
+// The keyring asks the user (a keyring to create, one to unlock), who answers long after the
+// short limit, or refuses: the window waits for the answer, as long as it takes, and goes on.
+TEST(TrousseauQuestion, TrousseauACreerReponduTard) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    const QString invite = bus.InviteSurLeBus(8000, {"mdp:nouveau trousseau"});
+    ASSERT_FALSE(invite.isEmpty());
+    // No keyring yet: the first save makes gnome-keyring ask for a new one's password.
+    ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
+    AttenduSansBloquer(LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"}),
+                       "Paramètres Enregistrés Avec Succes.");
+    AuTrousseau(rep);
+    // What a campaign started afterwards reads.
+    EXPECT_EQ(Lancer(bus.Adresse(), {"lire", rep.Fichier("Lettrova.ini")}),
+              QStringList({"secret", "lu"}));
+}
+
+TEST(TrousseauQuestion, QuestionRefusee) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    const QString invite = bus.InviteSurLeBus(1000, {"refus"});
+    ASSERT_FALSE(invite.isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
+    AttenduSansBloquer(LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "secret"}),
+                       kRefus);
+    DansLeFichier(rep, "secret");
+}
+
+TEST(TrousseauQuestion, TrousseauVerrouilleOuvertALaDemande) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+    ASSERT_EQ(Lancer(bus.Adresse(), {"enregistrer", rep.Fichier("Lettrova.ini"), "secret"}),
+              QStringList{"trousseau"});
+    // Restarted locked; unlocking it asks its password, typed after the short limit.
+    ASSERT_TRUE(bus.ArreterTrousseau());
+    const QString invite = bus.InviteSurLeBus(7000, {"mdp:ouvre-toi"});
+    ASSERT_FALSE(invite.isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau({}, invite));
+    const SortieFenetre l = LancerFenetre(bus.Adresse(), {rep.Chemin(), "lire"});
+    AttenduSansBloquer(l, "Mot de passe lu dans le trousseau du bureau.");
+    EXPECT_EQ(l.motDePasse, "secret");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, TrousseauMuet,
+                         testing::Values(Muet{"TrousseauSuspendu", true},
+                                         Muet{"BusSuspendu", false}),
                          [](const auto& info) { return std::string(info.param.nom); });
 
 } // namespace

@@ -17,6 +17,10 @@ TEST(CodageFichier, CodePageOuUtf8SelonLeTexte) {
                                "\xD1\x80\xD1\x84\r\n"},
         // Code-page bytes that would read as UTF-8 get the mark.
         {"Ã©\r\n", "\xEF\xBB\xBF\xC3\x83\xC2\xA9\r\n"},
+        // Code-page bytes that would read as a byte-order mark too.
+        {"ï»¿¿\r\n", "\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF\xC2\xBF\r\n"},
+        {"ÿþa\r\n", "\xEF\xBB\xBF\xC3\xBF\xC3\xBE"
+                    "a\r\n"},
         {"", ""},
     };
     for (const auto& c : cas) {

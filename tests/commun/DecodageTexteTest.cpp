@@ -38,4 +38,21 @@ TEST(DecodageTexte, LesTroisFormesCourantes) {
         << "not valid UTF-8: every byte is one Windows-1252 character";
 }
 
+// UTF-16 with half a character (a surrogate without its pair) reads that half as U+FFFD, so that
+// the text can be written back whole; a pair stays one character.
+TEST(DecodageTexte, Utf16SansDemiCaractere) {
+    EXPECT_EQ(DecoderTexteFichier(QByteArray("\xFE\xFF\0a\xD8\xD8\0b\xD8\x3D\xDC\xEE", 12)),
+              QString::fromUtf8("a\uFFFDb📮"));
+    // Past the mark, a second one is a character of the text.
+    EXPECT_EQ(DecoderTexteFichier("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                  "a"),
+              QString(QChar(0xFEFF)) + u'a');
+    EXPECT_EQ(DecoderTexteFichier(QByteArray("\xFF\xFE\xFF\xFE"
+                                             "a\0",
+                                             6)),
+              QString(QChar(0xFEFF)) + u'a');
+    EXPECT_EQ(DecoderTexteFichier(QByteArray("\xFF\xFE\x3D\xD8", 4)),
+              QString(QChar::ReplacementCharacter));
+}
+
 } // namespace

@@ -1,11 +1,24 @@
 // The SMTP password saved and read back as the "Paramètres" page does, in a process of its own:
 // the session bus a process meets first is the one it keeps. Writes the outcome on its output.
-//   parametres_trousseau enregistrer <settings file> <password>  ->  "trousseau", "fichier" or
-//   "refus" parametres_trousseau lire <settings file>  ->  the password, then "lu" or "non lu"
+//   parametres_trousseau enregistrer <settings file> <password>
+//       ->  "trousseau", "fichier" or "refus"
+//   parametres_trousseau lire <settings file>  ->  the password, then "lu" or "non lu"
 #include "app/FichierReglages.h"
+#include "app/OperationTrousseau.h"
 
 #include <QCoreApplication>
 #include <cstdio>
+
+namespace {
+// The keyring's answer, waited for in the event loop as the window does.
+OperationTrousseau::Etat Attendre(OperationTrousseau& op) {
+    if (op.EtatActuel() == OperationTrousseau::Etat::EnCours) {
+        QObject::connect(&op, &OperationTrousseau::Terminee, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
+    return op.EtatActuel();
+}
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -15,7 +28,9 @@ int main(int argc, char** argv) {
     FichierReglages fichier(args[2]);
     QString sortie;
     if (args[1] == QStringLiteral("enregistrer") && args.size() == 4) {
-        switch (fichier.EcrireMotDePasse(args[3])) {
+        const QString entree = fichier.EntreeTrousseau();
+        const auto op = OperationTrousseau::Ecrire(entree, args[3]);
+        switch (fichier.ApresEcritureTrousseau(Attendre(*op), entree, args[3])) {
         case FichierReglages::LieuMotDePasse::Trousseau:
             sortie = QStringLiteral("trousseau");
             break;
@@ -27,9 +42,16 @@ int main(int argc, char** argv) {
             break;
         }
     } else if (args[1] == QStringLiteral("lire")) {
-        bool nonLu = false;
-        sortie = fichier.LireMotDePasse(nonLu);
-        sortie += nonLu ? QStringLiteral("\nnon lu") : QStringLiteral("\nlu");
+        bool auTrousseau = false;
+        sortie = fichier.Lire(auTrousseau).ValSMTPPassword;
+        bool lu = true;
+        if (auTrousseau) {
+            const auto op = OperationTrousseau::Lire(fichier.EntreeTrousseau());
+            lu = Attendre(*op) == OperationTrousseau::Etat::Reussie;
+            if (lu)
+                sortie = op->MotDePasse();
+        }
+        sortie += lu ? QStringLiteral("\nlu") : QStringLiteral("\nnon lu");
     } else {
         return 2;
     }

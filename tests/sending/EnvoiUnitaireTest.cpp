@@ -27,7 +27,8 @@ TEST(EnvoiUnitaire, UnDelaiDepasseVaAuRegistreEtLaCampagneContinue) {
         EnvoiUnitaire(client, message, QStringLiteral("autre@exemple.net"))};
     for (const ResultatEnvoi& e : echecs) {
         EXPECT_FALSE(e.accepte);
-        EXPECT_TRUE(e.temporaire) << "the connection is lost: no fault of the address";
+        EXPECT_EQ(e.verdict, Verdict::SessionPerdue)
+            << "the connection is lost: no fault of the address";
         EXPECT_EQ(e.code, 0);
     }
     EXPECT_EQ(echecs[0].EntreeRapport(),

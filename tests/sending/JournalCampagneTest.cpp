@@ -39,11 +39,13 @@ QString JournalInterrompu(const RepertoireTemporaire& rep) {
     j.Essai("c@x.fr");
     j.Resultat({.adresse = "c@x.fr",
                 .message = "Connexion perdue",
-                .temporaire = true,
+                .verdict = Verdict::IssueInconnue,
                 .issueInconnue = true});
     j.Essai("d@x.fr");
-    j.Temporaire(
-        {.adresse = "d@x.fr", .message = "Trop de messages", .temporaire = true, .code = 450});
+    j.Temporaire({.adresse = "d@x.fr",
+                  .message = "Trop de messages",
+                  .verdict = Verdict::ReessayerAdresse,
+                  .code = 450});
     j.Essai("d@x.fr");
     const QString chemin = j.Chemin();
     j.Fermer();
@@ -179,3 +181,80 @@ TEST(JournalCampagne, RepertoireSansDroitDEcritureDitPourquoi) {
 }
 
 } // namespace
+
+namespace {
+// A clock stopped on one date.
+class HorlogeFixe : public Horloge {
+public:
+    explicit HorlogeFixe(qint64 date) : date_(date) {}
+    qint64 Date() const override { return date_; }
+
+private:
+    qint64 date_;
+};
+} // namespace
+
+// Each record carries its date: the quotas count the messages of the last hour and day from
+// them, and the learnt pace and a quota's pause come back with a resumed campaign.
+TEST(JournalCampagne, DatesDesEnregistrementsAllureEtPause) {
+    RepertoireTemporaire rep;
+    const qint64 date = QDateTime(QDate(2026, 12, 11), QTime(6, 40), Qt::UTC).toMSecsSinceEpoch();
+    HorlogeFixe horloge(date);
+    JournalCampagne j;
+    j.DefinirHorloge(horloge);
+    j.Creer(rep.Chemin(), EnteteDeTest());
+    j.Essai("a@x.fr");
+    j.Resultat(Accepte("a@x.fr"));
+    j.Allure(42.5);
+    j.Pause(date + 86'400'000);
+    const QString chemin = j.Chemin();
+    j.Fermer();
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lignes = f.readAll().split('\n');
+    EXPECT_EQ(lignes[0], "Lettrova journal de campagne 2");
+    EXPECT_EQ(lignes[5], "2026-12-11T06:40:00.000Z\tessai\ta@x.fr");
+    EXPECT_EQ(lignes[8], "2026-12-11T06:40:00.000Z\tpause\t2026-12-12T06:40:00.000Z");
+    const std::optional<LectureJournal::Etat> e = LectureJournal::Lire(chemin);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->envois, QList<qint64>{date});
+    EXPECT_EQ(e->acceptees.value("a@x.fr"), 1);
+    EXPECT_DOUBLE_EQ(e->allure, 42.5);
+    EXPECT_EQ(e->pause, date + 86'400'000);
+    EXPECT_EQ(LectureJournal::EnvoisDepuis(rep.Chemin(), date - 1), QList<qint64>{date});
+    EXPECT_EQ(LectureJournal::EnvoisDepuis(rep.Chemin(), date + 1), QList<qint64>{});
+    // Ended, it still counts in the quotas.
+    JournalCampagne fini;
+    fini.DefinirHorloge(horloge);
+    fini.Continuer(chemin, e->longueurValide, QDateTime::fromMSecsSinceEpoch(date));
+    fini.Terminer();
+    EXPECT_FALSE(QFile::exists(chemin));
+    EXPECT_EQ(LectureJournal::EnvoisDepuis(rep.Chemin(), date - 1), QList<qint64>{date});
+}
+
+// A journal of the first version, without dates, is still read and resumed in its own version.
+TEST(JournalCampagne, JournalDeLaPremiereVersionRepris) {
+    RepertoireTemporaire rep;
+    const QString chemin = rep.Fichier("ancien.journal");
+    {
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Lettrova journal de campagne 1\nsujet\tS\npage\tP\nliste\tl.list\n"
+                "debut\t2026-12-10T18:05:07\nessai\ta@x.fr\naccepte\ta@x.fr\nessai\tb@x.fr\n");
+    }
+    std::optional<LectureJournal::Etat> e = LectureJournal::Lire(chemin);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->acceptees.value("a@x.fr"), 1);
+    EXPECT_EQ(e->incertaines.value("b@x.fr"), 1);
+    EXPECT_TRUE(e->envois.isEmpty());
+    JournalCampagne j;
+    j.Continuer(chemin, e->longueurValide, QDateTime(QDate(2026, 12, 11), QTime(7, 0)));
+    j.Essai("c@x.fr");
+    j.Fermer();
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().endsWith("\nessai\tc@x.fr\n"));
+    e = LectureJournal::Lire(chemin);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->incertaines.value("c@x.fr"), 1);
+}

@@ -2,11 +2,15 @@
 
 #include "mail/ClientSMTP.h"
 #include "tests/support/CourrielDeTest.h"
+#include "tests/support/HorlogeReglable.h"
 #include "tests/support/PairScripte.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 
+#include "sending/Cadenceur.h"
+
 #include <QJsonArray>
+#include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -20,6 +24,8 @@ public:
     QStringList lignes;
     std::function<void()> surDebutEnvois;
     std::function<void()> surAttente;
+    std::function<void()> surPause;
+    qint64 finPause = 0;
     bool avecDelais = true;
 
     void Connexion() override { lignes << "connexion"; }
@@ -45,6 +51,17 @@ public:
             surAttente();
     }
     void Progression(int i, int n) override { lignes << QString("%1/%2").arg(i).arg(n); }
+    void Ralentissement(double) override {
+        if (!lignes.endsWith("ralenti"))
+            lignes << "ralenti";
+    }
+    void Pause(qint64 jusqua) override {
+        lignes << "pause";
+        finPause = jusqua;
+        if (surPause)
+            surPause();
+    }
+    void FinPause() override { lignes << "fin de pause"; }
     void ErreurRegistre(const std::exception& e) override {
         lignes << QString("registre perdu: %1").arg(e.what());
     }
@@ -70,6 +87,7 @@ public:
         Noter((r.accepte ? "accepté " : "refusé ") + r.adresse);
     }
     void Temporaire(const ResultatEnvoi& r) override { Noter("temporaire " + r.adresse); }
+    void Pause(qint64) override { Noter("pause"); }
 
 private:
     void Noter(const QString& ligne) {
@@ -105,6 +123,13 @@ struct Banc {
         client.Port = port;
         client.Utilisateur = "jean";
         client.MotDePasse = "secret";
+    }
+    // A fast clock: the limits, counted on it, grow with it so that a real connection still
+    // has its seconds.
+    void Accelerer(const HorlogeRapide& horloge) {
+        moteur.DefinirHorloge(horloge);
+        moteur.LimitesEnVigueur().connexion = 10h;
+        moteur.LimitesEnVigueur().reponseFinDeDonnees = 10h;
     }
     // For a scripted peer: the greeting name it expects, no login.
     void Scripte() {
@@ -217,26 +242,31 @@ TEST(MoteurCampagne, ArretAvantLaFinDesDonneesNeLivreRien) {
 
 // A temporary refusal is tried again after each back-off, on the engine's clock, while the
 // other addresses go on; out of tries, it is final with the server's last reply. A server
-// that ends the connection with 421 after two messages is joined again. Every address is told
-// once, and delivered once.
+// that ends the connection with 421 after two messages is joined again, and the 421 uses no
+// try of the address it met. Every address is told once, and delivered once.
 TEST(MoteurCampagne, ReprisesApresUnRefusTemporaireOuUneConnexionFermee) {
     ServeurSMTPReel serveur(
         {.temporaires = {"b@exemple.fr=2", "d@exemple.fr=9"}, .parConnexion = 2});
     Banc b(serveur.Port());
     HorlogeRapide horloge;
-    b.moteur.DefinirHorloge(horloge);
+    b.Accelerer(horloge);
     b.journal.avecDelais = false;
     EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr"}),
               FinCampagne::Terminee);
-    EXPECT_EQ(b.journal.lignes,
-              QStringList({"connexion", "connecté", "début 4", "accepté a@exemple.fr 250", "1/4",
-                           "attente 1", "accepté c@exemple.fr 250", "2/4",
-                           // d meets the 421: both wait, then go on a new connection.
-                           "attente 2", "attente 0", "attente 1", "attente 2", "attente 0",
-                           "accepté b@exemple.fr 250", "3/4", "attente 1", "attente 0",
-                           // d's fourth refusal: out of tries.
-                           "refusé d@exemple.fr 450 4.2.1", "4/4", "fin terminée"}))
+    // How the waits of b and d interleave depends on the real time between them.
+    QStringList issues, attentes;
+    for (const QString& l : std::as_const(b.journal.lignes))
+        (l.startsWith("attente") ? attentes : issues) << l;
+    EXPECT_EQ(issues, QStringList({"connexion", "connecté", "début 4", "accepté a@exemple.fr 250",
+                                   "1/4", "accepté c@exemple.fr 250", "2/4",
+                                   // "Trop de messages sur cette connexion": a limit.
+                                   "ralenti", "accepté b@exemple.fr 250", "3/4",
+                                   // d's fourth refusal: out of tries.
+                                   "refusé d@exemple.fr 450 4.2.1", "4/4", "fin terminée"}))
         << b.journal.lignes.join(" | ").toStdString();
+    EXPECT_EQ(attentes.first(), "attente 1");
+    EXPECT_TRUE(attentes.contains("attente 2")) << "b and d wait together";
+    EXPECT_EQ(attentes.last(), "attente 0");
     QStringList livres;
     for (int n = 1; n <= serveur.NombreMessages(); ++n)
         livres << serveur.Enveloppe(n)["rcpt_tos"].toArray().first().toString();
@@ -268,22 +298,23 @@ TEST(MoteurCampagne, IssueInconnueJamaisRenvoyee) {
     EXPECT_EQ(pair.Donnees().size(), 1);
 }
 
-// The record follows the campaign, a try before its outcome; one that fails is told once and
-// the sending goes on without it.
+// The record follows the campaign, a try before its outcome (only a message whose end of data
+// may leave: a refused recipient was never tried); one that fails is told once and the
+// sending goes on without it.
 TEST(MoteurCampagne, RegistreDeLaCampagne) {
     ServeurSMTPReel serveur({.refuser = {"refuse@exemple.fr"}, .temporaires = {"b@exemple.fr=1"}});
     const QStringList adresses{"a@exemple.fr", "b@exemple.fr", "refuse@exemple.fr"};
     {
         Banc b(serveur.Port());
         HorlogeRapide horloge;
-        b.moteur.DefinirHorloge(horloge);
+        b.Accelerer(horloge);
         Registre registre;
         EXPECT_EQ(b.Executer(adresses, MessageDeTest(), &registre), FinCampagne::Terminee);
         EXPECT_EQ(registre.lignes,
                   QStringList({"ouvert", "essai a@exemple.fr", "accepté a@exemple.fr",
-                               "essai b@exemple.fr", "temporaire b@exemple.fr",
-                               "essai refuse@exemple.fr", "refusé refuse@exemple.fr",
-                               "essai b@exemple.fr", "accepté b@exemple.fr"}));
+                               "temporaire b@exemple.fr", "refusé refuse@exemple.fr",
+                               "essai b@exemple.fr", "accepté b@exemple.fr"}))
+            << "a try is on record only once its end-of-data line may leave";
     }
     Banc b(serveur.Port());
     b.moteur.LimitesEnVigueur().reprises = {};
@@ -304,7 +335,7 @@ TEST(MoteurCampagne, CadenceParMinuteEtParConnexion) {
     b.moteur.LimitesEnVigueur().messagesParMinute = 6;
     // A hundred times faster: the ten seconds between two messages pass in 100 ms.
     HorlogeRapide horloge(100);
-    b.moteur.DefinirHorloge(horloge);
+    b.Accelerer(horloge);
     const Horloge::Instant debut = horloge.Maintenant();
     EXPECT_EQ(b.Executer(
                   {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr", "e@exemple.fr"}),
@@ -331,7 +362,7 @@ TEST(MoteurCampagne, TroisConnexionsSePartagentLaListe) {
     Banc b(serveur.Port());
     b.moteur.LimitesEnVigueur().connexions = 3;
     HorlogeRapide horloge;
-    b.moteur.DefinirHorloge(horloge);
+    b.Accelerer(horloge);
     QStringList adresses{"refuse@exemple.fr", "b@exemple.fr"};
     for (int i = 0; i < 13; ++i)
         adresses << QString("n%1@exemple.fr").arg(i);
@@ -392,4 +423,115 @@ TEST(MoteurCampagne, ArretAvecTroisConnexions) {
     EXPECT_EQ(acceptes, livres) << b.journal.lignes.join(" | ").toStdString();
     EXPECT_LT(livres.size(), 12);
     EXPECT_EQ(b.journal.lignes.last(), "fin stoppée");
+}
+
+// A server that takes 20 messages a second and defers MAIL beyond: every connection slows
+// down together, no address is put in error, each is delivered once.
+TEST(MoteurCampagne, UnServeurQuiLimiteLeDebit) {
+    for (const int connexions : {1, 4}) {
+        ServeurSMTPReel serveur({.debit = 20});
+        Banc b(serveur.Port());
+        b.moteur.LimitesEnVigueur().connexions = connexions;
+        QStringList adresses;
+        for (int i = 0; i < 40; ++i)
+            adresses << QString("n%1@exemple.fr").arg(i);
+        Registre registre;
+        EXPECT_EQ(b.Executer(adresses, MessageDeTest(), &registre), FinCampagne::Terminee);
+        EXPECT_TRUE(b.journal.lignes.contains("ralenti")) << connexions;
+        EXPECT_EQ(b.journal.lignes.filter("refusé").size(), 0)
+            << b.journal.lignes.join(" | ").toStdString();
+        EXPECT_EQ(b.journal.lignes.filter("accepté").size(), 40);
+        QSet<QString> livres;
+        for (int n = 1; n <= serveur.NombreMessages(); ++n)
+            livres << serveur.Enveloppe(n)["rcpt_tos"].toArray().first().toString();
+        EXPECT_EQ(serveur.NombreMessages(), 40);
+        EXPECT_EQ(livres.size(), 40);
+        EXPECT_EQ(registre.lignes.filter("refusé").size(), 0);
+    }
+}
+
+// A daily quota reached: the campaign pauses a day after the refusal, the addresses waiting,
+// none in error; the next day it goes on by itself and sends nothing twice.
+TEST(MoteurCampagne, QuotaJournalierPauseEtReprise) {
+    ServeurSMTPReel serveur({.quota = 2});
+    Banc b(serveur.Port());
+    HorlogeReglable horloge;
+    b.moteur.DefinirHorloge(horloge);
+    Registre registre;
+    qint64 refus = 0;
+    b.journal.surPause = [&] {
+        refus = horloge.Date();
+        serveur.RemettreQuota();
+        horloge.Avancer(24h);
+    };
+    const QStringList adresses{"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr",
+                               "e@exemple.fr"};
+    EXPECT_EQ(b.Executer(adresses, MessageDeTest(), &registre), FinCampagne::Terminee);
+    EXPECT_EQ(b.journal.lignes,
+              QStringList({"connexion", "connecté", "début 5", "accepté a@exemple.fr 250", "1/5",
+                           "accepté b@exemple.fr 250", "2/5", "pause", "fin de pause",
+                           "accepté c@exemple.fr 250", "3/5", "accepté d@exemple.fr 250", "4/5",
+                           "accepté e@exemple.fr 250", "5/5", "fin terminée"}));
+    EXPECT_NEAR(double(b.journal.finPause - refus), double(Cadenceur::kJour), 60'000)
+        << "a day after the refusal, the server giving no date";
+    EXPECT_TRUE(registre.lignes.contains("pause"));
+    QStringList livres;
+    for (int n = 1; n <= serveur.NombreMessages(); ++n)
+        livres << serveur.Enveloppe(n)["rcpt_tos"].toArray().first().toString();
+    EXPECT_EQ(livres, adresses);
+}
+
+// The same refusal after the end of data for three addresses in a row: the message is
+// refused, not the addresses. The campaign ends with the server's words, no address in error,
+// the three on record as still to send.
+TEST(MoteurCampagne, MemeRefusPourTroisAdressesArreteLaCampagne) {
+    ServeurSMTPReel serveur({.refusDonnees = "554 5.7.1 Message refuse: contenu non accepte"});
+    Banc b(serveur.Port());
+    Registre registre;
+    EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr"},
+                         MessageDeTest(), &registre),
+              FinCampagne::SessionRefusee);
+    EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "connecté", "début 4", "fin session"}));
+    EXPECT_EQ(b.journal.motif, "Message refuse: contenu non accepte");
+    EXPECT_EQ(registre.lignes.filter("refusé").size(), 0);
+    EXPECT_EQ(registre.lignes.filter("temporaire").size(), 3);
+}
+
+// A sender the server refuses for good: the campaign ends with its words, no address blamed.
+// A refused login leaves no try on record: no message could leave.
+TEST(MoteurCampagne, ExpediteurOuConnexionRefusesNeMettentAucuneAdresseEnErreur) {
+    {
+        PairScripte pair({"S: 220 pair", "C: EHLO client.test", "S: 250 pair", "C: RSET",
+                          "S: 250 ok", "C: MAIL FROM: <club@exemple.org>",
+                          "S: 553 5.7.1 <club@exemple.org>: Sender address rejected: not owned "
+                          "by user",
+                          "C: QUIT", "S: 221 bye"});
+        Banc b(pair.Port());
+        b.Scripte();
+        EXPECT_EQ(b.Executer({"a@exemple.fr", "b@exemple.fr"}), FinCampagne::SessionRefusee);
+        EXPECT_EQ(b.journal.lignes,
+                  QStringList({"connexion", "connecté", "début 2", "fin session"}));
+        EXPECT_EQ(b.journal.motif,
+                  "<club@exemple.org>: Sender address rejected: not owned by user");
+        pair.Terminer();
+        EXPECT_TRUE(pair.Ecarts().isEmpty()) << pair.Ecarts().join('\n').toStdString();
+    }
+    ServeurSMTPReel serveur({.motDePasse = QStringLiteral("autre")});
+    Banc b(serveur.Port());
+    Registre registre;
+    EXPECT_EQ(b.Executer({"a@exemple.fr"}, MessageDeTest(), &registre),
+              FinCampagne::SessionRefusee);
+    EXPECT_EQ(registre.lignes, QStringList({"ouvert"}));
+}
+
+// An address that cannot travel to this server (accents without SMTPUTF8) is the address's
+// fault: it is in error, and the campaign goes on.
+TEST(MoteurCampagne, AdresseQuiNePeutPartirEstEnErreur) {
+    ServeurSMTPReel serveur({});
+    Banc b(serveur.Port());
+    EXPECT_EQ(b.Executer({"élise@exemple.fr", "b@exemple.fr"}), FinCampagne::Terminee);
+    EXPECT_EQ(b.journal.lignes.filter("refusé élise@exemple.fr").size(), 1)
+        << b.journal.lignes.join(" | ").toStdString();
+    EXPECT_TRUE(b.journal.lignes.contains("accepté b@exemple.fr 250"));
+    EXPECT_EQ(serveur.NombreMessages(), 1);
 }

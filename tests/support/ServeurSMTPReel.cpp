@@ -61,6 +61,12 @@ ServeurSMTPReel::ServeurSMTPReel(Options options) {
         arguments << QStringLiteral("--par-connexion") << QString::number(options.parConnexion);
     if (options.retenue > 0)
         arguments << QStringLiteral("--retenue") << QString::number(options.retenue);
+    if (options.debit > 0)
+        arguments << QStringLiteral("--debit") << QString::number(options.debit);
+    if (options.quota > 0)
+        arguments << QStringLiteral("--quota") << QString::number(options.quota);
+    if (!options.refusDonnees.isEmpty())
+        arguments << QStringLiteral("--refus-donnees") << options.refusDonnees;
     if (options.smtputf8)
         arguments << QStringLiteral("--smtputf8");
     if (options.capture)
@@ -75,6 +81,12 @@ ServeurSMTPReel::~ServeurSMTPReel() = default;
 
 int ServeurSMTPReel::NombreMessages() const {
     return QDir(dossier_.Chemin()).entryList({QStringLiteral("*.eml")}, QDir::Files).size();
+}
+
+void ServeurSMTPReel::RemettreQuota() const {
+    QFile f(dossier_.Fichier(QStringLiteral("quota-remis")));
+    if (!f.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot reset the server's quota");
 }
 
 QJsonObject ServeurSMTPReel::Message(int n, bool utf8) const {

@@ -29,6 +29,12 @@ public:
         int parConnexion = 0;
         // Seconds the reply to each end of data is held (the message is already kept).
         double retenue = 0;
+        // Messages a second before MAIL is answered 450 4.7.1 (a token bucket); 0: no limit.
+        double debit = 0;
+        // Messages delivered before MAIL is answered 550 5.4.5, until RemettreQuota(); 0: none.
+        int quota = 0;
+        // The reply to every end of data instead of 250 (nothing is kept).
+        QString refusDonnees = {};
         // A certificate and its key (files) instead of the one made for the server.
         QString certificat = {};
         QString cle = {};
@@ -54,6 +60,8 @@ public:
     // The relay's port (with capture only): connect there to have the traffic captured.
     quint16 PortRelais() const { return portRelais_; }
     int NombreMessages() const;
+    // A new day for the quota.
+    void RemettreQuota() const;
     // Message n (from 1) as Python's email package reads it, and its envelope.
     // With `utf8`, the message travelled with SMTPUTF8 and is read as RFC 6532 says.
     QJsonObject Message(int n, bool utf8 = false) const;

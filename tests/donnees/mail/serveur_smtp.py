@@ -11,8 +11,14 @@ neither a domain nor an address literal, as Postfix's reject_invalid_helo_hostna
 --retenue, the reply to each message's end of data is held that many seconds. With
 --temporaire ADRESSE=N, that recipient is answered 450 its first N times. With --par-connexion N,
 the MAIL after N messages on one connection is answered 421 and the connection closed. With
---smtputf8 it announces SMTPUTF8 (RFC 6531) and takes UTF-8 addresses. With --capture it also listens on a second port (printed on the second line) that relays
-to the server and appends every byte the client sends to the capture file.
+--smtputf8 it announces SMTPUTF8 (RFC 6531) and takes UTF-8 addresses. With --debit N, a token
+bucket of N messages a second (N at most in a burst) answers MAIL beyond it with 450 4.7.1, as
+Postfix's anvil does, and notes it in differes.log. With --quota N, the MAIL after N messages
+delivered is answered 550 5.4.5 as a webmail provider's daily cap does, until a file
+"quota-remis" appears in the directory (a new day). With --refus-donnees, every end of data is
+answered with that reply. With --capture it also listens on a second port (printed on the
+second line) that relays to the server and appends every byte the client sends to the capture
+file.
 """
 import argparse
 import asyncio
@@ -21,6 +27,7 @@ import os
 import re
 import ssl
 import sys
+import time
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
@@ -32,7 +39,12 @@ NOM_VALIDE = re.compile(
 
 class Depot:
     def __init__(self, dossier, refuses, verifier_helo, retenue=0.0, temporaires=None,
-                 par_connexion=0):
+                 par_connexion=0, debit=0.0, quota=0, refus_donnees=None):
+        self.debit = debit
+        self.jetons = debit
+        self.instant = time.monotonic()
+        self.quota = quota
+        self.refus_donnees = refus_donnees
         self.temporaires = dict(temporaires or {})
         self.par_connexion = par_connexion
         self.dossier = dossier
@@ -45,6 +57,19 @@ class Depot:
         if self.par_connexion and getattr(session, "messages", 0) >= self.par_connexion:
             asyncio.get_event_loop().call_later(0.05, server.transport.close)
             return "421 4.7.0 Trop de messages sur cette connexion"
+        if self.quota and self.compte >= self.quota and not os.path.exists(
+                os.path.join(self.dossier, "quota-remis")):
+            return "550 5.4.5 Daily user sending limit exceeded."
+        if self.debit:
+            maintenant = time.monotonic()
+            self.jetons = min(self.debit,
+                              self.jetons + (maintenant - self.instant) * self.debit)
+            self.instant = maintenant
+            if self.jetons < 1:
+                with open(os.path.join(self.dossier, "differes.log"), "a") as f:
+                    f.write(address + "\n")
+                return "450 4.7.1 Error: too much mail from 127.0.0.1"
+            self.jetons -= 1
         envelope.mail_from = address
         envelope.mail_options.extend(mail_options)
         return "250 OK"
@@ -61,6 +86,8 @@ class Depot:
         return "250 2.1.5 OK"
 
     async def handle_DATA(self, server, session, envelope):
+        if self.refus_donnees:
+            return self.refus_donnees
         self.compte += 1
         session.messages = getattr(session, "messages", 0) + 1
         base = os.path.join(self.dossier, str(self.compte))
@@ -98,6 +125,11 @@ def main():
                    help="ADRESSE=N: that recipient is answered 450 its first N times")
     p.add_argument("--par-connexion", type=int, default=0,
                    help="messages per connection before a 421 and a close")
+    p.add_argument("--debit", type=float, default=0.0,
+                   help="messages a second taken, beyond which MAIL is deferred")
+    p.add_argument("--quota", type=int, default=0,
+                   help="messages delivered before MAIL is refused for the day")
+    p.add_argument("--refus-donnees", help="the reply to every end of data")
     p.add_argument("--smtputf8", action="store_true", help="announce SMTPUTF8")
     a = p.parse_args()
 
@@ -122,7 +154,7 @@ def main():
 
     temporaires = {t.split("=")[0]: int(t.split("=")[1]) for t in a.temporaire}
     depot = Depot(a.dossier, set(a.refuser), a.verifier_helo, a.retenue, temporaires,
-                  a.par_connexion)
+                  a.par_connexion, a.debit, a.quota, a.refus_donnees)
     boucle = asyncio.new_event_loop()
     asyncio.set_event_loop(boucle)
 

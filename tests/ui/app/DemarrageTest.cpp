@@ -3,12 +3,13 @@
 #include "tests/support/LimiteTailleFichiers.h"
 #include "tests/support/SansPassePartout.h"
 
+#include <QComboBox>
 #include <QFile>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -62,6 +63,8 @@ TEST(Demarrage, PremierLancementSansFichier) {
     EXPECT_EQ(f.ReglagesActifs.ValVersionDemarragePrecedant, "");
     EXPECT_EQ(f.LabelVersion->text(), "Version: 1.0.4.42 ");
     EXPECT_EQ(f.LabelVersion2->text(), "v.1.0.4.42");
+    EXPECT_EQ(f.LabelDossierDonnees->text(),
+              QString::fromUtf8("Paramètres et listes dans : ") + t.rep.Chemin());
     EXPECT_FALSE(f.PageControlPrinc->isTabVisible(f.PageControlPrinc->indexOf(f.TabSheetErreur)));
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_FALSE(f.SpeedButAnnulerServeur->isEnabled());
@@ -76,8 +79,11 @@ TEST(Demarrage, SectionEnMajusculeRecoitLaVersionSansSecondeSection) {
     EXPECT_EQ(t.f->EditSMTPPassword->text(), "ko");
 }
 
-TEST(Demarrage, EcritureImpossibleSauteLaSuiteMaisOuvreLaFenetre) {
+// Each start-up step fails alone: the version record that cannot be written shows its box,
+// and every other step still runs.
+TEST(Demarrage, EcritureImpossibleNEmpechePasLesAutresEtapes) {
     FenetreDeTest t;
+    t.rep.Ecrire("clients.list", "a@b.fr\r\n");
     {
         // No byte can be written: the version record fails like in a read-only directory.
         LimiteTailleFichiers limite(0);
@@ -86,11 +92,14 @@ TEST(Demarrage, EcritureImpossibleSauteLaSuiteMaisOuvreLaFenetre) {
     TForm1& f = *t.f;
     ASSERT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur),
               QStringList{QString::fromUtf8("Impossible d'écrire dans ") +
-                          t.rep.Fichier("Lettrova.ini")});
-    EXPECT_FALSE(t.rep.Chemin().isEmpty());
-    EXPECT_EQ(f.LabelVersion2->text(), "v.") << "the steps after the failure are skipped";
-    EXPECT_EQ(f.TreeViewHistorique->topLevelItemCount(), 0);
-    EXPECT_EQ(f.EditSMTPPort->text(), "25") << "the steps before it ran";
+                          t.rep.Fichier("Lettrova.ini") + ". Fichier trop grand"});
+    EXPECT_EQ(f.EditSMTPPort->text(), "25");
+    EXPECT_EQ(f.LabelVersion2->text(), "v.1.0.4.42");
+    EXPECT_GT(f.TreeViewHistorique->topLevelItemCount(), 0);
+    EXPECT_EQ(f.ComboBoxListe1->itemText(0), "clients.list");
+    EXPECT_FALSE(f.RichEditAideServeur->toPlainText().isEmpty());
+    EXPECT_EQ(f.PageControlPrinc->currentWidget(), f.TabSheet2);
+    EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
     f.show();
     EXPECT_TRUE(f.isVisible());
 }
@@ -109,7 +118,8 @@ TEST(Demarrage, ParametresIllisiblesLaissesIntacts) {
     QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(t.rep.Lire("Lettrova.ini"), kComplet) << "byte for byte";
     EXPECT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur),
-              QStringList{QString::fromUtf8("Impossible d'écrire dans ") + chemin});
+              QStringList{QString::fromUtf8("Impossible d'écrire dans ") + chemin +
+                          QString::fromUtf8(". Permission refusée")});
     t.f->show();
     EXPECT_TRUE(t.f->isVisible());
 }

@@ -27,6 +27,8 @@ TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
     Saisir(f.EditSMTPPassword, "s3cr\"t =");
     Saisir(f.EditMailEXP, "jean@exemple.fr");
     QTest::mouseClick(f.CheckBoxTLS, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_TRUE(f.CheckBoxJoindreImages->isChecked()) << "pictures are joined by default";
+    QTest::mouseClick(f.CheckBoxJoindreImages, Qt::LeftButton, {}, QPoint(5, 8));
     EXPECT_TRUE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_TRUE(f.SpeedButAnnulerServeur->isEnabled());
     EXPECT_EQ(f.ReglagesActifs.ValSMTPServeur, "") << "the active values wait for Enregistrer";
@@ -37,16 +39,20 @@ TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
     EXPECT_EQ(f.ReglagesActifs.ValSMTPPassword, "s3cr\"t =");
     EXPECT_TRUE(f.ReglagesActifs.ValConnectTlS);
     EXPECT_FALSE(f.ReglagesActifs.ValChrgtHtmlAuto);
+    EXPECT_FALSE(f.ReglagesActifs.ValJoindreImages);
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());
     EXPECT_EQ(f.LabStatusInfos->text(), "Paramètres Enregistrés Avec Succes.");
     const QByteArray motDePasse = CodageMotDePasse("s3cr\"t =", kCleMotDePasse).toLatin1();
-    EXPECT_EQ(t.rep.Lire("Lettrova.ini"),
-              "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
-              "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
-                  motDePasse +
-                  "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
-                  "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\n"
-                  "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n");
+    EXPECT_EQ(
+        t.rep.Lire("Lettrova.ini"),
+        "[parametres]\r\nVersionAppli=1.0.4.42\r\nSMTPServeur=smtp.exemple.fr\r\n"
+        "SMTPPort=587\r\nSMTPUser=jean\r\nSMTPPassword=" +
+            motDePasse +
+            "\r\nMailEXP=jean@exemple.fr\r\nNomExpediteur=\r\nDesinscription=\r\n"
+            "ConnectTlS=Oui\r\nChrgtHtmlAuto=Non\r\nMessagesParMinute=0\r\nMessagesParHeure=0\r\n"
+            "MessagesParJour=0\r\n"
+            "MessagesParConnexion=0\r\nConnexionsSimultanees=1\r\nPipelining=Non\r\n"
+            "JoindreImages=Non\r\n");
 
     // The next start reads back exactly what was saved.
     FenetreDeTest u;
@@ -54,6 +60,8 @@ TEST(Parametres, EnregistrerEcritChaqueCleEtLesValeursActives) {
     TForm1& g = u.Ouvrir();
     EXPECT_EQ(g.EditSMTPPassword->text(), "s3cr\"t =");
     EXPECT_TRUE(g.CheckBoxTLS->isChecked());
+    EXPECT_FALSE(g.CheckBoxJoindreImages->isChecked());
+    EXPECT_FALSE(g.ReglagesActifs.ValJoindreImages);
     EXPECT_FALSE(g.SpeedButEnrServeur->isEnabled());
 }
 
@@ -123,7 +131,7 @@ TEST(Parametres, EchecDEnregistrementGardeLesValeursDejaPrises) {
     }
     EXPECT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur),
               QStringList{QString::fromUtf8("Impossible d'écrire dans ") +
-                          t.rep.Fichier("Lettrova.ini")});
+                          t.rep.Fichier("Lettrova.ini") + ". Fichier trop grand"});
     EXPECT_EQ(f.ReglagesActifs.ValSMTPServeur, "smtp.exemple.fr");
     EXPECT_EQ(f.ReglagesActifs.ValSMTPPort.Texte, "25");
     EXPECT_FALSE(f.SpeedButEnrServeur->isEnabled());

@@ -2,6 +2,7 @@
 #include "commun/Erreur.h"
 #include "sending/ui/Campagne.h"
 #include "tests/support/FenetreDeTest.h"
+#include "tests/support/LimiteTailleFichiers.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,19 @@ TEST(Fermeture, QuitterRefuseLaConfirmationEtEnregistreLeSujet) {
     EXPECT_TRUE(f.FermetureEnCours);
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(t.Parametres().contains(QString::fromLatin1("ValSujet=\xC9t\xE9 2026\r\n")));
+}
+
+// The subject cannot be written (a full disk): "Quitter", whose close waits for its own
+// handler to return, says so once, and the window closes.
+TEST(Fermeture, QuitterSansPouvoirEcrireLeSujetLeDitUneFois) {
+    FenetreDeTest t;
+    TForm1& f = t.Ouvrir(true);
+    {
+        LimiteTailleFichiers limite(0);
+        QTest::mouseClick(f.SpeedButQuitter, Qt::LeftButton);
+    }
+    EXPECT_EQ(t.boites.Textes(DialoguesScriptes::Boite::Erreur).size(), 1);
+    EXPECT_FALSE(f.isVisible());
 }
 
 TEST(Fermeture, LaCaseDeFermetureEnregistreAussiLeSujet) {

@@ -94,13 +94,17 @@ TEST(APropos, TexteEtVersion) {
     FenetreDeTest t;
     TForm1& f = t.Ouvrir();
     const QStringList lignes = f.MemoAPropos->toPlainText().split('\n');
-    ASSERT_EQ(lignes.size(), 17);
+    ASSERT_EQ(lignes.size(), 20);
     EXPECT_EQ(lignes[0],
               QString(38, ' ') + "Lettrova: Gestionnaire d'envois de Mail de type Newsletter.");
     EXPECT_EQ(lignes[2],
               "-Ce logiciel a pour but de gérer une liste d'adresse mail pour l’envoi de "
               "courrier électronique de type ");
-    EXPECT_TRUE(lignes[13].contains("être  plus"));
+    EXPECT_TRUE(lignes[16].contains("être  plus"));
+    // Pictures beside the page travel with it: no web site is needed for them.
+    EXPECT_TRUE(lignes[10].startsWith("Les images enregistrées à côté de la page voyagent"));
+    EXPECT_TRUE(lignes[11].contains("\"Joindre les images locales au message\""));
+    EXPECT_FALSE(f.MemoAPropos->toPlainText().contains("lien absolu"));
     EXPECT_FALSE(f.MemoAPropos->isEnabled());
     EXPECT_TRUE(f.MemoAPropos->isReadOnly());
 }

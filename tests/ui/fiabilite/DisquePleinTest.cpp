@@ -15,16 +15,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
 using Boite = DialoguesScriptes::Boite;
-
-QString MessageSysteme(int numero) {
-    return QString::fromLocal8Bit(std::strerror(numero));
-}
 
 class DisquePlein : public FenetreListes {
 protected:
@@ -75,7 +69,10 @@ TEST_F(DisquePlein, EnregistrementDeLaListe) {
         LimiteTailleFichiers limite(kPlace);
         Cliquer(f->SpeedButSaveGestionAdresse);
     }
-    EXPECT_EQ(Erreurs(), QStringList{MessageSysteme(EFBIG)});
+    EXPECT_EQ(Erreurs(),
+              QStringList{QString::fromUtf8("Impossible d'enregistrer la liste \"%1\". Fichier "
+                                            "trop grand")
+                              .arg(rep.Fichier("membres.list"))});
     EXPECT_EQ(rep.Lire("membres.list"), ancienneListe);
     EXPECT_EQ(FichiersCaches(), QStringList());
 
@@ -94,7 +91,7 @@ TEST_F(DisquePlein, EcritureDesParametres) {
         Cliquer(f->SpeedButEnrServeur);
     }
     EXPECT_EQ(Erreurs(), QStringList{QString::fromUtf8("Impossible d'écrire dans ") +
-                                     rep.Fichier("Lettrova.ini")});
+                                     rep.Fichier("Lettrova.ini") + ". Fichier trop grand"});
     EXPECT_EQ(rep.Lire("Lettrova.ini"), avant);
     EXPECT_EQ(FichiersCaches(), QStringList());
 
@@ -113,7 +110,7 @@ TEST_F(DisquePlein, EnregistrementDuFichierErr) {
         Cliquer(f->SpeedButton1);
     }
     EXPECT_EQ(Erreurs(), QStringList{QStringLiteral("Impossible de créer le fichier \"%1\". %2")
-                                         .arg(chemin, MessageSysteme(EFBIG))});
+                                         .arg(chemin, QStringLiteral("Fichier trop grand"))});
     EXPECT_EQ(rep.Lire(QFileInfo(chemin).fileName()), "ancien rapport\r\n");
     EXPECT_EQ(FichiersCaches(), QStringList());
 
@@ -133,8 +130,8 @@ TEST_F(RepertoireEnLectureSeule, ChaqueEnregistrementMontreSonErreur) {
     OuvrirAvec("membres.list", "a@club.fr\r\n");
     const QByteArray parametres = rep.Lire("Lettrova.ini");
     LimiteTailleFichiers limite(0);
-    const QString ini =
-        QString::fromUtf8("Impossible d'écrire dans ") + rep.Fichier("Lettrova.ini");
+    const QString ini = QString::fromUtf8("Impossible d'écrire dans ") +
+                        rep.Fichier("Lettrova.ini") + ". Fichier trop grand";
 
     f->EditAjoutAdresse->setText("b@club.fr");
     Cliquer(f->SpeedButAjouterAdresse);
@@ -153,8 +150,9 @@ TEST_F(RepertoireEnLectureSeule, ChaqueEnregistrementMontreSonErreur) {
     ASSERT_EQ(erreurs.size(), 3);
     EXPECT_EQ(erreurs[0], ini) << "the list save records the favourite list first";
     EXPECT_EQ(erreurs[1], ini) << "the settings page";
-    EXPECT_EQ(erreurs[2], QStringLiteral("Impossible de créer le fichier \"%1\". %2")
-                              .arg(f->pageErreurs->FichierErreurs(), MessageSysteme(EFBIG)));
+    EXPECT_EQ(erreurs[2],
+              QStringLiteral("Impossible de créer le fichier \"%1\". %2")
+                  .arg(f->pageErreurs->FichierErreurs(), QStringLiteral("Fichier trop grand")));
     EXPECT_EQ(QDir(rep.Chemin()).entryList(QDir::Files | QDir::Hidden),
               QStringList({"Lettrova.ini", "membres.list"}));
     EXPECT_EQ(rep.Lire("membres.list"), "a@club.fr\r\n");

@@ -187,3 +187,20 @@ TEST_F(FenetreListes, SuppressionVersLaCorbeille) {
     EXPECT_EQ(Statut(), "Le Fichier \"Aucune\" N'A PAS ETE TROUVE.");
     EXPECT_EQ(CouleurStatut(), QColor(255, 0, 0));
 }
+
+// The count beside "Liste D'Adresses:" shows every digit of any count up to a million.
+TEST_F(FenetreListes, LeCompteDeLEnvoiMontreChaqueChiffre) {
+    QByteArray contenu;
+    for (int i = 0; i < 20000; ++i)
+        contenu += "membre" + QByteArray::number(i) + "@club.fr\r\n";
+    rep.Ecrire("grande.list", contenu);
+    Ouvrir();
+    f->ComboBoxListe1->setCurrentIndex(0);
+    emit f->ComboBoxListe1->activated(0);
+    QLabel* compte = f->LabTotalAdresse2;
+    EXPECT_EQ(compte->text(), " 20000 ");
+    for (const QString& texte : {compte->text(), QStringLiteral(" 1000000 ")}) {
+        SCOPED_TRACE(texte.toStdString());
+        EXPECT_LE(compte->fontMetrics().horizontalAdvance(texte), compte->contentsRect().width());
+    }
+}

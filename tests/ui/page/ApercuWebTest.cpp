@@ -3,6 +3,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QWebEnginePage>
@@ -78,16 +79,37 @@ TEST_F(ApercuWebTest, PageDePlusieursMegaoctets) {
     EXPECT_EQ(Executer("document.getElementById('fin').innerText").toString(), "fin");
 }
 
-TEST_F(ApercuWebTest, LesAdressesRelativesNeMenentNullePart) {
-    QImage image(4, 4, QImage::Format_RGB32);
+TEST_F(ApercuWebTest, LesImagesLocalesSeMontrentCommeLesDestinatairesLesVerront) {
+    QImage image(4, 3, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(rep.Fichier("image.png")));
-    // The picture lies beside the page and in the program's directory.
-    const QString page = "<html><body><img src=\"image.png\"></body></html>";
+    // The picture lies beside the page; the second one nowhere.
+    const QString page = "<html><head></head><body><img src=\"image.png\">"
+                         "<p style=\"background:url(image.png)\">x</p>"
+                         "<img src=\"manque.png\"></body></html>";
     Charger(Fichier("lettre.html", page.toUtf8()));
+    f->MemoHtmlBrut->setPlainText(page.left(page.indexOf("<img src=\"manque")) + "</body></html>");
+    // Joined: the page shows its picture as the message carries it.
+    Apercu();
+    EXPECT_TRUE(Executer("document.images[0].complete").toBool());
+    EXPECT_EQ(Executer("document.images[0].naturalWidth").toInt(), 4);
+    EXPECT_TRUE(Executer("document.images[0].src").toString().startsWith("cid:"));
+    EXPECT_EQ(f->LabImagesApercu->text(), "");
+    QTest::mouseClick(f->SpeedButFermerApercuWeb, Qt::LeftButton);
+
+    // A missing picture is named beside "Fermer".
+    f->MemoHtmlBrut->setPlainText(page);
+    Apercu();
+    EXPECT_EQ(f->LabImagesApercu->text(), "1 image ne s'affichera pas : manque.png");
+    QTest::mouseClick(f->SpeedButFermerApercuWeb, Qt::LeftButton);
+
+    // Not joined: the page goes as it is, and its local pictures lead nowhere.
+    f->ReglagesActifs.ValJoindreImages = false;
     Apercu();
     EXPECT_TRUE(Executer("document.images[0].complete").toBool());
     EXPECT_EQ(Executer("document.images[0].naturalWidth").toInt(), 0);
+    EXPECT_EQ(f->LabImagesApercu->text(), "2 images ne s'afficheront pas : manque.png, image.png");
+    EXPECT_TRUE(f->LabImagesApercu->isVisible());
 }
 
 } // namespace

@@ -4,9 +4,11 @@
 #include "page/ui/TexteEditeur.h"
 #include "tests/ui/page/FenetrePage.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -19,6 +21,12 @@ protected:
     QString Statut() const { return f->LabStatusInfos->text(); }
     QColor CouleurStatut() const {
         return f->LabStatusInfos->palette().color(QPalette::WindowText);
+    }
+    QStringList Remarques() const {
+        QStringList r;
+        for (int i = 0; i < f->ComboBoxRemarquesPage->count(); ++i)
+            r << f->ComboBoxRemarquesPage->itemText(i);
+        return r;
     }
 };
 
@@ -152,6 +160,103 @@ TEST_F(ChargementPageTest, ChargementAutomatiqueAuDemarrage) {
     EXPECT_TRUE(f->MemoHtmlBrut->document()->isEmpty());
     EXPECT_EQ(Marque(), ChargementPage::MarqueAucune);
     EXPECT_NE(Statut(), "La Balise </html> N'A Pas Eté Trouvée.");
+}
+
+TEST_F(ChargementPageTest, CeQueLesDestinatairesVerraientOuPas) {
+    // The signature of a PNG, then 2 000 bytes.
+    rep.Ecrire("logo.png", QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(2000, 'x'));
+    rep.Ecrire("style.css", "h1{color:red}");
+    const QString bonne = Fichier("bonne.html", kPageCorrecte);
+    Charger(bonne);
+    const struct {
+        const char* nom;
+        QByteArray page;
+        bool joindre;
+        QString statut;
+        QColor couleur;
+        int marque;
+        QStringList remarques;
+    } cas[] = {
+        {"two missing pictures",
+         "<html><head></head><body><img src=\"logo.png\"><img src=\"manque.png\">"
+         "<img src=\"fond.jpg\"></body></html>",
+         true,
+         "2 images introuvables : manque.png, fond.jpg",
+         QColor(255, 0, 0),
+         ChargementPage::MarqueFautive,
+         {
+             "2 images introuvables : manque.png, fond.jpg",
+             "1 image jointe au message : logo.png",
+         }},
+        {"warnings",
+         "<html><head><link rel=\"stylesheet\" href=\"https://exemple.org/s.css\"></head>"
+         "<body><script>var a;</script><img src=\"logo.png\"></body></html>",
+         true,
+         "1 feuille de style liée, que beaucoup de messageries ignorent : "
+         "https://exemple.org/s.css ; 1 script, que les messageries n'exécutent pas",
+         QColor(255, 89, 0),
+         ChargementPage::MarqueCorrecte,
+         {
+             "1 feuille de style liée, que beaucoup de messageries ignorent : "
+             "https://exemple.org/s.css",
+             "1 script, que les messageries n'exécutent pas",
+             "1 image jointe au message : logo.png",
+         }},
+        {"all is well",
+         "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head>"
+         "<body><img src=\"logo.png\"></body></html>",
+         true,
+         "Le Fichier HTML Chargé Semble Correct.",
+         QColor(0, 128, 0),
+         ChargementPage::MarqueCorrecte,
+         {"1 image jointe au message : logo.png",
+          "1 feuille de style mise dans la page : style.css"}},
+        {"pictures not joined",
+         "<html><head></head><body><img src=\"logo.png\"></body></html>",
+         false,
+         "1 image locale non jointe, que les destinataires ne verront pas : logo.png",
+         QColor(255, 89, 0),
+         ChargementPage::MarqueCorrecte,
+         {
+             "1 image locale non jointe, que les destinataires ne verront pas : logo.png",
+         }},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        f->ReglagesActifs.ValJoindreImages = c.joindre;
+        const QString chemin = Fichier("images.html", c.page);
+        Charger(chemin);
+        EXPECT_EQ(Statut(), c.statut);
+        EXPECT_EQ(CouleurStatut(), c.couleur);
+        EXPECT_EQ(Marque(), c.marque);
+        // The size last, measured on the message as a campaign would make it: the picture's
+        // 2 KB (2.7 in base64) are in it when it is joined.
+        QStringList remarques = Remarques();
+        ASSERT_FALSE(remarques.isEmpty());
+        const QString taille = remarques.takeLast();
+        EXPECT_EQ(remarques, c.remarques);
+        static const QRegularExpression forme(
+            QStringLiteral("^Message de (\\d+) (octets|Ko) par destinataire$"));
+        const QRegularExpressionMatch lu = forme.match(taille);
+        ASSERT_TRUE(lu.hasMatch()) << taille.toStdString();
+        const int octets = lu.captured(1).toInt() * (lu.captured(2) == "Ko" ? 1000 : 1);
+        EXPECT_EQ(octets > 2700, c.joindre) << taille.toStdString();
+        const bool correcte = c.marque == ChargementPage::MarqueCorrecte;
+        EXPECT_EQ(Parametre("DernierFichierChargé"), correcte ? chemin : bonne);
+        EXPECT_EQ(f->SpeedButCharger->isEnabled(), !correcte);
+        EXPECT_EQ(TexteEditeur(*f->MemoHtmlBrut), QString::fromUtf8(c.page));
+        Charger(bonne);
+        ASSERT_EQ(Remarques().size(), 1) << "a new load forgets the remarks of the last";
+    }
+}
+
+TEST_F(ChargementPageTest, UnExpediteurAccentueNEmpechePasDeCharger) {
+    // A mailbox that only SMTPUTF8 carries: the size is measured all the same.
+    f->ReglagesActifs.ValEditMailEXP = QString::fromUtf8("Élise <élise@exemple.fr>");
+    Charger(Fichier("bonne.html", kPageCorrecte));
+    EXPECT_EQ(Statut(), "Le Fichier HTML Chargé Semble Correct.");
+    EXPECT_EQ(Marque(), ChargementPage::MarqueCorrecte);
+    EXPECT_TRUE(boites.Textes(Boite::Erreur).isEmpty());
 }
 
 } // namespace

@@ -5,10 +5,13 @@
 #include "commun/Windows1252.h"
 #include "mail/ClientSMTP.h"
 #include "tests/support/CertificatsDeTest.h"
+#include "tests/support/HorlogeReglable.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 #include "tests/ui/sending/FenetreCampagne.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
@@ -18,6 +21,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <ctime>
 
@@ -112,6 +116,36 @@ TEST_F(Campagne, EditeurVideApresUnBonChargement) {
               tete);
 }
 
+TEST_F(Campagne, LeLogoPoseACoteDeLaPageVoyageDansLeMessage) {
+    ServeurSMTPReel serveur({});
+    Preparer(serveur.Port(), {"a@exemple.fr"});
+    // The page and its logo in a folder of their own, away from the program's.
+    QDir(rep.Chemin()).mkpath("lettre");
+    const QByteArray logo = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(3000, 'L');
+    rep.Ecrire("lettre/logo.png", logo);
+    rep.Ecrire("lettre/page.html",
+               "<html><head></head><body><img src=\"logo.png\" alt=\"Logo\"></body></html>");
+    boites.fichiers << rep.Fichier("lettre/page.html");
+    QTest::mouseClick(f->SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(f->SpeedButCharger, Qt::LeftButton);
+    ASSERT_EQ(f->LabStatusInfos->text(), "Le Fichier HTML Chargé Semble Correct.");
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    ASSERT_EQ(serveur.NombreMessages(), 1);
+    const QJsonObject lu = serveur.Message(1);
+    EXPECT_EQ(lu["defauts"].toArray(), QJsonArray());
+    const QString html = lu["parties"].toArray()[1].toObject()["texte"].toString();
+    const QString identifiant =
+        QString::fromLatin1(
+            QCryptographicHash::hash(logo, QCryptographicHash::Sha256).toHex().left(24)) +
+        "@lettrova.invalid";
+    EXPECT_TRUE(html.contains("<img src=\"cid:" + identifiant + "\" alt=\"Logo\">"))
+        << html.toStdString();
+    const QByteArray brut = serveur.Brut(1);
+    EXPECT_TRUE(brut.contains("Content-ID: <" + identifiant.toLatin1() + ">\r\n"));
+    EXPECT_TRUE(brut.contains(logo.toBase64().left(76) + "\r\n"));
+}
+
 TEST_F(Campagne, PortRefuseEchoueSansAttendre) {
     Preparer(PortLibre(), {"a@exemple.fr"});
     QElapsedTimer duree;
@@ -153,15 +187,19 @@ TEST_F(Campagne, StopperPendantLaConnexion) {
 }
 
 TEST_F(Campagne, StopperPendantUnEnvoiArreteApresCetElement) {
-    ServeurSMTPReel serveur({});
-    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr"});
+    ServeurSMTPReel serveur({.capture = true});
+    Preparer(serveur.PortRelais(), {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr"});
     // A large page, so that the stop meets the first transfer under way.
     QString grande = QString::fromUtf8(kPage);
     grande.insert(grande.indexOf("</body>"),
                   QString("<p>%1</p>\n").arg(QString(200, 'x')).repeated(40000));
     f->MemoHtmlBrut->setPlainText(grande);
     boites.reponses << true;
-    Envoyer({.pendant = [&] { QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton); }});
+    Envoyer({.pendant = [&] {
+        // Once the first message's text is on its way, whatever the machine's load.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return serveur.Capture().contains("DATA\r\n"); }, 20000));
+        QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton);
+    }});
     EXPECT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
     EXPECT_EQ(f->LabNbEnvois->text(), "1 / 3");
     EXPECT_TRUE(f->ImageProcessEnvois->isHidden());
@@ -466,6 +504,50 @@ TEST_F(Campagne, AdressesDuMondeEntierSelonLeServeur) {
                                      "zo\xE9@exemple.fr\r\n");
         f.reset();
     }
+}
+
+} // namespace
+
+namespace {
+
+// A daily quota reached: the status line and the overlay tell when the sending resumes, the
+// overlay counts down, and the campaign goes on by itself at that time; no address in error.
+TEST_F(Campagne, QuotaAtteintPauseCompteARebourEtReprendSeul) {
+    ServeurSMTPReel serveur({.quota = 2});
+    Preparer(serveur.Port(), {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr"});
+    HorlogeReglable horloge;
+    f->campagne->DefinirHorloge(horloge);
+    QString statutPause, reprise, avant, apres;
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        if (!statutPause.isEmpty() || !Statut().startsWith("Quota atteint"))
+            return;
+        guet.stop();
+        statutPause = Statut();
+        reprise =
+            QDateTime::fromMSecsSinceEpoch(horloge.Date() + 24 * 3600 * 1000).toString("dd/MM");
+        avant = f->Envoi->text();
+        // An hour later, the countdown says an hour less.
+        horloge.Avancer(std::chrono::hours(1));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return f->Envoi->text() != avant; }, 5000));
+        apres = f->Envoi->text();
+        serveur.RemettreQuota();
+        horloge.Avancer(std::chrono::hours(23));
+    });
+    guet.start(5);
+    Envoyer();
+    EXPECT_TRUE(QRegularExpression(R"(^Quota atteint : reprise le \d\d/\d\d à \d\d:\d\d\.$)")
+                    .match(statutPause)
+                    .hasMatch())
+        << statutPause.toStdString();
+    EXPECT_TRUE(statutPause.contains(" le " + reprise + " à ")) << "a day after the refusal";
+    EXPECT_TRUE(avant.startsWith(statutPause + " Reprise dans 2")) << avant.toStdString();
+    EXPECT_TRUE(apres.startsWith(statutPause + " Reprise dans 2")) << apres.toStdString();
+    EXPECT_NE(avant.right(9).left(2), apres.right(9).left(2)) << "the hours count down";
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_FALSE(f->Envoi->text().startsWith("Quota")) << "the pause's caption is gone";
+    EXPECT_EQ(Erreurs(), QStringList());
+    EXPECT_EQ(serveur.NombreMessages(), 3);
 }
 
 } // namespace

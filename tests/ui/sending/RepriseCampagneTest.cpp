@@ -1,6 +1,8 @@
 // A campaign cut short, then "Envoyer" again: the journal lets it resume without a second copy
 // to anyone, whether it was stopped in the window or the program was killed.
 #include "app/FichierReglages.h"
+#include "sending/ui/Campagne.h"
+#include "tests/support/HorlogeReglable.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/ui/sending/FenetreCampagne.h"
 
@@ -39,8 +41,8 @@ QMap<QString, int> ChacuneUneFois(const QStringList& adresses) {
     return n;
 }
 
-QStringList Journaux(const RepertoireTemporaire& rep) {
-    return QDir(rep.Chemin()).entryList({"*.journal"}, QDir::Files, QDir::Name);
+QStringList Journaux(const RepertoireTemporaire& rep, const QString& dossier = ".") {
+    return QDir(rep.Fichier(dossier)).entryList({"*.journal"}, QDir::Files, QDir::Name);
 }
 
 // Stopped once the server holds the second message (its reply held back): the program waits
@@ -64,6 +66,8 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
     Envoyer();
     guet.stop();
     ASSERT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
+    EXPECT_EQ(f->Envoi->text(), "Procedure d'envois interrompue.");
+    EXPECT_EQ(Journaux(rep).size(), 1) << "unfinished, it stays beside the lists";
     ASSERT_EQ(Livraisons(serveur), ChacuneUneFois({"a@exemple.fr", "b@exemple.fr"}));
     // The subject was kept when the campaign started, not only when the window closes.
     bool nonLu = false;
@@ -74,6 +78,7 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
     f->EditSujetMessage->setText("Autre sujet");
     Envoyer();
     EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(f->Envoi->text(), QString::fromUtf8("Procedure d'envois terminée."));
     EXPECT_TRUE(boites.Textes(DialoguesScriptes::Boite::Question).contains(kReprendre));
     const QMap<QString, int> livraisons = Livraisons(serveur);
     if (reprendre) {
@@ -83,15 +88,17 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
         EXPECT_EQ(f->EditSujetMessage->text(), "Lettre de décembre");
         for (int n = 3; n <= 4; ++n)
             EXPECT_EQ(serveur.Message(n)["subject"].toString(), "Lettre de décembre");
-        EXPECT_EQ(Journaux(rep).size(), 1);
+        EXPECT_EQ(Journaux(rep, "journaux").size(), 1);
     } else {
         EXPECT_EQ(livraisons, (QMap<QString, int>{{"a@exemple.fr", 2},
                                                   {"b@exemple.fr", 2},
                                                   {"c@exemple.fr", 1},
                                                   {"d@exemple.fr", 1}}));
         EXPECT_EQ(serveur.Message(6)["subject"].toString(), "Autre sujet");
-        EXPECT_EQ(Journaux(rep).size(), 2);
+        EXPECT_EQ(Journaux(rep, "journaux").size(), 2) << "the declined one, and the new one";
     }
+    // Ended, each went to the folder of ended journals: none is left beside the lists.
+    EXPECT_EQ(Journaux(rep), QStringList());
     // Whatever was answered, the next campaign of this page and list starts afresh.
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
     const qsizetype questions = boites.Textes(DialoguesScriptes::Boite::Question).size();
@@ -144,6 +151,48 @@ TEST(RepriseApresArretBrutal, ToutesLesAdressesLivreesUneSeuleFois) {
                              "l'envoi). La renvoyer ?");
     }
     EXPECT_EQ(Livraisons(serveur), ChacuneUneFois(adresses));
+}
+
+// A daily quota reached, then "Stopper" during the pause: nothing is in error, and a new
+// "Envoyer" the same day resumes into the same pause; the next day the rest of the list goes,
+// nothing twice.
+TEST_F(RepriseCampagne, QuotaAtteintStoppeePuisRepriseLeLendemain) {
+    ServeurSMTPReel serveur({.quota = 2});
+    Preparer(serveur.Port(), kAdresses);
+    HorlogeReglable horloge;
+    f->campagne->DefinirHorloge(horloge);
+    // The stop's confirmation, then the resume question.
+    boites.reponses = {true, true};
+    QString premiere, seconde;
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        if (!Statut().startsWith("Quota atteint"))
+            return;
+        if (premiere.isEmpty()) {
+            premiere = Statut();
+            QTest::mouseClick(f->SpeedButStopperEnvois, Qt::LeftButton);
+        } else if (seconde.isEmpty()) {
+            seconde = Statut();
+            serveur.RemettreQuota();
+            horloge.Avancer(std::chrono::hours(22));
+        }
+    });
+    guet.start(5);
+    Envoyer();
+    EXPECT_EQ(Statut(), "Envois Stoppé Par L'Utilisateur.");
+    EXPECT_EQ(Erreurs(), QStringList());
+    EXPECT_EQ(Livraisons(serveur), ChacuneUneFois({"a@exemple.fr", "b@exemple.fr"}));
+
+    // Two hours later: the pause kept by the journal still ends at the same time.
+    horloge.Avancer(std::chrono::hours(2));
+    QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
+    Envoyer();
+    guet.stop();
+    EXPECT_TRUE(boites.Textes(DialoguesScriptes::Boite::Question).contains(kReprendre));
+    EXPECT_EQ(seconde, premiere) << "the pause kept by the journal, not a new day from now";
+    EXPECT_EQ(Statut(), "Envois Terminé.");
+    EXPECT_EQ(Erreurs(), QStringList());
+    EXPECT_EQ(Livraisons(serveur), ChacuneUneFois(kAdresses));
 }
 
 } // namespace
