@@ -12,7 +12,8 @@ paquets=(
   fonts-wine fonts-liberation
   libssl3 openssl python3 python3-aiosmtpd postfix
   clang libclang-rt-14-dev llvm
-  desktop-file-utils libgumbo-dev libidn2-dev libgmime-3.0-dev spamassassin
+  desktop-file-utils libgumbo-dev libidn2-dev libgmime-3.0-dev libcurl4-openssl-dev
+  dovecot-imapd spamassassin
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin
   dpkg-dev lintian appstream libglib2.0-dev libgcr-base-3-1
 )
