@@ -146,6 +146,7 @@ QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,
         fixes.Valides = true;
     }
     const QDateTime maintenant = sources.Horloge();
+    message.Identifiant = GenererIdentifiantMessage(message, maintenant, sources.Aleatoire);
     const std::pair<const char*, QString> entetes[] = {
         {"From", fixes.ValeurDe},
         {"Subject", fixes.ValeurObjet},
@@ -155,7 +156,7 @@ QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,
         {"MIME-Version", QStringLiteral("1.0")},
         {"Date", FormaterDate(maintenant)},
         // Large receivers refuse a message without an identifier.
-        {"Message-ID", GenererIdentifiantMessage(message, maintenant, sources.Aleatoire)},
+        {"Message-ID", message.Identifiant},
     };
     QStringList lignes;
     const auto ajouter = [&lignes](const QString& nom, const QString& valeur) {

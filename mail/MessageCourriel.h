@@ -28,6 +28,8 @@ public:
     QString TypeContenu;
     QString JeuCaracteres;
     QString CodageTransfert;
+    // The Message-ID of the last transfer written, which ties what comes back to it.
+    QString Identifiant;
 
 private:
     friend QStringList GenererEntetes(MessageCourriel&, const QString&,

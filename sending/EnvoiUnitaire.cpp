@@ -23,6 +23,7 @@ ResultatEnvoi EnvoiUnitaire(ClientSMTP& client, MessageCourriel& message,
     try {
         client.Envoyer(message);
         r.accepte = true;
+        r.identifiant = message.Identifiant;
         r.verdict = Verdict::Accepte;
         r.code = client.DerniereReponse().CodeNumerique();
         r.codeEtendu = client.DerniereReponse().CodeEtendu.Texte();

@@ -18,7 +18,8 @@ inline constexpr char kPage[] = "page";
 inline constexpr char kListe[] = "liste";
 inline constexpr char kDebut[] = "debut";
 
-// The record kinds: a try about to start, the outcomes, a resume, the end.
+// The record kinds: a try about to start, the outcomes, a resume, the end. An accepted
+// message's record may carry its Message-ID after the address.
 inline constexpr char kEssai[] = "essai";
 inline constexpr char kAccepte[] = "accepte";
 inline constexpr char kTemporaire[] = "temporaire";

@@ -118,7 +118,8 @@ void JournalCampagne::Essai(const QString& adresse) {
 void JournalCampagne::Resultat(const ResultatEnvoi& r) {
     using namespace FormatJournal;
     if (r.accepte)
-        Ecrire({kAccepte, r.adresse});
+        Ecrire(r.identifiant.isEmpty() ? QStringList{kAccepte, r.adresse}
+                                       : QStringList{kAccepte, r.adresse, r.identifiant});
     else if (r.issueInconnue)
         Ecrire({kInconnue, r.adresse, r.message});
     else

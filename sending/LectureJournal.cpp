@@ -70,6 +70,8 @@ std::optional<Etat> Lire(const QString& chemin) {
         }
         if (genre == QLatin1String(kAccepte)) {
             ++e.acceptees[c[1]];
+            if (c.size() > 2)
+                e.identifiants.insert(c[2], c[1]);
             if (date > 0)
                 e.envois << date;
         } else if (genre == QLatin1String(kInconnue))

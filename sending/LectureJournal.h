@@ -26,6 +26,8 @@ struct Etat {
     // The dates (milliseconds since 1970) of the messages accepted; none in a journal of
     // version 1, which has no dates.
     QList<qint64> envois;
+    // The list item each accepted message's Message-ID (as the header wrote it) went to.
+    QHash<QString, QString> identifiants;
     // The last pace learnt from the server (messages per minute; 0: none) and the end of the
     // last quota's pause (0: none).
     double allure = 0;

@@ -23,6 +23,8 @@ struct ResultatEnvoi {
     int code = 0;
     // "5.1.1" when the reply carried an enhanced status code, else empty.
     QString codeEtendu = {};
+    // The accepted message's Message-ID.
+    QString identifiant = {};
 
     // "Erreur suivante: " and the message: the description shown under the list.
     QString Description() const;

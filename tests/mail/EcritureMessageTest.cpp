@@ -99,6 +99,9 @@ TEST(EcritureMessage, DeuxTransfertsNeDifferentQueParLaFrontiereLaDateLIdentifia
     fixes.moment = fixes.moment.addSecs(61);
     LireListeAdresses(QStringLiteral("deux@exemple.net"), m.Destinataires);
     const QByteArray second = Transfert(m, fixes.Sources());
+    // The message keeps the identifier of its last transfer: what comes back is tied to it.
+    EXPECT_TRUE(second.contains("\r\nMessage-ID: " + m.Identifiant.toLatin1() + "\r\n"));
+    EXPECT_FALSE(premier.contains(m.Identifiant.toLatin1()));
     const QList<QByteArray> l1 = premier.split('\n'), l2 = second.split('\n');
     ASSERT_EQ(l1.size(), l2.size());
     QList<QByteArray> differences;

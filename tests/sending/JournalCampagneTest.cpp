@@ -21,7 +21,7 @@ JournalCampagne::Entete EnteteDeTest() {
 }
 
 ResultatEnvoi Accepte(const QString& a) {
-    return {.adresse = a, .accepte = true, .code = 250};
+    return {.adresse = a, .accepte = true, .code = 250, .identifiant = "<id." + a + ">"};
 }
 
 // a@ accepted, b@ refused for good, c@ of unknown fate, d@ waiting for a new try then tried
@@ -64,6 +64,8 @@ TEST(JournalCampagne, RelitEnTeteEtIssuesEtRepartitLaListe) {
     EXPECT_EQ(e->liste, "clients.list");
     EXPECT_EQ(e->debut, EnteteDeTest().debut);
     EXPECT_FALSE(e->fini);
+    // What comes back is tied to the address through the Message-ID.
+    EXPECT_EQ(e->identifiants, (QHash<QString, QString>{{"<id.a@x.fr>", "a@x.fr"}}));
 
     const LectureJournal::Repartition r = LectureJournal::Repartir(*e, kListe);
     // a@ appears twice and was accepted once: once more. d@ was under way: unknown fate.
