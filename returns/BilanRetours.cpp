@@ -1,0 +1,75 @@
+#include "returns/BilanRetours.h"
+
+#include "returns/Desinscrits.h"
+
+namespace {
+// The entry of that address in `liste`, or nothing.
+AdresseEnRetour* Chercher(QList<AdresseEnRetour>& liste, const QString& cle) {
+    for (AdresseEnRetour& a : liste)
+        if (Desinscrits::Cle(a.adresse) == cle)
+            return &a;
+    return nullptr;
+}
+} // namespace
+
+RetoursCampagne& BilanRetours::Campagne(int i, const CampagnesEnvoyees& envoyees) {
+    const qsizetype p = positions_.indexOf(i);
+    if (p >= 0)
+        return campagnes[p];
+    positions_ << i;
+    campagnes << RetoursCampagne{envoyees.Lire(i), {}, {}};
+    return campagnes.last();
+}
+
+void BilanRetours::Ajouter(const Retour& retour, const CampagnesEnvoyees& envoyees) {
+    switch (retour.Genre) {
+    case GenreRetour::ReponseAutomatique:
+        ++reponsesAutomatiques;
+        return;
+    case GenreRetour::Autre:
+        ++autres;
+        return;
+    case GenreRetour::Desinscription:
+        if (!retour.Demandeur.isEmpty() &&
+            !desinscriptions.contains(retour.Demandeur, Qt::CaseInsensitive))
+            desinscriptions << retour.Demandeur;
+        return;
+    case GenreRetour::Notification:
+        break;
+    }
+    bool notre = false;
+    for (const DestinataireNotifie& d : retour.Destinataires) {
+        if (!d.Definitif() && !d.Temporaire())
+            continue;
+        const int i = envoyees.Trouver(retour.IdentifiantOrigine, d.Adresse);
+        if (i < 0)
+            continue;
+        notre = true;
+        RetoursCampagne& c = Campagne(i, envoyees);
+        const QString cle = Desinscrits::Cle(d.Adresse);
+        const AdresseEnRetour entree{d.Adresse, d.Statut, d.Diagnostic};
+        if (AdresseEnRetour* deja = Chercher(c.definitifs, cle)) {
+            *deja = d.Definitif() ? entree : *deja;
+        } else if (d.Definitif()) {
+            // A failure for good ends the delays announced before it.
+            c.temporaires.removeIf(
+                [&](const AdresseEnRetour& a) { return Desinscrits::Cle(a.adresse) == cle; });
+            c.definitifs << entree;
+        } else if (AdresseEnRetour* attente = Chercher(c.temporaires, cle)) {
+            *attente = entree;
+        } else {
+            c.temporaires << entree;
+        }
+    }
+    if (!notre)
+        ++autres;
+}
+
+QStringList BilanRetours::Definitifs() const {
+    QStringList adresses;
+    for (const RetoursCampagne& c : campagnes)
+        for (const AdresseEnRetour& a : c.definitifs)
+            if (!adresses.contains(a.adresse, Qt::CaseInsensitive))
+                adresses << a.adresse;
+    return adresses;
+}
