@@ -3,6 +3,8 @@
 #include "mail/LectureAdresses.h"
 #include "returns/FichierTexte.h"
 
+#include <algorithm>
+
 #include <QDir>
 
 Desinscrits::Desinscrits(const QString& repertoire)
@@ -29,6 +31,13 @@ QStringList Desinscrits::Filtrer(const QStringList& items) const {
         if (!Contient(item))
             gardes << item;
     return gardes;
+}
+
+int Desinscrits::Compter(const QStringList& items) const {
+    return cles_.isEmpty()
+               ? 0
+               : int(std::count_if(items.cbegin(), items.cend(),
+                                   [this](const QString& item) { return Contient(item); }));
 }
 
 int Desinscrits::Inserer(const QStringList& textes) {

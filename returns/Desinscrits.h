@@ -19,6 +19,8 @@ public:
     bool Contient(const QString& texte) const { return cles_.contains(Cle(texte)); }
     // The items of `items` whose address is not in the file, in order.
     QStringList Filtrer(const QStringList& items) const;
+    // How many items of `items` Filtrer leaves out.
+    int Compter(const QStringList& items) const;
 
     // Each address not yet there is added (an item keeps its address only), then the file is
     // saved; returns how many were added.

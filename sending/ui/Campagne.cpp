@@ -11,6 +11,7 @@
 #include "lists/ui/ListeChargee.h"
 #include "mail/ClientSMTP.h"
 #include "mail/MessageCourriel.h"
+#include "returns/Desinscrits.h"
 #include "sending/LectureJournal.h"
 #include "sending/ui/MessageCampagne.h"
 #include "sending/ui/PageErreurs.h"
@@ -69,16 +70,28 @@ void Campagne::SpeedButEnvoyerClick() {
         return;
     enCours_ = true;
     const auto fin = qScopeGuard([this] { enCours_ = false; });
-    if (!Confirmer())
-        return;
-    std::unique_ptr<MessageCourriel> message;
-    if (Preparer(message)) {
-        // The items as they are now: the list may be edited while the campaign runs.
+    // The items as they are now: the list may be edited while the campaign runs.
+    const auto elements = [this] {
         const ListeAdresses& liste = liste_.Liste();
         QStringList adresses;
         adresses.reserve(liste.Nombre());
         for (int i = 0; i < liste.Nombre(); ++i)
             adresses << liste.Texte(i).toString();
+        return adresses;
+    };
+    // Never written to again, by a new campaign or a resume; told with the question.
+    const Desinscrits desinscrits(s_.repertoire);
+    if (const int ecartees = desinscrits.Compter(elements()); ecartees > 0)
+        s_.statut.AfficheStatutFixe(
+            ecartees == 1 ? QStringLiteral("1 adresse désinscrite ne recevra pas ce message.")
+                          : QStringLiteral("%1 adresses désinscrites ne recevront pas ce message.")
+                                .arg(ecartees),
+            Couleur::Noir);
+    if (!Confirmer())
+        return;
+    std::unique_ptr<MessageCourriel> message;
+    if (Preparer(message)) {
+        QStringList adresses = desinscrits.Filtrer(elements());
         ProposerReprise(*message, adresses);
         try {
             // Kept now: a program killed during the campaign still finds it at its next start.
