@@ -78,6 +78,10 @@ Reglages FichierReglages::Lire(bool& motDePasseAuTrousseau) const {
     r.ValConnexionsSimultanees = Entier(lire("ConnexionsSimultanees"), 1, 1, 8);
     r.ValPipelining = lire("Pipelining", kNon) == kOui;
     r.ValJoindreImages = lire("JoindreImages", kOui) == kOui;
+    r.ValIMAPServeur = lire("IMAPServeur");
+    r.ValIMAPPort = PortSMTP::Depuis(lire("IMAPPort", QStringLiteral("993")));
+    r.ValIMAPUser = lire("IMAPUser");
+    r.ValIMAPPassword = CodageMotDePasse(lire("IMAPPassword"), kCleMotDePasse);
     r.ValDernierFichierCharge = lire("DernierFichierChargé");
     r.ValSujet = lire("ValSujet");
     r.valListeFav = lire("ListeFav");
@@ -126,6 +130,21 @@ void FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis,
     ecrire("Pipelining", OuiNon(actifs.ValPipelining));
     actifs.ValJoindreImages = saisis.ValJoindreImages;
     ecrire("JoindreImages", OuiNon(actifs.ValJoindreImages));
+}
+
+void FichierReglages::EcrireIMAP(Reglages& actifs, const Reglages& saisis) {
+    FichierParametres fichier(chemin_);
+    auto ecrire = [&](const char* cle, const QString& valeur) {
+        fichier.Ecrire(kSection, QString::fromUtf8(cle), valeur);
+    };
+    actifs.ValIMAPServeur = saisis.ValIMAPServeur;
+    ecrire("IMAPServeur", actifs.ValIMAPServeur);
+    actifs.ValIMAPPort = saisis.ValIMAPPort;
+    ecrire("IMAPPort", actifs.ValIMAPPort.Texte);
+    actifs.ValIMAPUser = saisis.ValIMAPUser;
+    ecrire("IMAPUser", actifs.ValIMAPUser);
+    actifs.ValIMAPPassword = saisis.ValIMAPPassword;
+    ecrire("IMAPPassword", CodageMotDePasse(actifs.ValIMAPPassword, kCleMotDePasse));
 }
 
 QString FichierReglages::EntreeTrousseau() const {

@@ -42,6 +42,9 @@ public:
     LieuMotDePasse ApresEcritureTrousseau(OperationTrousseau::Etat etat, const QString& entree,
                                           const QString& motDePasse);
 
+    // The mailbox's block of "Paramètres", saved with the rest of the page.
+    void EcrireIMAP(Reglages& actifs, const Reglages& saisis);
+
     // The single keys other pages write.
     void EcrireVersion(const QString& version);
     void EcrireSujet(const QString& sujet);

@@ -48,6 +48,13 @@ struct Reglages {
     bool ValPipelining = false;
     // The page's local pictures travel inside the message.
     bool ValJoindreImages = true;
+    // The mailbox where bounces and unsubscribe requests come back. An empty user or password
+    // stands for the SMTP one.
+    QString ValIMAPServeur;
+    PortSMTP ValIMAPPort = PortSMTP::Depuis(QStringLiteral("993"));
+    QString ValIMAPUser;
+    // In clear.
+    QString ValIMAPPassword;
     QString ValDernierFichierCharge;
     QString ValSujet;
     QString valListeFav;

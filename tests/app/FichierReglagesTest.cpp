@@ -179,6 +179,33 @@ TEST(FichierReglages, JoindreLesImagesParDefaut) {
     }
 }
 
+// The mailbox's block: 993 by default, the password disguised as the SMTP one, read back.
+TEST(FichierReglages, BoiteIMAP) {
+    RepertoireTemporaire rep;
+    const QString chemin = rep.Fichier("Lettrova.ini");
+    bool nonLu = false;
+    const Reglages defaut = FichierReglages(chemin).Lire(nonLu);
+    EXPECT_EQ(defaut.ValIMAPPort.Texte, "993");
+    EXPECT_TRUE(defaut.ValIMAPServeur.isEmpty());
+    Reglages actifs, saisis;
+    saisis.ValIMAPServeur = "imap.exemple.fr";
+    saisis.ValIMAPPort = PortSMTP::Depuis("143");
+    saisis.ValIMAPUser = "club@exemple.fr";
+    saisis.ValIMAPPassword = "Élan-Passé9";
+    FichierReglages(chemin).EcrireIMAP(actifs, saisis);
+    EXPECT_EQ(actifs.ValIMAPServeur, "imap.exemple.fr");
+    const QString texte = QString::fromLatin1(rep.Lire("Lettrova.ini"));
+    EXPECT_TRUE(texte.contains("IMAPServeur=imap.exemple.fr\r\nIMAPPort=143\r\n"
+                               "IMAPUser=club@exemple.fr\r\nIMAPPassword="))
+        << texte.toStdString();
+    EXPECT_FALSE(texte.contains("Passé9"));
+    const Reglages relu = FichierReglages(chemin).Lire(nonLu);
+    EXPECT_EQ(relu.ValIMAPServeur, "imap.exemple.fr");
+    EXPECT_EQ(relu.ValIMAPPort.Numero, quint16(143));
+    EXPECT_EQ(relu.ValIMAPUser, "club@exemple.fr");
+    EXPECT_EQ(relu.ValIMAPPassword, "Élan-Passé9");
+}
+
 // One pin per server and port, host names without case; a hostile host name stays inside its
 // own key; forgetting leaves the other pins and the settings as they were.
 TEST(FichierReglages, UneEmpreinteParServeurEtPort) {
