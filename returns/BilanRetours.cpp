@@ -2,6 +2,8 @@
 
 #include "returns/Desinscrits.h"
 
+#include <QSet>
+
 namespace {
 // The entry of that address in `liste`, or nothing.
 AdresseEnRetour* Chercher(QList<AdresseEnRetour>& liste, const QString& cle) {
@@ -12,12 +14,12 @@ AdresseEnRetour* Chercher(QList<AdresseEnRetour>& liste, const QString& cle) {
 }
 } // namespace
 
-RetoursCampagne& BilanRetours::Campagne(int i, const CampagnesEnvoyees& envoyees) {
-    const qsizetype p = positions_.indexOf(i);
-    if (p >= 0)
-        return campagnes[p];
-    positions_ << i;
-    campagnes << RetoursCampagne{envoyees.Lire(i), {}, {}};
+RetoursCampagne& BilanRetours::Campagne(const CampagnesEnvoyees::Campagne& campagne) {
+    for (RetoursCampagne& c : campagnes)
+        if (c.campagne.debut == campagne.debut && c.campagne.liste == campagne.liste &&
+            c.campagne.sujet == campagne.sujet)
+            return c;
+    campagnes << RetoursCampagne{campagne, {}, {}};
     return campagnes.last();
 }
 
@@ -45,7 +47,7 @@ void BilanRetours::Ajouter(const Retour& retour, const CampagnesEnvoyees& envoye
         if (i < 0)
             continue;
         notre = true;
-        RetoursCampagne& c = Campagne(i, envoyees);
+        RetoursCampagne& c = Campagne(envoyees.Lire(i));
         const QString cle = Desinscrits::Cle(d.Adresse);
         const AdresseEnRetour entree{d.Adresse, d.Statut, d.Diagnostic};
         if (AdresseEnRetour* deja = Chercher(c.definitifs, cle)) {
@@ -63,6 +65,17 @@ void BilanRetours::Ajouter(const Retour& retour, const CampagnesEnvoyees& envoye
     }
     if (!notre)
         ++autres;
+}
+
+void BilanRetours::RetirerDefinitifs(const QStringList& adresses) {
+    QSet<QString> cles;
+    for (const QString& a : adresses)
+        cles.insert(Desinscrits::Cle(a));
+    for (RetoursCampagne& c : campagnes)
+        c.definitifs.removeIf(
+            [&](const AdresseEnRetour& a) { return cles.contains(Desinscrits::Cle(a.adresse)); });
+    campagnes.removeIf(
+        [](const RetoursCampagne& c) { return c.definitifs.isEmpty() && c.temporaires.isEmpty(); });
 }
 
 QStringList BilanRetours::Definitifs() const {

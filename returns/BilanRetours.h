@@ -32,7 +32,9 @@ public:
     // Every address in definitive failure, of every campaign, each once.
     QStringList Definitifs() const;
 
+    // Takes out these addresses (definitive failures handled), in every campaign.
+    void RetirerDefinitifs(const QStringList& adresses);
+
 private:
-    RetoursCampagne& Campagne(int i, const CampagnesEnvoyees& envoyees);
-    QList<int> positions_;
+    RetoursCampagne& Campagne(const CampagnesEnvoyees::Campagne& campagne);
 };

@@ -12,14 +12,14 @@ QString AdresseMailto(const QString& desinscription) {
 }
 
 Releve Relever(const ServeurIMAP& serveur, const QString& repertoire, const QString& desinscription,
-               const LectureBoite::Progression& progression) {
+               BilanRetours& bilan, const LectureBoite::Progression& progression) {
     const CampagnesEnvoyees envoyees(repertoire);
     const QString adresse = AdresseMailto(desinscription);
     Releve r;
     const LectureBoite::Resultat lu = LectureBoite::Lire(
         serveur, EtatReleve::Lire(repertoire, serveur),
         [&](qint64, const QByteArray& message) {
-            r.bilan.Ajouter(AnalyserRetour(message, adresse), envoyees);
+            bilan.Ajouter(AnalyserRetour(message, adresse), envoyees);
         },
         progression);
     EtatReleve::Ecrire(repertoire, serveur, lu.etat);

@@ -8,7 +8,6 @@
 namespace ReleveRetours {
 
 struct Releve {
-    BilanRetours bilan;
     QString empreinteAEpingler;
     int lus = 0;
     bool interrompu = false;
@@ -17,9 +16,10 @@ struct Releve {
 // The address of the unsubscribe setting when it is a "mailto:", else empty.
 QString AdresseMailto(const QString& desinscription);
 
-// `repertoire`: the folder of the lists, where the journals and the reading state are.
-// Raises what LectureBoite::Lire raises, and FichierTexte's Erreur for the state file.
+// `repertoire`: the folder of the lists, where the journals and the reading state are. What
+// is found is added to `bilan`. Raises what LectureBoite::Lire raises, and FichierTexte's
+// Erreur for the state file.
 Releve Relever(const ServeurIMAP& serveur, const QString& repertoire, const QString& desinscription,
-               const LectureBoite::Progression& progression);
+               BilanRetours& bilan, const LectureBoite::Progression& progression);
 
 } // namespace ReleveRetours

@@ -95,8 +95,9 @@ TEST(ReleveRetours, ParCampagneEtSeulementLeNouveau) {
         dovecot.Deposer(Fixture(f));
     QList<QPair<int, int>> progression;
     const ServeurIMAP serveur = Serveur(dovecot);
+    BilanRetours b;
     const ReleveRetours::Releve r =
-        ReleveRetours::Relever(serveur, rep.Chemin(), kDesinscription, [&](int lus, int total) {
+        ReleveRetours::Relever(serveur, rep.Chemin(), kDesinscription, b, [&](int lus, int total) {
             progression << qMakePair(lus, total);
             return true;
         });
@@ -104,7 +105,6 @@ TEST(ReleveRetours, ParCampagneEtSeulementLeNouveau) {
     EXPECT_FALSE(r.empreinteAEpingler.isEmpty());
     EXPECT_EQ(progression.first(), qMakePair(0, 6));
     EXPECT_EQ(progression.last(), qMakePair(6, 6));
-    const BilanRetours& b = r.bilan;
     ASSERT_EQ(b.campagnes.size(), 2);
     // In the order of their first return; the delayed one of July came first.
     EXPECT_EQ(b.campagnes[0].campagne.sujet, "Lettre de juillet");
@@ -130,14 +130,22 @@ TEST(ReleveRetours, ParCampagneEtSeulementLeNouveau) {
     // The next reading finds only what came since.
     ServeurIMAP epingle = serveur;
     epingle.empreinteConnue = r.empreinteAEpingler;
+    BilanRetours suite;
     const ReleveRetours::Releve rien =
-        ReleveRetours::Relever(epingle, rep.Chemin(), kDesinscription, {});
+        ReleveRetours::Relever(epingle, rep.Chemin(), kDesinscription, suite, {});
     EXPECT_EQ(rien.lus, 0);
-    EXPECT_TRUE(rien.bilan.campagnes.isEmpty());
+    EXPECT_TRUE(suite.campagnes.isEmpty());
     dovecot.Deposer(Fixture("absence.eml"));
-    EXPECT_EQ(ReleveRetours::Relever(epingle, rep.Chemin(), kDesinscription, {})
-                  .bilan.reponsesAutomatiques,
-              1);
+    ReleveRetours::Relever(epingle, rep.Chemin(), kDesinscription, suite, {});
+    EXPECT_EQ(suite.reponsesAutomatiques, 1);
+    // Readings add up; the failures handled leave the list.
+    dovecot.Deposer(Fixture("absence.eml"));
+    ReleveRetours::Relever(epingle, rep.Chemin(), kDesinscription, b, {});
+    EXPECT_EQ(b.reponsesAutomatiques, 2);
+    b.RetirerDefinitifs({"A@rebond.test", "b@rebond.test", "plein@grand.example"});
+    ASSERT_EQ(b.campagnes.size(), 1);
+    EXPECT_EQ(b.Definitifs(), QStringList({"Inconnu@Grand.example"}));
+    EXPECT_EQ(b.campagnes[0].temporaires.size(), 1);
 }
 
 // The whole way: a campaign's messages accepted by a real Postfix, which then finds two of the
@@ -171,11 +179,12 @@ TEST(ReleveRetours, NotificationsDUnVraiPostfix) {
     }
     ASSERT_TRUE(postfix.Attendre(2));
     ServeurIMAPReel dovecot({.maildir = postfix.Maildir()});
+    BilanRetours b;
     const ReleveRetours::Releve r =
-        ReleveRetours::Relever(Serveur(dovecot), rep.Chemin(), kDesinscription, {});
+        ReleveRetours::Relever(Serveur(dovecot), rep.Chemin(), kDesinscription, b, {});
     EXPECT_EQ(r.lus, 2);
-    ASSERT_EQ(r.bilan.campagnes.size(), 1);
-    const RetoursCampagne& c = r.bilan.campagnes[0];
+    ASSERT_EQ(b.campagnes.size(), 1);
+    const RetoursCampagne& c = b.campagnes[0];
     EXPECT_EQ(c.campagne.sujet, QStringLiteral("Lettre d'août"));
     QStringList definitifs = Adresses(c.definitifs);
     definitifs.sort();
