@@ -22,6 +22,7 @@
 #include "page/ui/ApercuWeb.h"
 #include "page/ui/ChargementPage.h"
 #include "page/ui/OutilsHtml.h"
+#include "returns/ui/PageRetours.h"
 #include "sending/ui/Campagne.h"
 #include "sending/ui/EnvoiTest.h"
 #include "sending/ui/IndicateurEnvoi.h"
@@ -79,7 +80,8 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
                  {&TabSheetParamètres, "TabSheetParamètres", "Paramètres", 8},
                  {&TabSheet2, "TabSheet2", "Historique", 4},
                  {&TabSheet1, "TabSheet1", "A Propos", 7},
-                 {&TabSheetErreur, "TabSheetErreur", "Erreurs Envois", 2}};
+                 {&TabSheetErreur, "TabSheetErreur", "Erreurs Envois", 2},
+                 {&TabSheetRetours, "TabSheetRetours", "Retours", 3}};
     for (const auto& p : pages) {
         *p.page = new QWidget;
         (*p.page)->setObjectName(QString::fromUtf8(p.nom));
@@ -174,6 +176,16 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
     campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
     envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);
+    pageRetours = std::make_unique<PageRetours>(
+        *TabSheetRetours,
+        PageRetours::Services{.gestionnaires = gestionnaires_,
+                              .statut = statut,
+                              .dialogues = dialogues_,
+                              .reglages = ReglagesActifs,
+                              .cheminParametres = CheminParametres(),
+                              .repertoire = repertoire_,
+                              .fermeture = FermetureEnCours,
+                              .listesModifiees = [this] { pageListes->Charger(true); }});
 
     TimerResetStatusInfos->start();
     TimerAcitveEnvoyer->start();

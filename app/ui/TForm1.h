@@ -65,6 +65,7 @@ class IndicateurEnvoi;
 class Campagne;
 class EnvoiTest;
 class PageErreurs;
+class PageRetours;
 
 class TForm1 : public QMainWindow,
                public ImagesFenetre,
@@ -157,6 +158,7 @@ public:
     QWidget* TabSheet2 = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheetErreur = nullptr;
+    QWidget* TabSheetRetours = nullptr;
 
     // Timers.
     QTimer* TimerResetStatusInfos = nullptr;
@@ -185,6 +187,7 @@ public:
     std::unique_ptr<IndicateurEnvoi> indicateurEnvoi;
     std::unique_ptr<Campagne> campagne;
     std::unique_ptr<EnvoiTest> envoiTest;
+    std::unique_ptr<PageRetours> pageRetours;
 
 protected:
     bool event(QEvent* e) override;
