@@ -89,9 +89,10 @@ void DisposerParametres(QWidget* p, ControlesParametres& f) {
     f.SpeedButEnrServeur =
         Bouton(p, "SpeedButEnrServeur", QStringLiteral("Enregistrer"), 203, 382, 129, 22, false);
 
-    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 313);
+    // The help leaves the room under it to the mailbox's block (BlocIMAP).
+    QFrame* aide = Panneau(p, "PanelAideServeur", 337, 0, 351, 205);
     aide->setFrameShape(QFrame::NoFrame);
-    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 313);
+    f.RichEditAideServeur = Creer<QTextEdit>(aide, "RichEditAideServeur", 0, 0, 351, 205);
     // The quotas, under the help: the left half has no row left beside "Par minute:".
     Etiquette(p, "", QStringLiteral("Par heure:"), 343, 322);
     f.SpinEditMessagesHeure =

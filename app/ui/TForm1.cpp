@@ -2,6 +2,7 @@
 
 #include "app/Version.h"
 #include "app/ui/ApparencePolices.h"
+#include "app/ui/BlocIMAP.h"
 #include "app/ui/Disposition.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/FiltreEvenements.h"
@@ -176,6 +177,9 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
     campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
     envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);
+    blocIMAP = std::make_unique<BlocIMAP>(*TabSheetParamètres, *PageControlPrinc, gestionnaires_,
+                                          ReglagesActifs, CheminParametres(), *SpeedButEnrServeur,
+                                          *SpeedButAnnulerServeur);
     pageRetours = std::make_unique<PageRetours>(
         *TabSheetRetours,
         PageRetours::Services{.gestionnaires = gestionnaires_,
@@ -190,6 +194,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     TimerResetStatusInfos->start();
     TimerAcitveEnvoyer->start();
     FormCreate();
+    blocIMAP->Afficher();
 }
 
 TForm1::~TForm1() = default;

@@ -66,6 +66,7 @@ class Campagne;
 class EnvoiTest;
 class PageErreurs;
 class PageRetours;
+class BlocIMAP;
 
 class TForm1 : public QMainWindow,
                public ImagesFenetre,
@@ -187,6 +188,7 @@ public:
     std::unique_ptr<IndicateurEnvoi> indicateurEnvoi;
     std::unique_ptr<Campagne> campagne;
     std::unique_ptr<EnvoiTest> envoiTest;
+    std::unique_ptr<BlocIMAP> blocIMAP;
     std::unique_ptr<PageRetours> pageRetours;
 
 protected:

@@ -142,7 +142,7 @@ const Controle kControles[] = {
      true},
     {"SpeedButAnnulerServeur", "QPushButton", {62, 382, 129, 22}, "Annuler", false},
     {"SpeedButEnrServeur", "QPushButton", {203, 382, 129, 22}, "Enregistrer", false},
-    {"RichEditAideServeur", "QTextEdit", {0, 0, 351, 313}, nullptr, true},
+    {"RichEditAideServeur", "QTextEdit", {0, 0, 351, 205}, nullptr, true},
     {"LabTitreEmpreinteTLS", "QLabel", {343, 352, -1, -1}, "Certificat épinglé :", true},
     {"SpeedButOublierEmpreinte", "QPushButton", {554, 347, 129, 22}, "Oublier l'empreinte", false},
     {"LabEmpreinteTLS",
@@ -209,16 +209,16 @@ TEST(Disposition, ChaqueControleASonGenreSaPlaceSonTexteEtSonEtat) {
     EXPECT_EQ(f.PanelImporterMAil->geometry(), f.TabSheetAdresseMail->rect());
 }
 
-TEST(Disposition, LesSeptPagesDansLeurOrdre) {
+TEST(Disposition, LesHuitPagesDansLeurOrdre) {
     FenetreDeTest t;
     TForm1& f = t.Ouvrir();
     const QStringList noms{"TabSheetPrincipale", "TabSheetAdresseMail", "TabSheet3",
                            "TabSheetParamètres", "TabSheet2",           "TabSheet1",
-                           "TabSheetErreur"};
-    const QStringList titres{"Envois Mail", "Gestion d'adresses", "Outils",        "Paramètres",
-                             "Historique",  "A Propos",           "Erreurs Envois"};
-    ASSERT_EQ(f.PageControlPrinc->count(), 7);
-    for (int i = 0; i < 7; ++i) {
+                           "TabSheetErreur",     "TabSheetRetours"};
+    const QStringList titres{"Envois Mail", "Gestion d'adresses", "Outils",         "Paramètres",
+                             "Historique",  "A Propos",           "Erreurs Envois", "Retours"};
+    ASSERT_EQ(f.PageControlPrinc->count(), 8);
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(f.PageControlPrinc->widget(i)->objectName(), noms[i]);
         EXPECT_EQ(f.PageControlPrinc->tabText(i), titres[i]);
         EXPECT_FALSE(f.PageControlPrinc->tabIcon(i).isNull());

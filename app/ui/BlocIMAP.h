@@ -1,0 +1,38 @@
+#pragma once
+// The mailbox's block of "Paramètres": the server where bounces and unsubscribe requests come
+// back, its port, and its user and password when they are not the SMTP ones. Saved by the
+// page's "Enregistrer", after the SMTP settings; restored by its "Annuler".
+#include <QString>
+
+class Gestionnaires;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+struct Reglages;
+
+struct ControlesIMAP {
+    QLineEdit* EditIMAPServeur = nullptr;
+    QLineEdit* EditIMAPPort = nullptr;
+    QLineEdit* EditIMAPUser = nullptr;
+    QLineEdit* EditIMAPPassword = nullptr;
+};
+
+class BlocIMAP {
+public:
+    // Lays its controls out on `page`, in the right column under the help.
+    BlocIMAP(QWidget& page, QTabWidget& onglets, Gestionnaires& gestionnaires, Reglages& actifs,
+             QString cheminParametres, QPushButton& enregistrer, QPushButton& annuler);
+
+    // The active values; with no server saved, one guessed from the SMTP server, to confirm.
+    void Afficher();
+    void Enregistrer();
+    const ControlesIMAP& Controles() const { return c_; }
+
+private:
+    ControlesIMAP c_;
+    Reglages& actifs_;
+    QString cheminParametres_;
+    QPushButton& enregistrer_;
+    QPushButton& annuler_;
+};
