@@ -14,6 +14,7 @@
 #include "app/ui/PageParametres.h"
 #include "app/ui/Pictogrammes.h"
 #include "app/ui/TexteAide.h"
+#include "lists/ui/EditionDesinscrits.h"
 #include "lists/ui/EditionListe.h"
 #include "lists/ui/ImportAdresses.h"
 #include "lists/ui/ListeChargee.h"
@@ -177,6 +178,9 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
     campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
     envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);
+    editionDesinscrits =
+        std::make_unique<EditionDesinscrits>(*TabSheetAdresseMail, listes, *listeChargee,
+                                             gestionnaires_, statut, dialogues_, repertoire_);
     blocIMAP = std::make_unique<BlocIMAP>(*TabSheetParamètres, *PageControlPrinc, gestionnaires_,
                                           ReglagesActifs, CheminParametres(), *SpeedButEnrServeur,
                                           *SpeedButAnnulerServeur);

@@ -67,6 +67,7 @@ class EnvoiTest;
 class PageErreurs;
 class PageRetours;
 class BlocIMAP;
+class EditionDesinscrits;
 
 class TForm1 : public QMainWindow,
                public ImagesFenetre,
@@ -188,6 +189,7 @@ public:
     std::unique_ptr<IndicateurEnvoi> indicateurEnvoi;
     std::unique_ptr<Campagne> campagne;
     std::unique_ptr<EnvoiTest> envoiTest;
+    std::unique_ptr<EditionDesinscrits> editionDesinscrits;
     std::unique_ptr<BlocIMAP> blocIMAP;
     std::unique_ptr<PageRetours> pageRetours;
 
