@@ -1,4 +1,4 @@
-#include "app/ui/Fabrique.h"
+#include "commun/ui/Fabrique.h"
 #include "returns/ui/ControlesRetours.h"
 
 #include <QHeaderView>

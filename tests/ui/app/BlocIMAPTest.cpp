@@ -1,6 +1,6 @@
 // The mailbox's block of "Paramètres": a server guessed from the SMTP one, saved with the page,
 // restored by "Annuler", read back at the next start.
-#include "app/ui/BlocIMAP.h"
+#include "app/ui/parametres/BlocIMAP.h"
 #include "app/ui/TForm1.h"
 #include "tests/support/FenetreDeTest.h"
 

@@ -1,0 +1,84 @@
+#include "app/ui/parametres/BlocIMAP.h"
+
+#include "app/FichierReglages.h"
+#include "app/Reglages.h"
+#include "commun/ui/Fabrique.h"
+#include "commun/ui/Gestionnaires.h"
+#include "returns/PropositionIMAP.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTabWidget>
+
+using namespace Fabrique;
+
+BlocIMAP::BlocIMAP(QWidget& page, QTabWidget& onglets, Gestionnaires& gestionnaires,
+                   Reglages& actifs, QString cheminParametres, QPushButton& enregistrer,
+                   QPushButton& annuler)
+    : actifs_(actifs), cheminParametres_(std::move(cheminParametres)), enregistrer_(enregistrer),
+      annuler_(annuler) {
+    QWidget* p = &page;
+    Police(Etiquette(p, "LabTitreIMAP", QStringLiteral("Boîte des retours (IMAP) :"), 343, 212),
+           QStringLiteral("Tahoma"), 8, true);
+    Etiquette(p, "", QStringLiteral("Serveur IMAP:"), 343, 238);
+    c_.EditIMAPServeur = Champ(p, "EditIMAPServeur", 430, 234, 160, 21);
+    Etiquette(p, "", QStringLiteral("Port:"), 598, 238);
+    c_.EditIMAPPort = Champ(p, "EditIMAPPort", 630, 234, 53, 21);
+    c_.EditIMAPPort->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]*")), c_.EditIMAPPort));
+    c_.EditIMAPPort->setToolTip(QStringLiteral("993 : TLS dès la connexion ; 143 : STARTTLS"));
+    Etiquette(p, "", QStringLiteral("Utilisateur:"), 343, 264);
+    c_.EditIMAPUser = Champ(p, "EditIMAPUser", 430, 260, 253, 21);
+    Etiquette(p, "", QStringLiteral("Mot de Passe:"), 343, 290);
+    c_.EditIMAPPassword = Champ(p, "EditIMAPPassword", 430, 286, 253, 21);
+    c_.EditIMAPPassword->setEchoMode(QLineEdit::Password);
+    for (QLineEdit* champ : {c_.EditIMAPUser, c_.EditIMAPPassword})
+        champ->setPlaceholderText(QStringLiteral("Celui du SMTP"));
+    for (QLineEdit* champ :
+         {c_.EditIMAPServeur, c_.EditIMAPPort, c_.EditIMAPUser, c_.EditIMAPPassword})
+        gestionnaires.Relier(champ, &QLineEdit::textEdited, [this] {
+            enregistrer_.setEnabled(true);
+            annuler_.setEnabled(true);
+        });
+    // After the page's own handlers: it saved when it left its buttons disabled.
+    gestionnaires.Relier(&enregistrer, &QPushButton::clicked, [this] {
+        if (!annuler_.isEnabled())
+            Enregistrer();
+    });
+    gestionnaires.Relier(&annuler, &QPushButton::clicked, [this] { Afficher(); });
+    gestionnaires.Relier(&onglets, &QTabWidget::currentChanged, [this, &onglets, &page] {
+        if (onglets.currentWidget() == &page)
+            Afficher();
+    });
+}
+
+void BlocIMAP::Afficher() {
+    const Reglages& r = actifs_;
+    const bool propose = r.ValIMAPServeur.isEmpty();
+    c_.EditIMAPServeur->setText(propose ? ProposerServeurIMAP(r.ValSMTPServeur) : r.ValIMAPServeur);
+    c_.EditIMAPServeur->setToolTip(
+        propose && !c_.EditIMAPServeur->text().isEmpty()
+            ? QStringLiteral("Proposé d'après le serveur SMTP : vérifiez-le, puis enregistrez.")
+            : QString());
+    c_.EditIMAPPort->setText(r.ValIMAPPort.Texte);
+    c_.EditIMAPUser->setText(r.ValIMAPUser);
+    c_.EditIMAPPassword->setText(r.ValIMAPPassword);
+}
+
+void BlocIMAP::Enregistrer() {
+    Reglages saisis = actifs_;
+    saisis.ValIMAPServeur = c_.EditIMAPServeur->text().trimmed();
+    saisis.ValIMAPPort = PortSMTP::Depuis(c_.EditIMAPPort->text());
+    saisis.ValIMAPUser = c_.EditIMAPUser->text().trimmed();
+    saisis.ValIMAPPassword = c_.EditIMAPPassword->text();
+    // A file without the block stays so while the block is left as it was.
+    if (saisis.ValIMAPServeur == actifs_.ValIMAPServeur &&
+        saisis.ValIMAPPort.Texte == actifs_.ValIMAPPort.Texte &&
+        saisis.ValIMAPUser == actifs_.ValIMAPUser &&
+        saisis.ValIMAPPassword == actifs_.ValIMAPPassword)
+        return;
+    FichierReglages(cheminParametres_).EcrireIMAP(actifs_, saisis);
+    c_.EditIMAPServeur->setToolTip(QString());
+}
