@@ -25,7 +25,7 @@ bool PostfixReel::Possible() {
     return ::geteuid() == 0 && QFile::exists(QStringLiteral("/usr/sbin/postfix"));
 }
 
-PostfixReel::PostfixReel(const QStringList& abonnes) {
+PostfixReel::PostfixReel(const QStringList& abonnes, const QStringList& alias) {
     const QString d = dossier_.Chemin();
     ::chmod(QFile::encodeName(d).constData(), 0755);
     for (const char* sous : {"etc", "spool", "data", "mail"})
@@ -47,6 +47,8 @@ PostfixReel::PostfixReel(const QStringList& abonnes) {
     QByteArray boites = "club@example.org club/\n";
     for (const QString& a : abonnes)
         boites += a.toUtf8() + " abonnes/\n";
+    for (const QString& a : alias)
+        boites += a.toUtf8() + " club/\n";
     dossier_.Ecrire(QStringLiteral("etc/boites"), boites);
     dossier_.Ecrire(QStringLiteral("etc/main.cf"), QStringLiteral(R"(compatibility_level = 3.6
 queue_directory = %1/spool
@@ -100,9 +102,10 @@ QString PostfixReel::Maildir() const {
     return dossier_.Fichier(QStringLiteral("mail/club"));
 }
 
-bool PostfixReel::Attendre(int nombre) const {
+bool PostfixReel::Attendre(int nombre, const char* boite) const {
+    const QDir nouveaux(dossier_.Fichier(QStringLiteral("mail/%1/new").arg(QLatin1String(boite))));
     for (int i = 0; i < 1200; ++i) {
-        if (QDir(Maildir() + QStringLiteral("/new")).entryList(QDir::Files).size() >= nombre)
+        if (nouveaux.entryList(QDir::Files).size() >= nombre)
             return true;
         QThread::msleep(100);
     }

@@ -9,8 +9,9 @@
 
 class PostfixReel {
 public:
-    // `abonnes`: the addresses of example.org delivered (into a Maildir of their own).
-    explicit PostfixReel(const QStringList& abonnes);
+    // `abonnes`: the addresses of example.org delivered (into a Maildir of their own);
+    // `alias`: addresses delivered into the sender's Maildir too.
+    explicit PostfixReel(const QStringList& abonnes, const QStringList& alias = {});
     ~PostfixReel();
     PostfixReel(const PostfixReel&) = delete;
     PostfixReel& operator=(const PostfixReel&) = delete;
@@ -19,9 +20,9 @@ public:
     quint16 Port() const { return port_; }
     // The sender's Maildir, where the notifications arrive.
     QString Maildir() const;
-    // Waits until the sender's Maildir holds `nombre` messages; false if they do not all come
-    // within two minutes.
-    bool Attendre(int nombre) const;
+    // Waits until the sender's Maildir ("club") or the subscribers' ("abonnes") holds
+    // `nombre` messages; false if they do not all come within two minutes.
+    bool Attendre(int nombre, const char* boite = "club") const;
 
 private:
     void Postfix(const char* commande) const;
