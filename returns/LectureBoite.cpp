@@ -80,6 +80,8 @@ public:
         return std::exchange(reponse_, {});
     }
 
+    QByteArray Reponse() { return std::exchange(reponse_, {}); }
+
     CURLcode Essayer(const QByteArray& chemin, const QByteArray& commande = {}) {
         const QByteArray url = base_ + chemin;
         curl_easy_setopt(h_.get(), CURLOPT_URL, url.constData());
@@ -184,10 +186,10 @@ CertificatServeur Sonder(const ServeurIMAP& serveur, QByteArray& pem) {
     return {false, Empreinte(pem)};
 }
 
-// "* OK [UIDVALIDITY 123] …" in the answer to EXAMINE.
-qint64 UidValidite(const QByteArray& reponse) {
-    static const QRegularExpression motif(QStringLiteral("\\[UIDVALIDITY (\\d+)\\]"),
-                                          QRegularExpression::CaseInsensitiveOption);
+// "* OK [UIDVALIDITY 123] …" and "* OK [UIDNEXT 124] …" in the answer to EXAMINE.
+qint64 Code(const QByteArray& reponse, const char* nom) {
+    const QRegularExpression motif(QStringLiteral("\\[%1 (\\d+)\\]").arg(QLatin1String(nom)),
+                                   QRegularExpression::CaseInsensitiveOption);
     return motif.match(QString::fromLatin1(reponse)).captured(1).toLongLong();
 }
 
@@ -233,20 +235,37 @@ Resultat Lire(const ServeurIMAP& serveur, const Etat& precedent, const Reception
     // libcurl selects the mailbox named in the URL first, then the mailbox is opened again
     // read-only: the fetches that follow on this connection set no flag.
     const QByteArray examen = session.Executer(boite, "EXAMINE " + Guillemets(serveur.boite));
-    r.etat.uidValidite = UidValidite(examen);
+    r.etat.uidValidite = Code(examen, "UIDVALIDITY");
+    const qint64 suivant = Code(examen, "UIDNEXT");
     // Another mailbox under the same name (UIDVALIDITY changed): everything is new.
     const qint64 depuis =
         r.etat.uidValidite == precedent.uidValidite ? precedent.dernierUid : qint64(0);
     r.etat.dernierUid = depuis;
-    const QList<qint64> uids = Uids(
-        session.Executer(boite, "UID SEARCH UID " + QByteArray::number(depuis + 1) + ":*"), depuis);
+    // By windows of UIDs: libcurl cuts an answer line longer than its buffer, and one window's
+    // line stays short however large the mailbox.
+    constexpr qint64 fenetre = 1000;
+    QList<qint64> uids;
+    for (qint64 debut = depuis + 1;; debut += fenetre) {
+        const bool derniere = suivant <= 0 || debut + fenetre >= suivant;
+        const QByteArray fin = derniere ? "*" : QByteArray::number(debut + fenetre - 1);
+        uids +=
+            Uids(session.Executer(boite, "UID SEARCH UID " + QByteArray::number(debut) + ':' + fin),
+                 debut - 1);
+        if (derniere)
+            break;
+    }
     const QByteArray validite = ";UIDVALIDITY=" + QByteArray::number(r.etat.uidValidite);
     for (const qint64 uid : uids) {
         if (progression && !progression(r.lus, int(uids.size()))) {
             r.interrompu = true;
             return r;
         }
-        reception(uid, session.Executer(boite + validite + ";UID=" + QByteArray::number(uid)));
+        const QByteArray chemin = boite + validite + ";UID=" + QByteArray::number(uid);
+        // Expunged by another client since the search: nothing to read.
+        if (const CURLcode code = session.Essayer(chemin); code != CURLE_REMOTE_FILE_NOT_FOUND) {
+            session.Verifier(code);
+            reception(uid, session.Reponse());
+        }
         r.etat.dernierUid = uid;
         ++r.lus;
     }

@@ -88,6 +88,21 @@ TEST_P(LectureBoiteTest, LitSeulementLeNouveauSansRienMarquer) {
         EXPECT_FALSE(nom.section(QStringLiteral(":2,"), 1).contains(u'S')) << nom.toStdString();
 }
 
+// More UIDs than one answer line of libcurl holds: every message is read, once, in order.
+TEST_P(LectureBoiteTest, GrandeBoite) {
+    constexpr int nombre = 2500;
+    for (int n = 1; n <= nombre; ++n)
+        dovecot_->Deposer(Message(n));
+    QList<qint64> uids;
+    const LectureBoite::Resultat r =
+        LectureBoite::Lire(Serveur(*dovecot_, GetParam()), {},
+                           [&](qint64 uid, const QByteArray&) { uids << uid; }, {});
+    ASSERT_EQ(uids.size(), nombre);
+    for (int i = 0; i < nombre; ++i)
+        ASSERT_EQ(uids[i], i + 1);
+    EXPECT_EQ(r.etat.dernierUid, nombre);
+}
+
 TEST_P(LectureBoiteTest, ArretEntreDeuxMessages) {
     for (int n = 1; n <= 3; ++n)
         dovecot_->Deposer(Message(n));
