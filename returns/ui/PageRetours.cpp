@@ -66,8 +66,12 @@ void PageRetours::SpeedButReleverClick() {
     if (enCours_)
         return;
     const ServeurIMAP serveur = Serveur();
+    // Copied for the reading's thread: "Paramètres" may be saved meanwhile.
+    const QString desinscription = s_.reglages.ValDesinscription;
     enCours_ = true;
-    c_.SpeedButRelever->setEnabled(false);
+    // The record is the reading's until it ends.
+    for (QPushButton* b : {c_.SpeedButRelever, c_.SpeedButRetirerListe, c_.SpeedButNePlusEcrire})
+        b->setEnabled(false);
     c_.ProgressBarRetours->setValue(0);
     Etat(QStringLiteral("Lecture de la boîte aux lettres de %1...").arg(serveur.hote), false);
     // The reading runs on a thread of its own; this one shows its progress and stays free.
@@ -79,8 +83,8 @@ void PageRetours::SpeedButReleverClick() {
     QEventLoop boucle;
     std::thread travail([&] {
         try {
-            releve = ReleveRetours::Relever(serveur, s_.repertoire, s_.reglages.ValDesinscription,
-                                            bilan, [&](int l, int t) {
+            releve = ReleveRetours::Relever(serveur, s_.repertoire, desinscription, bilan,
+                                            [&](int l, int t) {
                                                 lus = l;
                                                 total = t;
                                                 return !arret;
@@ -103,6 +107,7 @@ void PageRetours::SpeedButReleverClick() {
     c_.SpeedButRelever->setEnabled(true);
     if (s_.fermeture)
         return;
+    Afficher();
     try {
         if (echec)
             std::rethrow_exception(echec);
