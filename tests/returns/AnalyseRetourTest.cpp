@@ -1,18 +1,13 @@
 // What the messages that come back to the sender say: a real Postfix notification and others in
 // the shapes large providers write, an unsubscribe request, an automatic reply, a plain reply.
 #include "returns/AnalyseRetour.h"
+#include "tests/support/FixtureRetour.h"
 #include "tests/support/ImpressionQt.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray Fixture(const char* nom) {
-    QFile f(qEnvironmentVariable("LETTROVA_DONNEES") + QStringLiteral("/retours/") +
-            QString::fromLatin1(nom));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 const QString desinscription = QStringLiteral("desinscription@example.org");
 } // namespace
 
@@ -46,7 +41,7 @@ TEST(AnalyseRetour, NotificationsDeDistribution) {
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.fichier);
-        const QByteArray message = Fixture(c.fichier);
+        const QByteArray message = FixtureRetour(c.fichier);
         ASSERT_FALSE(message.isEmpty());
         const Retour r = AnalyserRetour(message, desinscription);
         EXPECT_EQ(r.Genre, GenreRetour::Notification);
@@ -62,7 +57,7 @@ TEST(AnalyseRetour, NotificationsDeDistribution) {
             EXPECT_EQ(lu.Definitif(), c.definitifs[i]);
         }
     }
-    EXPECT_TRUE(AnalyserRetour(Fixture("retard_entetes.eml"), desinscription)
+    EXPECT_TRUE(AnalyserRetour(FixtureRetour("retard_entetes.eml"), desinscription)
                     .Destinataires.first()
                     .Temporaire());
 }
@@ -74,12 +69,12 @@ TEST(AnalyseRetour, DesinscriptionReponseAutomatiqueEtLeReste) {
         GenreRetour genre;
         QString demandeur;
     } cas[] = {
-        {Fixture("desinscription.eml"), desinscription, GenreRetour::Desinscription,
+        {FixtureRetour("desinscription.eml"), desinscription, GenreRetour::Desinscription,
          "jean.martin@exemple.fr"},
         // Without an unsubscribe address, nothing is an unsubscribe request.
-        {Fixture("desinscription.eml"), "", GenreRetour::Autre, ""},
-        {Fixture("absence.eml"), desinscription, GenreRetour::ReponseAutomatique, ""},
-        {Fixture("reponse.eml"), desinscription, GenreRetour::Autre, ""},
+        {FixtureRetour("desinscription.eml"), "", GenreRetour::Autre, ""},
+        {FixtureRetour("absence.eml"), desinscription, GenreRetour::ReponseAutomatique, ""},
+        {FixtureRetour("reponse.eml"), desinscription, GenreRetour::Autre, ""},
         {"", desinscription, GenreRetour::Autre, ""},
         {"pas un message du tout\r\n", desinscription, GenreRetour::Autre, ""},
     };

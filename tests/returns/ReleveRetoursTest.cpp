@@ -8,6 +8,7 @@
 #include "sending/EnvoiUnitaire.h"
 #include "sending/JournalCampagne.h"
 #include "tests/support/CourrielDeTest.h"
+#include "tests/support/FixtureRetour.h"
 #include "tests/support/ImpressionQt.h"
 #include "tests/support/PostfixReel.h"
 #include "tests/support/RepertoireTemporaire.h"
@@ -17,12 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Fixture(const char* nom) {
-    QFile f(qEnvironmentVariable("LETTROVA_DONNEES") + QStringLiteral("/retours/") +
-            QString::fromLatin1(nom));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 const QString kDesinscription =
     QStringLiteral("mailto:desinscription@example.org?subject=unsubscribe");
@@ -92,7 +87,7 @@ TEST(ReleveRetours, ParCampagneEtSeulementLeNouveau) {
     ServeurIMAPReel dovecot({});
     for (const char* f : {"retard_entetes.eml", "postfix_echec.eml", "desinscription.eml",
                           "absence.eml", "plusieurs_destinataires.eml", "reponse.eml"})
-        dovecot.Deposer(Fixture(f));
+        dovecot.Deposer(FixtureRetour(f));
     QList<QPair<int, int>> progression;
     const ServeurIMAP serveur = Serveur(dovecot);
     BilanRetours b;
@@ -135,11 +130,11 @@ TEST(ReleveRetours, ParCampagneEtSeulementLeNouveau) {
         ReleveRetours::Relever(epingle, rep.Chemin(), kDesinscription, suite, {});
     EXPECT_EQ(rien.lus, 0);
     EXPECT_TRUE(suite.campagnes.isEmpty());
-    dovecot.Deposer(Fixture("absence.eml"));
+    dovecot.Deposer(FixtureRetour("absence.eml"));
     ReleveRetours::Relever(epingle, rep.Chemin(), kDesinscription, suite, {});
     EXPECT_EQ(suite.reponsesAutomatiques, 1);
     // Readings add up; the failures handled leave the list.
-    dovecot.Deposer(Fixture("absence.eml"));
+    dovecot.Deposer(FixtureRetour("absence.eml"));
     ReleveRetours::Relever(epingle, rep.Chemin(), kDesinscription, b, {});
     EXPECT_EQ(b.reponsesAutomatiques, 2);
     b.RetirerDefinitifs({"A@rebond.test", "b@rebond.test", "plein@grand.example"});

@@ -6,6 +6,7 @@
 #include "commun/CodageFichier.h"
 #include "sending/JournalCampagne.h"
 #include "tests/support/FenetreDeTest.h"
+#include "tests/support/FixtureRetour.h"
 #include "tests/support/ImpressionQt.h"
 #include "tests/support/ServeurIMAPReel.h"
 
@@ -18,12 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Fixture(const char* nom) {
-    QFile f(qEnvironmentVariable("LETTROVA_DONNEES") + QStringLiteral("/retours/") +
-            QString::fromLatin1(nom));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Each line of the tree, indented by depth, its columns after " | ".
 QStringList Arbre(const QTreeWidget& arbre) {
@@ -86,7 +81,7 @@ TEST_F(PageRetoursFenetre, ReleverRetirerNePlusEcrire) {
     }
     j.Terminer();
     for (const char* m : {"postfix_echec.eml", "desinscription.eml", "absence.eml"})
-        dovecot_->Deposer(Fixture(m));
+        dovecot_->Deposer(FixtureRetour(m));
     Ouvrir(true);
     // After "Erreurs Envois"; the other pages keep their places.
     EXPECT_EQ(f->PageControlPrinc->indexOf(f->TabSheetErreur), 6);
