@@ -15,6 +15,7 @@ paquets=(
   desktop-file-utils libgumbo-dev libidn2-dev spamassassin
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin
   dpkg-dev lintian appstream libglib2.0-dev libgcr-base-3-1
+  dnsmasq-base  # the tests' DNS server: the program alone, no system service to start or stop
 )
 
 manquants=()
