@@ -129,11 +129,12 @@ void ClientSMTP::Connecter() {
         arretDemande_ = false;
         finDeDonneesPartie_ = false;
     }
-    authentifie_ = false;
-    empreinteAEpingler_.clear();
-    canal_.DefinirPassageDirect(true);
     if (canal_.EstConnecte())
         throw Erreur(QStringLiteral("Déjà connecté."));
+    etat_ = atteint_ = EtatSessionSMTP::Fermee;
+    mecanisme_.clear();
+    empreinteAEpingler_.clear();
+    canal_.DefinirPassageDirect(true);
     if (Hote.isEmpty() || Port == 0)
         throw Erreur(QString());
     canal_.Hote = Hote;
@@ -146,10 +147,17 @@ void ClientSMTP::Connecter() {
         canal_.DefinirDelai(Delais.Accueil, etape, etape);
         LireReponse({220});
         Salutation();
+        Atteindre(TLSImplicite() ? EtatSessionSMTP::Securisee : EtatSessionSMTP::Accueillie);
+        DemarrerTLS();
+        Authentifier();
     } catch (...) {
         Deconnecter(false);
         throw;
     }
+}
+
+void ClientSMTP::Atteindre(EtatSessionSMTP etat) {
+    etat_ = atteint_ = etat;
 }
 
 const ReponseSMTP& ClientSMTP::EnvoyerCommande(const QString& ligne, Codes codesAcceptes) {
@@ -239,6 +247,7 @@ void ClientSMTP::DemarrerTLS() {
         Deconnecter(avecQuit && canal_.EstConnecte());
         throw;
     }
+    Atteindre(EtatSessionSMTP::Securisee);
 }
 
 bool ClientSMTP::TLSImplicite() const {
@@ -307,16 +316,13 @@ void ClientSMTP::NegocierTLS(bool& avecQuit) {
 }
 
 void ClientSMTP::Authentifier() {
-    if (authentifie_)
-        return;
-    DemarrerTLS();
-    if (Utilisateur.isEmpty())
-        return;
-    const QStringList mecanismes = MecanismesAuth();
+    const QStringList mecanismes = Utilisateur.isEmpty() ? QStringList() : MecanismesAuth();
     const bool login = mecanismes.contains(QLatin1String("LOGIN"));
     // A server offering neither mechanism gets the transaction unauthenticated.
-    if (!login && !mecanismes.contains(QLatin1String("PLAIN")))
+    if (!login && !mecanismes.contains(QLatin1String("PLAIN"))) {
+        Atteindre(EtatSessionSMTP::Authentifiee);
         return;
+    }
     try {
         if (login) {
             EnvoyerCommande(QStringLiteral("AUTH LOGIN"), {334});
@@ -329,13 +335,19 @@ void ClientSMTP::Authentifier() {
                             {235});
         }
     } catch (const ErreurReponseSMTP& e) {
+        // The server still listens: say goodbye rather than drop the line.
+        try {
+            Deconnecter(true);
+        } catch (const Erreur&) {
+        }
         throw ErreurSession(
             QStringLiteral("Le serveur a refusé le nom d'utilisateur ou le mot de passe : %1")
                 .arg(QString(e.Message())
                          .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
                          .trimmed()));
     }
-    authentifie_ = true;
+    mecanisme_ = login ? QStringLiteral("LOGIN") : QStringLiteral("PLAIN");
+    Atteindre(EtatSessionSMTP::Authentifiee);
 }
 
 void ClientSMTP::Envoyer(MessageCourriel& message) {
@@ -354,7 +366,9 @@ void ClientSMTP::Envoyer(MessageCourriel& message) {
         return e.first.compare(QLatin1String("X-Mailer"), Qt::CaseInsensitive) == 0;
     });
     etape_ = EtapeSMTP::Session;
-    Authentifier();
+    // A session that Connecter did not open, or that was closed since, fails as closed.
+    if (etat_ != EtatSessionSMTP::Authentifiee)
+        canal_.VerifierDeconnexion(true, true);
     // Known once the login is done: the server may offer more over TLS.
     const bool utf8 = TransactionUtf8(message, expediteur);
     // Whatever can fail in the addresses and the text fails here, before any command of the
@@ -495,7 +509,7 @@ void ClientSMTP::Deconnecter(bool avecQuit) {
         erreur = std::current_exception();
     }
     canal_.Fermer();
-    authentifie_ = false;
+    etat_ = EtatSessionSMTP::Fermee;
     if (erreur)
         std::rethrow_exception(erreur);
 }

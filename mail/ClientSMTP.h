@@ -1,7 +1,7 @@
 #pragma once
-// The blocking SMTP client of a campaign: connects once, then sends one message per list
-// item on the same connection (STARTTLS and AUTH at the first one), then disconnects. With the
-// TLS option on the implicit-TLS port (465), TLS starts at the connection's first byte.
+// The blocking SMTP client of a campaign: connects once (greeting, EHLO, STARTTLS, AUTH), then
+// sends one message per list item on the same connection, then disconnects. With the TLS option
+// on the implicit-TLS port (465), TLS starts at the connection's first byte.
 // One thread uses it at a time; only Canal().Fermer() and Canal().VerifierDeconnexion(false,
 // false) may come from another thread, to end a blocked call.
 //
@@ -14,6 +14,7 @@
 #include "mail/CanalConnexion.h"
 #include "mail/DelaisSMTP.h"
 #include "mail/EtapeSMTP.h"
+#include "mail/EtatSessionSMTP.h"
 #include "mail/MessageCourriel.h"
 #include "mail/ReponseSMTP.h"
 #include "mail/SourcesMessage.h"
@@ -60,14 +61,21 @@ public:
     // Raises "Cette valeur ne peut pas être définie quand le client est connecté.".
     void DefinirModeTLS(::ModeTLS mode);
 
-    // Raises "Déjà connecté." and an empty text for an empty host or port 0.
+    // Opens the session up to the login, so that a refused login or certificate is known before
+    // any address is tried. Raises "Déjà connecté." and an empty text for an empty host or port 0.
     void Connecter();
+    // Sends one message on the session Connecter opened.
     void Envoyer(MessageCourriel& message);
     void Deconnecter(bool avecQuit);
 
     CanalConnexion& Canal() { return canal_; }
     const QStringList& Capacites() const { return capacites_; }
-    bool Authentifie() const { return authentifie_; }
+    EtatSessionSMTP Etat() const { return etat_; }
+    // The furthest state the last Connecter reached, kept after a failure closed the session:
+    // the step after it is the one that failed.
+    EtatSessionSMTP EtatAtteint() const { return atteint_; }
+    // The mechanism the login used (empty: none was asked for or offered).
+    const QString& MecanismeAuth() const { return mecanisme_; }
     const ReponseSMTP& DerniereReponse() const { return derniereReponse_; }
     // The step the last message reached, read after Envoyer by the thread that called it.
     EtapeSMTP Etape() const { return etape_; }
@@ -104,6 +112,7 @@ private:
     const ReponseSMTP& LireReponse(Codes codesAcceptes);
     // Gives the channel the limit of the command `ligne` and its reply.
     void LimiterCommande(const QString& ligne);
+    void Atteindre(EtatSessionSMTP etat);
     void Salutation();
     void Authentifier();
     void DemarrerTLS();
@@ -134,7 +143,9 @@ private:
     ::ModeTLS modeTLS_ = ::ModeTLS::SansTLS;
     bool utiliserEhlo_ = true;
     QStringList capacites_;
-    bool authentifie_ = false;
+    EtatSessionSMTP etat_ = EtatSessionSMTP::Fermee;
+    EtatSessionSMTP atteint_ = EtatSessionSMTP::Fermee;
+    QString mecanisme_;
     // The message under way travels with SMTPUTF8: its command lines may hold UTF-8.
     bool transactionUtf8_ = false;
     ReponseSMTP derniereReponse_;

@@ -67,7 +67,7 @@ TEST(ConnexionSecurisee, PortTLSImplicite) {
             ASSERT_EQ(ResultatAppel([&] { client.Connecter(); }), QString());
             MessageCourriel m = MessageDeTest();
             EXPECT_EQ(ResultatAppel([&] { client.Envoyer(m); }), QString());
-            EXPECT_TRUE(client.Authentifie());
+            EXPECT_EQ(client.Etat(), EtatSessionSMTP::Authentifiee);
             client.Deconnecter(true);
         }
         ASSERT_EQ(serveur.NombreMessages(), 2);
@@ -107,13 +107,17 @@ TEST(ConnexionSecurisee, MecanismesEtIdentifiants) {
         ClientSMTP client;
         Configurer(client, serveur.Port(), ModeTLS::SansTLS);
         client.MotDePasse = c.motDePasseClient;
-        client.Connecter();
-        MessageCourriel m = MessageDeTest();
         QString resultat;
         try {
+            // The login is part of the connection: a refusal is known before any message.
+            client.Connecter();
+            EXPECT_EQ(client.MecanismeAuth(),
+                      c.journal.isEmpty() ? QString() : c.journal.first().section(' ', 0, 0));
+            MessageCourriel m = MessageDeTest();
             client.Envoyer(m);
         } catch (const ErreurSession& e) {
             resultat = e.Message();
+            EXPECT_EQ(client.EtatAtteint(), EtatSessionSMTP::Accueillie);
         }
         client.Deconnecter(true);
         EXPECT_EQ(resultat, c.resultat);

@@ -46,7 +46,7 @@ TEST(ServeurReel, PlusieursMessagesSurUneConnexion) {
         LireListeAdresses(d, m.Destinataires);
         client.Envoyer(m);
     }
-    EXPECT_TRUE(client.Authentifie());
+    EXPECT_EQ(client.Etat(), EtatSessionSMTP::Authentifiee);
     client.Deconnecter(true);
 
     ASSERT_EQ(serveur.NombreMessages(), 3);

@@ -184,6 +184,16 @@ TEST(MoteurCampagne, ConnexionQuiNAboutitPas) {
         EXPECT_EQ(b.journal.motif, "") << "a time-out has no words of the server";
     }
     {
+        // The limit covers the login too: a server silent after AUTH is given up the same way.
+        PairScripte muet({"S: 220 pair", "C: EHLO client.test", "S: 250-pair", "S: 250 AUTH LOGIN",
+                          "C: AUTH LOGIN", "PAUSE 2000"});
+        Banc b(muet.Port());
+        b.client.NomHelo = "client.test";
+        b.moteur.LimitesEnVigueur().connexion = 400ms;
+        EXPECT_EQ(b.Executer({"a@exemple.fr"}), FinCampagne::Injoignable);
+        EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "fin injoignable"}));
+    }
+    {
         PairScripte muet({"PAUSE 2000"});
         Banc b(muet.Port());
         QTimer::singleShot(100, [&] { b.moteur.DemanderArret(); });
@@ -498,7 +508,7 @@ TEST(MoteurCampagne, MemeRefusPourTroisAdressesArreteLaCampagne) {
 }
 
 // A sender the server refuses for good: the campaign ends with its words, no address blamed.
-// A refused login leaves no try on record: no message could leave.
+// A refused login is known at the connection: no journal is begun, no address tried.
 TEST(MoteurCampagne, ExpediteurOuConnexionRefusesNeMettentAucuneAdresseEnErreur) {
     {
         PairScripte pair({"S: 220 pair", "C: EHLO client.test", "S: 250 pair", "C: RSET",
@@ -521,7 +531,8 @@ TEST(MoteurCampagne, ExpediteurOuConnexionRefusesNeMettentAucuneAdresseEnErreur)
     Registre registre;
     EXPECT_EQ(b.Executer({"a@exemple.fr"}, MessageDeTest(), &registre),
               FinCampagne::SessionRefusee);
-    EXPECT_EQ(registre.lignes, QStringList({"ouvert"}));
+    EXPECT_EQ(b.journal.lignes, QStringList({"connexion", "fin session"}));
+    EXPECT_TRUE(registre.lignes.isEmpty()) << registre.lignes.join(' ').toStdString();
 }
 
 // An address that cannot travel to this server (accents without SMTPUTF8) is the address's
