@@ -1,0 +1,199 @@
+// "Tester la connexion" against a real server (aiosmtpd): each failure named by its step, in the
+// user's words with the server's, and a success that says what the server offers.
+#include "mail/EssaiConnexion.h"
+#include "mail/ClientSMTP.h"
+#include "tests/support/CertificatsDeTest.h"
+#include "tests/support/ImpressionQt.h"
+#include "tests/support/ServeurSMTPReel.h"
+#include "tests/support/SocketLocale.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+std::unique_ptr<ClientSMTP> Client(quint16 port, bool tls, const QString& motDePasse = "secret") {
+    auto client = std::make_unique<ClientSMTP>();
+    client->Hote = QStringLiteral("127.0.0.1");
+    client->Port = port;
+    client->NomHelo = QStringLiteral("jean");
+    client->Utilisateur = QStringLiteral("jean");
+    client->MotDePasse = motDePasse;
+    client->DefinirModeTLS(tls ? ModeTLS::TLSExplicite : ModeTLS::SansTLS);
+    return client;
+}
+
+// A port where the system completes the connection and no one ever speaks.
+struct PortMuet {
+    quint16 port = 0;
+    int fd = SocketLocale(port);
+    PortMuet() { ::listen(fd, 4); }
+    ~PortMuet() { ::close(fd); }
+};
+
+const char* NomEchec(ResultatEssai::Echec e) {
+    using E = ResultatEssai::Echec;
+    switch (e) {
+    case E::Aucun:
+        return "aucun";
+    case E::Nom:
+        return "nom";
+    case E::Connexion:
+        return "connexion";
+    case E::Delai:
+        return "délai";
+    case E::Accueil:
+        return "accueil";
+    case E::TLS:
+        return "TLS";
+    case E::Certificat:
+        return "certificat";
+    case E::Authentification:
+        return "authentification";
+    case E::TexteClair:
+        return "texte clair";
+    case E::SansAuthentification:
+        return "sans authentification";
+    case E::Annule:
+        return "annulé";
+    }
+    return "?";
+}
+} // namespace
+
+TEST(EssaiConnexion, Echecs) {
+    using E = ResultatEssai::Echec;
+    ServeurSMTPReel starttls(CertificatsDeTest::Serveur("auto1"));
+    ServeurSMTPReel autreCertificat(CertificatsDeTest::Serveur("auto2"));
+    ServeurSMTPReel clair({});
+    ServeurSMTPReel sansAuth({.mecanismes = QStringLiteral("-")});
+    PortMuet muet;
+    const quint16 libre = PortLibre();
+    struct Cas {
+        const char* nom;
+        std::unique_ptr<ClientSMTP> client;
+        E echec;
+        QString texte;
+    };
+    Cas cas[] = {
+        {"mauvais mot de passe", Client(starttls.Port(), true, "Secret"), E::Authentification,
+         "Le serveur a refusé le nom d'utilisateur ou le mot de passe : Authentication "
+         "credentials invalid"},
+        {"mauvais port", Client(libre, true), E::Connexion,
+         QStringLiteral("Connexion refusée : aucun serveur n'écoute sur le port %1 de 127.0.0.1. "
+                        "Vérifiez le port.")
+             .arg(libre)},
+        {"certificat changé", Client(autreCertificat.Port(), true), E::Certificat, {}},
+        {"authentification en clair refusée", Client(starttls.Port(), false), E::TexteClair,
+         "Le serveur refuse l'authentification en clair : cochez « Connection Sécurisé TLS "
+         "(Type Gmail) »."},
+        {"TLS demandé, pas offert", Client(clair.Port(), true), E::TLS,
+         QStringLiteral("La connexion sécurisée (TLS) a échoué (127.0.0.1, port %1) : SSL n'est "
+                        "pas disponible sur ce serveur.")
+             .arg(clair.Port())},
+        {"aucune authentification offerte", Client(sansAuth.Port(), false), E::SansAuthentification,
+         "Le serveur ne propose aucune authentification (AUTH) : vérifiez le serveur et le port "
+         "que donne votre fournisseur."},
+        {"pas de réponse à temps", Client(muet.port, false), E::Delai,
+         QStringLiteral("Le serveur ne répond pas (127.0.0.1, port %1) : ").arg(muet.port)},
+        {"nom inconnu", Client(587, true), E::Nom,
+         "Serveur introuvable : le nom « absent.invalid » n'existe pas dans l'annuaire DNS."},
+    };
+    cas[2].client->EmpreinteConnue = CertificatsDeTest::Empreinte("auto1");
+    cas[6].client->Delais.Accueil = std::chrono::milliseconds(300);
+    cas[7].client->Hote = QStringLiteral("absent.invalid");
+    for (Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const ResultatEssai r = EssaiConnexion::Essayer(*c.client);
+        EXPECT_STREQ(NomEchec(r.Etape), NomEchec(c.echec));
+        EXPECT_FALSE(r.Reussi());
+        if (c.echec == E::Certificat) {
+            EXPECT_TRUE(r.Texte.startsWith(QStringLiteral("Certificat refusé : ")));
+            EXPECT_TRUE(r.Texte.contains(CertificatsDeTest::Empreinte("auto2")))
+                << r.Texte.toStdString();
+        } else if (c.echec == E::Delai) {
+            EXPECT_TRUE(r.Texte.startsWith(c.texte)) << r.Texte.toStdString();
+            EXPECT_TRUE(r.Texte.contains(QStringLiteral("300 ms"))) << r.Texte.toStdString();
+        } else {
+            EXPECT_EQ(r.Texte, c.texte);
+        }
+        EXPECT_EQ(c.client->Etat(), EtatSessionSMTP::Fermee);
+    }
+    // No password left for the server whose certificate changed, nor in clear text.
+    EXPECT_EQ(autreCertificat.JournalAuth(), QStringList());
+    EXPECT_EQ(starttls.JournalAuth(), QStringList{"LOGIN refus"});
+}
+
+// A success says what the campaign will meet, and hands over a certificate trusted on first use;
+// no message leaves.
+TEST(EssaiConnexion, Reussite) {
+    struct Cas {
+        const char* nom;
+        bool implicite;
+        const char* securite;
+    };
+    for (const Cas& c : {Cas{"STARTTLS", false, "(STARTTLS)"},
+                         Cas{"TLS dès le premier octet", true, "(dès la connexion)"}}) {
+        SCOPED_TRACE(c.nom);
+        ServeurSMTPReel serveur(CertificatsDeTest::Serveur("auto1", c.implicite));
+        auto client = Client(serveur.Port(), true);
+        if (c.implicite)
+            client->PortTLSImplicite = serveur.Port();
+        const ResultatEssai r = EssaiConnexion::Essayer(*client);
+        ASSERT_TRUE(r.Reussi()) << r.Texte.toStdString();
+        const QStringList lignes = r.Texte.split(u'\n');
+        ASSERT_EQ(lignes.size(), 6) << r.Texte.toStdString();
+        EXPECT_EQ(
+            lignes[0],
+            QStringLiteral("La connexion fonctionne : 127.0.0.1, port %1.").arg(serveur.Port()));
+        EXPECT_TRUE(lignes[1].startsWith(QStringLiteral("Serveur : "))) << lignes[1].toStdString();
+        EXPECT_GT(lignes[1].size(), 10);
+        EXPECT_TRUE(lignes[2].startsWith(QStringLiteral("Sécurité : TLSv1.")));
+        EXPECT_TRUE(lignes[2].endsWith(QString::fromUtf8(c.securite)));
+        EXPECT_EQ(lignes[3], QStringLiteral("Authentification : LOGIN"));
+        EXPECT_TRUE(lignes[4].startsWith(QStringLiteral("Taille maximale d'un message : ")));
+        EXPECT_TRUE(lignes[5].startsWith(QStringLiteral("Pipelining : ")));
+        EXPECT_EQ(r.EmpreinteAEpingler, CertificatsDeTest::Empreinte("auto1"));
+        EXPECT_EQ(serveur.JournalAuth(), QStringList{"LOGIN ok"});
+        EXPECT_EQ(serveur.NombreMessages(), 0);
+        EXPECT_EQ(client->Etat(), EtatSessionSMTP::Fermee);
+    }
+}
+
+// On a thread of its own: the result comes back to the caller's thread; a stop ends a test that
+// waits for a silent server at once.
+TEST(EssaiConnexion, EnFondEtArret) {
+    ServeurSMTPReel serveur({});
+    PortMuet muet;
+    struct Cas {
+        const char* nom;
+        quint16 port;
+        bool arreter;
+        ResultatEssai::Echec echec;
+    };
+    for (const Cas& c : {Cas{"jusqu'au bout", serveur.Port(), false, ResultatEssai::Echec::Aucun},
+                         Cas{"arrêté", muet.port, true, ResultatEssai::Echec::Annule}}) {
+        SCOPED_TRACE(c.nom);
+        EssaiConnexion essai(Client(c.port, false));
+        std::optional<ResultatEssai> resultat;
+        int fois = 0;
+        QEventLoop boucle;
+        QObject::connect(&essai, &EssaiConnexion::Termine, &boucle, [&](const ResultatEssai& r) {
+            resultat = r;
+            ++fois;
+            boucle.quit();
+        });
+        essai.Demarrer();
+        EXPECT_TRUE(essai.EnCours());
+        if (c.arreter)
+            QTimer::singleShot(100, &essai, [&] { essai.Annuler(); });
+        QTimer::singleShot(20000, &boucle, &QEventLoop::quit);
+        boucle.exec();
+        ASSERT_TRUE(resultat);
+        EXPECT_EQ(fois, 1);
+        EXPECT_STREQ(NomEchec(resultat->Etape), NomEchec(c.echec)) << resultat->Texte.toStdString();
+        EXPECT_FALSE(essai.EnCours());
+        if (c.arreter)
+            EXPECT_EQ(resultat->Texte, QStringLiteral("Test de la connexion arrêté."));
+    }
+}
