@@ -3,6 +3,7 @@
 // layout fills its page's struct of controls.
 class QWidget;
 struct ControlesAPropos;
+struct ControlesConnexion;
 struct ControlesEnvois;
 struct ControlesErreurs;
 struct ControlesHistorique;
@@ -19,4 +20,6 @@ void DisposerOutils(QWidget* page, ControlesOutils& f);
 void DisposerHistorique(QWidget* page, ControlesHistorique& f);
 void DisposerAPropos(QWidget* page, const ImagesFenetre& images, ControlesAPropos& f);
 void DisposerParametres(QWidget* page, ControlesParametres& f);
+// "Trouver" and "Tester la connexion", on the same page.
+void DisposerConnexion(QWidget* page, ControlesConnexion& f);
 void DisposerErreurs(QWidget* page, const ImagesFenetre& images, ControlesErreurs& f);

@@ -2,7 +2,9 @@
 
 #include "app/Version.h"
 #include "app/ui/ApparencePolices.h"
+#include "app/ui/DecouverteParametres.h"
 #include "app/ui/Disposition.h"
+#include "app/ui/EssaiParametres.h"
 #include "app/ui/Fabrique.h"
 #include "app/ui/FiltreEvenements.h"
 #include "app/ui/Forme.h"
@@ -99,6 +101,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     DisposerAdresses(TabSheetAdresseMail, *this, *this);
     DisposerOutils(TabSheet3, *this);
     DisposerParametres(TabSheetParamètres, *this);
+    DisposerConnexion(TabSheetParamètres, *this);
     DisposerHistorique(TabSheet2, *this);
     DisposerAPropos(TabSheet1, *this, *this);
     DisposerErreurs(TabSheetErreur, *this, *this);
@@ -130,6 +133,10 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     pageParametres = std::make_unique<PageParametres>(*this, *this, gestionnaires_, statut,
                                                       ReglagesActifs, CheminParametres(),
                                                       *PageControlPrinc, *TabSheetParamètres);
+    decouverteParametres = std::make_unique<DecouverteParametres>(
+        *this, *this, gestionnaires_, statut, dialogues_, ReglagesActifs);
+    essaiParametres = std::make_unique<EssaiParametres>(*this, *this, gestionnaires_, statut,
+                                                        dialogues_, CheminParametres());
     pageHistorique = std::make_unique<PageHistorique>(*this, *ImageList1, gestionnaires_);
     pageAPropos = std::make_unique<PageAPropos>(*this, gestionnaires_, repertoire_);
     ControlesListes& listes = *this;

@@ -5,6 +5,7 @@
 #include "app/FichierReglages.h"
 #include "app/Reglages.h"
 #include "app/ui/ControlesAPropos.h"
+#include "app/ui/ControlesConnexion.h"
 #include "app/ui/ControlesEnvois.h"
 #include "app/ui/ControlesHistorique.h"
 #include "app/ui/ControlesParametres.h"
@@ -51,6 +52,8 @@ class ListeImages;
 
 class ListeChargee;
 class PageParametres;
+class DecouverteParametres;
+class EssaiParametres;
 class PageHistorique;
 class PageAPropos;
 class PageListes;
@@ -73,6 +76,7 @@ class TForm1 : public QMainWindow,
                public ControlesOutils,
                public ControlesApercu,
                public ControlesParametres,
+               public ControlesConnexion,
                public ControlesHistorique,
                public ControlesAPropos,
                public ControlesErreurs {
@@ -170,6 +174,8 @@ public:
 
     // Behaviour of each page.
     std::unique_ptr<PageParametres> pageParametres;
+    std::unique_ptr<DecouverteParametres> decouverteParametres;
+    std::unique_ptr<EssaiParametres> essaiParametres;
     std::unique_ptr<PageHistorique> pageHistorique;
     std::unique_ptr<PageAPropos> pageAPropos;
     std::unique_ptr<PageListes> pageListes;

@@ -1,0 +1,75 @@
+#include "app/ui/EssaiParametres.h"
+
+#include "app/ConfigurationClient.h"
+#include "app/FichierReglages.h"
+#include "app/Reglages.h"
+#include "app/ui/ControlesConnexion.h"
+#include "app/ui/ControlesParametres.h"
+#include "app/ui/Dialogues.h"
+#include "app/ui/Gestionnaires.h"
+#include "app/ui/LigneStatut.h"
+#include "mail/ClientSMTP.h"
+#include "mail/EssaiConnexion.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QString texteBouton = QStringLiteral("Tester la connexion");
+}
+
+EssaiParametres::EssaiParametres(ControlesParametres& c, ControlesConnexion& connexion,
+                                 Gestionnaires& gestionnaires, LigneStatut& statut,
+                                 Dialogues& dialogues, QString cheminParametres)
+    : c_(c), connexion_(connexion), gestionnaires_(gestionnaires), statut_(statut),
+      dialogues_(dialogues), cheminParametres_(std::move(cheminParametres)) {
+    gestionnaires.Relier(connexion.SpeedButTesterConnexion, &QPushButton::clicked,
+                         [this] { SpeedButTesterConnexionClick(); });
+}
+
+EssaiParametres::~EssaiParametres() = default;
+
+void EssaiParametres::SpeedButTesterConnexionClick() {
+    if (essai_) {
+        essai_->Annuler();
+        return;
+    }
+    Reglages saisis;
+    saisis.ValSMTPServeur = c_.EditSMTPServeur->text().trimmed();
+    saisis.ValSMTPPort = PortSMTP::Depuis(c_.EditSMTPPort->text());
+    saisis.ValSMTPUser = c_.EditSMTPUser->text();
+    saisis.ValSMTPPassword = c_.EditSMTPPassword->text();
+    saisis.ValConnectTlS = c_.CheckBoxTLS->isChecked();
+    if (saisis.ValSMTPServeur.isEmpty() || !saisis.ValSMTPPort.Numero) {
+        statut_.AfficheStatut(QStringLiteral("Saisissez d'abord « Serveur: » et « Port: »."),
+                              Couleur::Rouge);
+        return;
+    }
+    auto client = std::make_unique<ClientSMTP>();
+    ConfigurerClientSMTP(*client, saisis, FichierReglages(cheminParametres_));
+    hote_ = client->Hote;
+    port_ = client->Port;
+    essai_ = std::make_unique<EssaiConnexion>(std::move(client));
+    QObject::connect(
+        essai_.get(), &EssaiConnexion::Termine, essai_.get(),
+        [this](const ResultatEssai& r) { gestionnaires_.Executer([&] { Termine(r); }); });
+    connexion_.SpeedButTesterConnexion->setText(QStringLiteral("Arrêter le test"));
+    statut_.AfficheStatutFixe(
+        QStringLiteral("Test de la connexion à %1, port %2…").arg(hote_).arg(port_), Couleur::Noir);
+    essai_->Demarrer();
+}
+
+void EssaiParametres::Termine(const ResultatEssai& r) {
+    // Released later: its signal is under way.
+    essai_.release()->deleteLater();
+    connexion_.SpeedButTesterConnexion->setText(texteBouton);
+    QString texte = r.Texte;
+    if (!r.EmpreinteAEpingler.isEmpty()) {
+        FichierReglages(cheminParametres_).EcrireEmpreinte(hote_, port_, r.EmpreinteAEpingler);
+        texte += QStringLiteral("\nCertificat épinglé : %1").arg(r.EmpreinteAEpingler);
+    }
+    statut_.AfficheStatut(texte.section(u'\n', 0, 0), r.Reussi() ? Couleur::Vert : Couleur::Rouge);
+    if (r.Etape != ResultatEssai::Echec::Annule)
+        dialogues_.Message(texte);
+}
