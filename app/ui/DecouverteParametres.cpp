@@ -26,27 +26,26 @@ QString TexteSecurite(SecuriteServeur s) {
 }
 } // namespace
 
-DecouverteParametres::DecouverteParametres(ControlesParametres& c, ControlesConnexion& connexion,
-                                           Gestionnaires& gestionnaires, LigneStatut& statut,
-                                           Dialogues& dialogues, const Reglages& actifs)
-    : c_(c), connexion_(connexion), gestionnaires_(gestionnaires), statut_(statut),
-      dialogues_(dialogues), actifs_(actifs) {
-    gestionnaires.Relier(connexion.SpeedButTrouverServeur, &QPushButton::clicked,
-                         [this] { SpeedButTrouverServeurClick(); });
-    gestionnaires.Relier(c.EditMailEXP, &QLineEdit::editingFinished, [this] { EditMailEXPExit(); });
-    QObject::connect(
-        &decouverte_, &DecouverteServeur::Trouve, &decouverte_,
-        [this](const ServeurTrouve& s) { gestionnaires_.Executer([&] { Trouve(s); }); });
+DecouverteParametres::DecouverteParametres(const ServicesConnexion& s, const Reglages& actifs)
+    : s_(s), c_(s.c), actifs_(actifs) {
+    s.gestionnaires.Relier(s.connexion.SpeedButTrouverServeur, &QPushButton::clicked,
+                           [this] { SpeedButTrouverServeurClick(); });
+    s.gestionnaires.Relier(s.c.EditMailEXP, &QLineEdit::editingFinished,
+                           [this] { EditMailEXPExit(); });
+    QObject::connect(&decouverte_, &DecouverteServeur::Trouve, &decouverte_,
+                     [this](const ServeurTrouve& trouve) {
+                         s_.gestionnaires.Executer([&] { Trouve(trouve); });
+                     });
     QObject::connect(
         &decouverte_, &DecouverteServeur::Introuvable, &decouverte_,
-        [this](const QString& t) { gestionnaires_.Executer([&] { Introuvable(t); }); });
+        [this](const QString& t) { s_.gestionnaires.Executer([&] { Introuvable(t); }); });
 }
 
 void DecouverteParametres::SpeedButTrouverServeurClick() {
     if (DecouverteServeur::Domaine(c_.EditMailEXP->text()).isEmpty()) {
-        statut_.AfficheStatut(QStringLiteral("Saisissez d'abord l'adresse de l'expéditeur "
-                                             "(« Adresse EXP. ») : son domaine dit où chercher."),
-                              Couleur::Rouge);
+        s_.statut.AfficheStatut(QStringLiteral("Saisissez d'abord l'adresse de l'expéditeur "
+                                               "(« Adresse EXP. ») : son domaine dit où chercher."),
+                                Couleur::Rouge);
         return;
     }
     Chercher(true);
@@ -63,20 +62,20 @@ void DecouverteParametres::EditMailEXPExit() {
 
 void DecouverteParametres::Chercher(bool demande) {
     demande_ = demande;
-    connexion_.SpeedButTrouverServeur->setEnabled(false);
-    statut_.AfficheStatutFixe(QStringLiteral("Recherche du serveur d'envoi de %1…")
-                                  .arg(DecouverteServeur::Domaine(c_.EditMailEXP->text())),
-                              Couleur::Noir);
+    s_.connexion.SpeedButTrouverServeur->setEnabled(false);
+    s_.statut.AfficheStatutFixe(QStringLiteral("Recherche du serveur d'envoi de %1…")
+                                    .arg(DecouverteServeur::Domaine(c_.EditMailEXP->text())),
+                                Couleur::Noir);
     // Read at each search: the settings are read after the page is made.
     decouverte_.ServeurDNS = QHostAddress(actifs_.ValServeurDNS);
     decouverte_.Chercher(c_.EditMailEXP->text());
 }
 
 void DecouverteParametres::Trouve(const ServeurTrouve& s) {
-    connexion_.SpeedButTrouverServeur->setEnabled(true);
+    s_.connexion.SpeedButTrouverServeur->setEnabled(true);
     // Found by itself while the user typed a server meanwhile: the user's stands.
     if (!demande_ && !c_.EditSMTPServeur->text().trimmed().isEmpty()) {
-        statut_.ViderStatut(true);
+        s_.statut.ViderStatut(true);
         return;
     }
     QString question = QStringLiteral("Serveur d'envoi trouvé : %1, port %2, %3.\n%4")
@@ -87,8 +86,8 @@ void DecouverteParametres::Trouve(const ServeurTrouve& s) {
         question += QStringLiteral("\n\n") + s.TexteConnexion();
     question += QStringLiteral("\n\nRemplir « Serveur: », « Port: » et la case TLS avec ces "
                                "valeurs ?");
-    if (!dialogues_.Question(question)) {
-        statut_.AfficheStatut(QStringLiteral("Serveur trouvé non retenu."), Couleur::Noir);
+    if (!s_.dialogues.Question(question)) {
+        s_.statut.AfficheStatut(QStringLiteral("Serveur trouvé non retenu."), Couleur::Noir);
         return;
     }
     c_.EditSMTPServeur->setText(s.Hote);
@@ -97,20 +96,20 @@ void DecouverteParametres::Trouve(const ServeurTrouve& s) {
     // Most providers take the whole address as the user name.
     if (c_.EditSMTPUser->text().isEmpty())
         c_.EditSMTPUser->setText(c_.EditMailEXP->text().trimmed());
-    statut_.AfficheStatut(QStringLiteral("Serveur d'envoi rempli : %1, port %2. Vérifiez-le avec "
-                                         "« Tester la connexion », puis « Enregistrer ».")
-                              .arg(s.Hote)
-                              .arg(s.Port),
-                          Couleur::Vert);
+    s_.statut.AfficheStatut(QStringLiteral("Serveur d'envoi rempli : %1, port %2. Vérifiez-le avec "
+                                           "« Tester la connexion », puis « Enregistrer ».")
+                                .arg(s.Hote)
+                                .arg(s.Port),
+                            Couleur::Vert);
     ProposerLimites(s);
 }
 
 void DecouverteParametres::ProposerLimites(const ServeurTrouve& s) {
     if (s.TexteLimites().isEmpty())
         return;
-    if (!dialogues_.Question(s.TexteLimites() +
-                             QStringLiteral("\n\nLes reprendre dans « Par heure: » et « Par "
-                                            "jour: » ?")))
+    if (!s_.dialogues.Question(s.TexteLimites() +
+                               QStringLiteral("\n\nLes reprendre dans « Par heure: » et « Par "
+                                              "jour: » ?")))
         return;
     if (s.Fournisseur->MessagesParHeure > 0)
         c_.SpinEditMessagesHeure->setValue(s.Fournisseur->MessagesParHeure);
@@ -119,6 +118,6 @@ void DecouverteParametres::ProposerLimites(const ServeurTrouve& s) {
 }
 
 void DecouverteParametres::Introuvable(const QString& texte) {
-    connexion_.SpeedButTrouverServeur->setEnabled(true);
-    statut_.AfficheStatut(texte, demande_ ? Couleur::Rouge : Couleur::Noir);
+    s_.connexion.SpeedButTrouverServeur->setEnabled(true);
+    s_.statut.AfficheStatut(texte, demande_ ? Couleur::Rouge : Couleur::Noir);
 }

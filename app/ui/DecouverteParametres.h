@@ -3,21 +3,15 @@
 // sender's address is left with "Serveur:" empty. What is found, and where from, is asked
 // about first; the fields are filled only on "Oui", and the provider's published limits are
 // proposed for "Par heure" and "Par jour".
+#include "app/ui/ServicesConnexion.h"
 #include "mail/DecouverteServeur.h"
 
-class Dialogues;
-class Gestionnaires;
-class LigneStatut;
-struct ControlesConnexion;
-struct ControlesParametres;
 struct Reglages;
 
 class DecouverteParametres {
 public:
     // `actifs` gives the DNS server the tests point the search at.
-    DecouverteParametres(ControlesParametres& c, ControlesConnexion& connexion,
-                         Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
-                         const Reglages& actifs);
+    DecouverteParametres(const ServicesConnexion& s, const Reglages& actifs);
 
     void SpeedButTrouverServeurClick();
     // The sender's address was left: a search when "Serveur:" is empty.
@@ -29,11 +23,8 @@ private:
     void Introuvable(const QString& texte);
     void ProposerLimites(const ServeurTrouve& s);
 
+    ServicesConnexion s_;
     ControlesParametres& c_;
-    ControlesConnexion& connexion_;
-    Gestionnaires& gestionnaires_;
-    LigneStatut& statut_;
-    Dialogues& dialogues_;
     const Reglages& actifs_;
     DecouverteServeur decouverte_;
     // The search under way was asked with "Trouver" (not started by leaving the address).

@@ -19,13 +19,10 @@ namespace {
 const QString texteBouton = QStringLiteral("Tester la connexion");
 }
 
-EssaiParametres::EssaiParametres(ControlesParametres& c, ControlesConnexion& connexion,
-                                 Gestionnaires& gestionnaires, LigneStatut& statut,
-                                 Dialogues& dialogues, QString cheminParametres)
-    : c_(c), connexion_(connexion), gestionnaires_(gestionnaires), statut_(statut),
-      dialogues_(dialogues), cheminParametres_(std::move(cheminParametres)) {
-    gestionnaires.Relier(connexion.SpeedButTesterConnexion, &QPushButton::clicked,
-                         [this] { SpeedButTesterConnexionClick(); });
+EssaiParametres::EssaiParametres(const ServicesConnexion& s, QString cheminParametres)
+    : s_(s), c_(s.c), cheminParametres_(std::move(cheminParametres)) {
+    s.gestionnaires.Relier(s.connexion.SpeedButTesterConnexion, &QPushButton::clicked,
+                           [this] { SpeedButTesterConnexionClick(); });
 }
 
 EssaiParametres::~EssaiParametres() = default;
@@ -42,8 +39,8 @@ void EssaiParametres::SpeedButTesterConnexionClick() {
     saisis.ValSMTPPassword = c_.EditSMTPPassword->text();
     saisis.ValConnectTlS = c_.CheckBoxTLS->isChecked();
     if (saisis.ValSMTPServeur.isEmpty() || !saisis.ValSMTPPort.Numero) {
-        statut_.AfficheStatut(QStringLiteral("Saisissez d'abord « Serveur: » et « Port: »."),
-                              Couleur::Rouge);
+        s_.statut.AfficheStatut(QStringLiteral("Saisissez d'abord « Serveur: » et « Port: »."),
+                                Couleur::Rouge);
         return;
     }
     auto client = std::make_unique<ClientSMTP>();
@@ -53,9 +50,9 @@ void EssaiParametres::SpeedButTesterConnexionClick() {
     essai_ = std::make_unique<EssaiConnexion>(std::move(client));
     QObject::connect(
         essai_.get(), &EssaiConnexion::Termine, essai_.get(),
-        [this](const ResultatEssai& r) { gestionnaires_.Executer([&] { Termine(r); }); });
-    connexion_.SpeedButTesterConnexion->setText(QStringLiteral("Arrêter le test"));
-    statut_.AfficheStatutFixe(
+        [this](const ResultatEssai& r) { s_.gestionnaires.Executer([&] { Termine(r); }); });
+    s_.connexion.SpeedButTesterConnexion->setText(QStringLiteral("Arrêter le test"));
+    s_.statut.AfficheStatutFixe(
         QStringLiteral("Test de la connexion à %1, port %2…").arg(hote_).arg(port_), Couleur::Noir);
     essai_->Demarrer();
 }
@@ -63,13 +60,14 @@ void EssaiParametres::SpeedButTesterConnexionClick() {
 void EssaiParametres::Termine(const ResultatEssai& r) {
     // Released later: its signal is under way.
     essai_.release()->deleteLater();
-    connexion_.SpeedButTesterConnexion->setText(texteBouton);
+    s_.connexion.SpeedButTesterConnexion->setText(texteBouton);
     QString texte = r.Texte;
     if (!r.EmpreinteAEpingler.isEmpty()) {
         FichierReglages(cheminParametres_).EcrireEmpreinte(hote_, port_, r.EmpreinteAEpingler);
         texte += QStringLiteral("\nCertificat épinglé : %1").arg(r.EmpreinteAEpingler);
     }
-    statut_.AfficheStatut(texte.section(u'\n', 0, 0), r.Reussi() ? Couleur::Vert : Couleur::Rouge);
+    s_.statut.AfficheStatut(texte.section(u'\n', 0, 0),
+                            r.Reussi() ? Couleur::Vert : Couleur::Rouge);
     if (r.Etape != ResultatEssai::Echec::Annule)
-        dialogues_.Message(texte);
+        s_.dialogues.Message(texte);
 }

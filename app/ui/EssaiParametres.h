@@ -2,25 +2,19 @@
 // "Tester la connexion" on "Paramètres": the fields as they stand (saved or not) go to a client
 // set up as the campaign's, which opens its session on a thread of its own and says goodbye.
 // The button stops a test under way. The outcome goes to the status line and a box.
+#include "app/ui/ServicesConnexion.h"
 #include "mail/ResultatEssai.h"
 
 #include <QString>
 #include <memory>
 
-class Dialogues;
 class EssaiConnexion;
-class Gestionnaires;
-class LigneStatut;
-struct ControlesConnexion;
-struct ControlesParametres;
 
 class EssaiParametres {
 public:
     // A certificate trusted on its first use is pinned in the settings file at
     // `cheminParametres`, as the campaign pins it.
-    EssaiParametres(ControlesParametres& c, ControlesConnexion& connexion,
-                    Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
-                    QString cheminParametres);
+    EssaiParametres(const ServicesConnexion& s, QString cheminParametres);
     ~EssaiParametres();
 
     void SpeedButTesterConnexionClick();
@@ -29,11 +23,8 @@ public:
 private:
     void Termine(const ResultatEssai& r);
 
+    ServicesConnexion s_;
     ControlesParametres& c_;
-    ControlesConnexion& connexion_;
-    Gestionnaires& gestionnaires_;
-    LigneStatut& statut_;
-    Dialogues& dialogues_;
     QString cheminParametres_;
     std::unique_ptr<EssaiConnexion> essai_;
     QString hote_;

@@ -133,10 +133,9 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     pageParametres = std::make_unique<PageParametres>(*this, *this, gestionnaires_, statut,
                                                       ReglagesActifs, CheminParametres(),
                                                       *PageControlPrinc, *TabSheetParamètres);
-    decouverteParametres = std::make_unique<DecouverteParametres>(
-        *this, *this, gestionnaires_, statut, dialogues_, ReglagesActifs);
-    essaiParametres = std::make_unique<EssaiParametres>(*this, *this, gestionnaires_, statut,
-                                                        dialogues_, CheminParametres());
+    const ServicesConnexion connexion{*this, *this, gestionnaires_, statut, dialogues_};
+    decouverteParametres = std::make_unique<DecouverteParametres>(connexion, ReglagesActifs);
+    essaiParametres = std::make_unique<EssaiParametres>(connexion, CheminParametres());
     pageHistorique = std::make_unique<PageHistorique>(*this, *ImageList1, gestionnaires_);
     pageAPropos = std::make_unique<PageAPropos>(*this, gestionnaires_, repertoire_);
     ControlesListes& listes = *this;

@@ -19,23 +19,34 @@ TEST(AnnuaireFournisseurs, TableIntegree) {
             domaines << d;
         }
     }
+    // By address domain, then by reception host.
+    using Recherche = std::optional<Fournisseur> (AnnuaireFournisseurs::*)(const QString&) const;
+    const Recherche domaine = &AnnuaireFournisseurs::ParDomaine,
+                    mx = &AnnuaireFournisseurs::ParHoteMX;
     struct Cas {
-        const char* domaine;
+        Recherche recherche;
+        const char* nom;
         const char* serveur;
     };
-    for (const Cas& c :
-         {Cas{"orange.fr", "smtp.orange.fr"}, Cas{"WANADOO.FR", "smtp.orange.fr"},
-          Cas{"laposte.net.", "smtp.laposte.net"}, Cas{"gmail.com", "smtp.gmail.com"},
-          Cas{"hotmail.fr", "smtp-mail.outlook.com"}, Cas{"exemple.fr", ""}}) {
-        const auto f = a.ParDomaine(QString::fromLatin1(c.domaine));
-        EXPECT_EQ(f ? f->Serveur : QString(), QString::fromLatin1(c.serveur)) << c.domaine;
-    }
-    for (const Cas& c :
-         {Cas{"mx1.mail.ovh.net", "ssl0.ovh.net"}, Cas{"MAIL.OVH.NET.", "ssl0.ovh.net"},
-          Cas{"xmail.ovh.net", ""}, Cas{"mx01.mail.icloud.com", "smtp.mail.me.com"},
-          Cas{"aspmx.l.google.com", "smtp.gmail.com"}, Cas{"mx.exemple.fr", ""}}) {
-        const auto f = a.ParHoteMX(QString::fromLatin1(c.domaine));
-        EXPECT_EQ(f ? f->Serveur : QString(), QString::fromLatin1(c.serveur)) << c.domaine;
+    const Cas cas[] = {
+        {domaine, "orange.fr", "smtp.orange.fr"},
+        {domaine, "WANADOO.FR", "smtp.orange.fr"},
+        {domaine, "laposte.net.", "smtp.laposte.net"},
+        {domaine, "gmail.com", "smtp.gmail.com"},
+        {domaine, "hotmail.fr", "smtp-mail.outlook.com"},
+        {domaine, "exemple.fr", ""},
+        {domaine, "mail.ovh.net", ""},
+        {mx, "mx1.mail.ovh.net", "ssl0.ovh.net"},
+        {mx, "MAIL.OVH.NET.", "ssl0.ovh.net"},
+        {mx, "xmail.ovh.net", ""},
+        {mx, "mx01.mail.icloud.com", "smtp.mail.me.com"},
+        {mx, "aspmx.l.google.com", "smtp.gmail.com"},
+        {mx, "mx.exemple.fr", ""},
+        {mx, "orange.fr", ""},
+    };
+    for (const Cas& c : cas) {
+        const auto f = (a.*c.recherche)(QString::fromLatin1(c.nom));
+        EXPECT_EQ(f ? f->Serveur : QString(), QString::fromLatin1(c.serveur)) << c.nom;
     }
 }
 

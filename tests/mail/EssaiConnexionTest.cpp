@@ -31,33 +31,13 @@ struct PortMuet {
     ~PortMuet() { ::close(fd); }
 };
 
+// In the order of ResultatEssai::Echec.
 const char* NomEchec(ResultatEssai::Echec e) {
-    using E = ResultatEssai::Echec;
-    switch (e) {
-    case E::Aucun:
-        return "aucun";
-    case E::Nom:
-        return "nom";
-    case E::Connexion:
-        return "connexion";
-    case E::Delai:
-        return "délai";
-    case E::Accueil:
-        return "accueil";
-    case E::TLS:
-        return "TLS";
-    case E::Certificat:
-        return "certificat";
-    case E::Authentification:
-        return "authentification";
-    case E::TexteClair:
-        return "texte clair";
-    case E::SansAuthentification:
-        return "sans authentification";
-    case E::Annule:
-        return "annulé";
-    }
-    return "?";
+    static const char* const noms[] = {
+        "aucun", "nom",        "connexion",        "délai",       "accueil",
+        "TLS",   "certificat", "authentification", "texte clair", "sans authentification",
+        "annulé"};
+    return noms[int(e)];
 }
 } // namespace
 
