@@ -10,7 +10,7 @@ paquets=(
   qt6-base-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-liberation
-  libssl3 openssl python3 python3-aiosmtpd postfix
+  libssl3 openssl python3 python3-aiosmtpd postfix sasl2-bin libsasl2-modules
   clang libclang-rt-14-dev llvm
   desktop-file-utils libgumbo-dev libidn2-dev spamassassin
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin

@@ -4,6 +4,7 @@
 #include "mail/ClientSMTP.h"
 #include "tests/support/CertificatsDeTest.h"
 #include "tests/support/ImpressionQt.h"
+#include "tests/support/PostfixReel.h"
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 
@@ -175,5 +176,66 @@ TEST(EssaiConnexion, EnFondEtArret) {
         EXPECT_FALSE(essai.EnCours());
         if (c.arreter)
             EXPECT_EQ(resultat->Texte, QStringLiteral("Test de la connexion arrêté."));
+    }
+}
+
+// The same outcomes from a real Postfix, which offers AUTH only once TLS is up and speaks TLS
+// from the first byte on its second port.
+TEST(EssaiConnexion, Postfix) {
+    if (!PostfixReel::Possible())
+        GTEST_SKIP() << "a private Postfix needs root, postfix and sasl2-bin";
+    using E = ResultatEssai::Echec;
+    auto postfix = std::make_unique<PostfixReel>("auto1");
+    const quint16 port = postfix->Port(), portTLS = postfix->PortTLS();
+    const auto client = [&](quint16 p, bool tls, const char* motDePasse) {
+        auto c = Client(p, tls, QString::fromLatin1(motDePasse));
+        c->Utilisateur = QString::fromLatin1(PostfixReel::Utilisateur);
+        c->PortTLSImplicite = portTLS;
+        return c;
+    };
+    struct Cas {
+        const char* nom;
+        quint16 port;
+        bool tls;
+        const char* motDePasse;
+        E echec;
+        const char* texte;
+    };
+    const Cas cas[] = {
+        {"STARTTLS", port, true, PostfixReel::MotDePasse, E::Aucun, "(STARTTLS)"},
+        {"TLS dès le premier octet", portTLS, true, PostfixReel::MotDePasse, E::Aucun,
+         "(dès la connexion)"},
+        {"mauvais mot de passe", port, true, "secret", E::Authentification,
+         "Le serveur a refusé le nom d'utilisateur ou le mot de passe : Error: authentication "
+         "failed: authentication failure"},
+        {"en clair", port, false, PostfixReel::MotDePasse, E::TexteClair,
+         "Le serveur refuse l'authentification en clair : cochez « Connection Sécurisé TLS "
+         "(Type Gmail) »."},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        auto essai = client(c.port, c.tls, c.motDePasse);
+        const ResultatEssai r = EssaiConnexion::Essayer(*essai);
+        EXPECT_STREQ(NomEchec(r.Etape), NomEchec(c.echec)) << r.Texte.toStdString();
+        if (r.Reussi()) {
+            EXPECT_TRUE(r.Texte.contains(QStringLiteral("\nServeur : postfix-prive.localhost\n")));
+            EXPECT_TRUE(r.Texte.contains(QString::fromUtf8(c.texte) + u'\n'))
+                << r.Texte.toStdString();
+            EXPECT_TRUE(r.Texte.contains(QStringLiteral("\nAuthentification : LOGIN\n")));
+            EXPECT_TRUE(r.Texte.endsWith(QStringLiteral("\nPipelining : oui")));
+            EXPECT_EQ(r.EmpreinteAEpingler, CertificatsDeTest::Empreinte("auto1"));
+        } else {
+            EXPECT_EQ(r.Texte, QString::fromUtf8(c.texte));
+        }
+    }
+    // The same ports, another certificate than the one pinned.
+    postfix.reset();
+    postfix = std::make_unique<PostfixReel>("auto2", port, portTLS);
+    for (const quint16 p : {port, portTLS}) {
+        auto essai = client(p, true, PostfixReel::MotDePasse);
+        essai->EmpreinteConnue = CertificatsDeTest::Empreinte("auto1");
+        const ResultatEssai r = EssaiConnexion::Essayer(*essai);
+        EXPECT_STREQ(NomEchec(r.Etape), "certificat") << r.Texte.toStdString();
+        EXPECT_TRUE(r.Texte.contains(CertificatsDeTest::Empreinte("auto2")));
     }
 }
