@@ -64,7 +64,13 @@ QString Reussite(ClientSMTP& client) {
 } // namespace
 
 EssaiConnexion::EssaiConnexion(std::unique_ptr<ClientSMTP> client, QObject* parent)
-    : QObject(parent), client_(std::move(client)) {}
+    : QObject(parent), client_(std::move(client)) {
+    minuterie_.setSingleShot(true);
+    connect(&minuterie_, &QTimer::timeout, this, [this] {
+        delaiDepasse_ = true;
+        Couper();
+    });
+}
 
 EssaiConnexion::~EssaiConnexion() {
     Annuler();
@@ -76,25 +82,40 @@ void EssaiConnexion::Demarrer() {
     if (fil_.joinable())
         return;
     annule_ = false;
+    delaiDepasse_ = false;
     fil_ = std::thread([this] {
         ResultatEssai r = Essayer(*client_);
-        if (annule_)
+        if (delaiDepasse_)
+            r = Echec(
+                ResultatEssai::Echec::Delai,
+                QStringLiteral("Le serveur ne répond pas (%1, port %2) : la connexion, TLS et "
+                               "l'authentification n'ont pas abouti en %3.")
+                    .arg(client_->Hote)
+                    .arg(client_->Port)
+                    .arg(ErreurDelaiDepasse::TexteDelai(DelaiConnexion)));
+        else if (annule_)
             r = Echec(ResultatEssai::Echec::Annule, QStringLiteral("Test de la connexion arrêté."));
         // Queued to this object: dropped if it is gone meanwhile.
         QMetaObject::invokeMethod(
             this,
             [this, r] {
+                minuterie_.stop();
                 fil_.join();
                 emit Termine(r);
             },
             Qt::QueuedConnection);
     });
+    minuterie_.start(DelaiConnexion);
 }
 
 void EssaiConnexion::Annuler() {
     if (!fil_.joinable())
         return;
     annule_ = true;
+    Couper();
+}
+
+void EssaiConnexion::Couper() {
     client_->Canal().VerifierDeconnexion(false, false);
     client_->Canal().Fermer();
 }

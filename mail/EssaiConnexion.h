@@ -5,7 +5,9 @@
 #include "mail/ResultatEssai.h"
 
 #include <QObject>
+#include <QTimer>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <thread>
 
@@ -20,6 +22,10 @@ public:
     // Stops a test under way and waits for its thread.
     ~EssaiConnexion() override;
 
+    // The campaign's limit from the connection to the end of the login: past it the test ends
+    // as unanswered.
+    std::chrono::milliseconds DelaiConnexion{25000};
+
     // Ends with Termine, on this object's thread.
     void Demarrer();
     // The test under way ends as stopped, at once: its connection is cut.
@@ -33,7 +39,12 @@ signals:
     void Termine(const ResultatEssai& resultat);
 
 private:
+    // Ends the blocked call of the test's thread: the two calls the client takes from another.
+    void Couper();
+
     std::unique_ptr<ClientSMTP> client_;
     std::thread fil_;
     std::atomic<bool> annule_ = false;
+    std::atomic<bool> delaiDepasse_ = false;
+    QTimer minuterie_;
 };

@@ -141,21 +141,33 @@ TEST(EssaiConnexion, Reussite) {
     }
 }
 
-// On a thread of its own: the result comes back to the caller's thread; a stop ends a test that
-// waits for a silent server at once.
+// On a thread of its own: the result comes back to the caller's thread; a stop, or the
+// campaign's connection limit, ends a test that waits for a silent server at once.
 TEST(EssaiConnexion, EnFondEtArret) {
+    using E = ResultatEssai::Echec;
     ServeurSMTPReel serveur({});
     PortMuet muet;
     struct Cas {
         const char* nom;
         quint16 port;
         bool arreter;
-        ResultatEssai::Echec echec;
+        std::chrono::milliseconds limite;
+        E echec;
+        QString texte;
     };
-    for (const Cas& c : {Cas{"jusqu'au bout", serveur.Port(), false, ResultatEssai::Echec::Aucun},
-                         Cas{"arrêté", muet.port, true, ResultatEssai::Echec::Annule}}) {
+    const std::chrono::seconds longue(60);
+    const Cas cas[] = {
+        {"jusqu'au bout", serveur.Port(), false, longue, E::Aucun, {}},
+        {"arrêté", muet.port, true, longue, E::Annule, "Test de la connexion arrêté."},
+        {"limite de la connexion", muet.port, false, std::chrono::milliseconds(300), E::Delai,
+         QStringLiteral("Le serveur ne répond pas (127.0.0.1, port %1) : la connexion, TLS et "
+                        "l'authentification n'ont pas abouti en 300 ms.")
+             .arg(muet.port)},
+    };
+    for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         EssaiConnexion essai(Client(c.port, false));
+        essai.DelaiConnexion = c.limite;
         std::optional<ResultatEssai> resultat;
         int fois = 0;
         QEventLoop boucle;
@@ -174,8 +186,8 @@ TEST(EssaiConnexion, EnFondEtArret) {
         EXPECT_EQ(fois, 1);
         EXPECT_STREQ(NomEchec(resultat->Etape), NomEchec(c.echec)) << resultat->Texte.toStdString();
         EXPECT_FALSE(essai.EnCours());
-        if (c.arreter)
-            EXPECT_EQ(resultat->Texte, QStringLiteral("Test de la connexion arrêté."));
+        if (!c.texte.isEmpty())
+            EXPECT_EQ(resultat->Texte, c.texte);
     }
 }
 
