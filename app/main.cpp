@@ -1,8 +1,8 @@
 #include "app/DossierDonnees.h"
 #include "app/VerrouInstance.h"
-#include "app/ui/DialoguesQt.h"
 #include "app/ui/TForm1.h"
 #include "commun/EcritureAtomique.h"
+#include "commun/ui/DialoguesQt.h"
 
 #include <QApplication>
 

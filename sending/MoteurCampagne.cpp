@@ -28,8 +28,6 @@ using std::chrono::milliseconds;
 using Moment = std::chrono::steady_clock::time_point;
 
 namespace {
-const QString kInjoignable =
-    QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
 constexpr Moment kJamais = Moment::max();
 // The longest sleep of a worker between two looks at the clock and the stop: a clock that a
 // test moves is seen at once.
@@ -125,6 +123,11 @@ struct MoteurCampagne::Deroulement {
     // A quota's pause: no message starts before this date (0: none).
     qint64 pause = 0;
 };
+
+QString MoteurCampagne::TexteInjoignable() {
+    return QStringLiteral(
+        "Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
+}
 
 MoteurCampagne::MoteurCampagne(ClientSMTP& client, Limites limites)
     : client_(client), limites_(std::move(limites)) {}
@@ -276,6 +279,9 @@ void MoteurCampagne::Suivre(Deroulement& d) {
                 int(std::clamp(std::chrono::ceil<milliseconds>(echeance - horloge_->Maintenant()),
                                milliseconds(1), kTranche)
                         .count()));
+        // The campaign runs inside its caller's handler, as "Envoyer" always has: the window
+        // stays alive through this loop, asleep until a worker's event, the clock's next step,
+        // a click on "Stopper" or a close (Abandon), each of which it reads again here.
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }
@@ -558,7 +564,7 @@ bool MoteurCampagne::Rejoindre(Deroulement& d, Voie& v, Verrou& l, bool& connect
             const int i = d.plan->Prendre();
             Differer(d, i,
                      {.adresse = d.adresses[i],
-                      .message = raison.isEmpty() ? kInjoignable : raison,
+                      .message = raison.isEmpty() ? TexteInjoignable() : raison,
                       .verdict = Verdict::SessionPerdue});
         }
         return true;

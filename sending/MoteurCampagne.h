@@ -27,6 +27,9 @@ class ClientSMTP;
 
 class MoteurCampagne {
 public:
+    // What the user reads when the server cannot be reached and no word of it explains why.
+    static QString TexteInjoignable();
+
     struct Limites {
         // From the start of the connection to the end of the greeting, STARTTLS and login.
         std::chrono::milliseconds connexion{25000};

@@ -53,6 +53,7 @@ void Travailleur::Boucle() {
 }
 
 void Travailleur::AttendreFin() {
+    // The worker's last events must reach the thread that waits; it sleeps until they come.
     while (EnCours())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

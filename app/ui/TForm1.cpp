@@ -1,20 +1,25 @@
 #include "app/ui/TForm1.h"
 
 #include "app/Version.h"
-#include "app/ui/ApparencePolices.h"
-#include "app/ui/DecouverteParametres.h"
-#include "app/ui/Disposition.h"
-#include "app/ui/EssaiParametres.h"
-#include "app/ui/Fabrique.h"
-#include "app/ui/FiltreEvenements.h"
-#include "app/ui/Forme.h"
-#include "app/ui/ImageMarque.h"
-#include "app/ui/ListeImages.h"
-#include "app/ui/PageAPropos.h"
-#include "app/ui/PageHistorique.h"
-#include "app/ui/PageParametres.h"
-#include "app/ui/Pictogrammes.h"
 #include "app/ui/TexteAide.h"
+#include "app/ui/apropos/DispositionAPropos.h"
+#include "app/ui/apropos/PageAPropos.h"
+#include "app/ui/historique/DispositionHistorique.h"
+#include "app/ui/historique/PageHistorique.h"
+#include "app/ui/parametres/DecouverteParametres.h"
+#include "app/ui/parametres/DispositionConnexion.h"
+#include "app/ui/parametres/DispositionParametres.h"
+#include "app/ui/parametres/EssaiParametres.h"
+#include "app/ui/parametres/PageParametres.h"
+#include "commun/ui/ApparencePolices.h"
+#include "commun/ui/Fabrique.h"
+#include "commun/ui/FiltreEvenements.h"
+#include "commun/ui/Forme.h"
+#include "commun/ui/ImageMarque.h"
+#include "commun/ui/ListeImages.h"
+#include "commun/ui/Pictogrammes.h"
+#include "lists/ui/DispositionAdresses.h"
+#include "lists/ui/DispositionImport.h"
 #include "lists/ui/EditionListe.h"
 #include "lists/ui/ImportAdresses.h"
 #include "lists/ui/ListeChargee.h"
@@ -23,13 +28,16 @@
 #include "mail/ClientSMTP.h"
 #include "page/ui/ApercuWeb.h"
 #include "page/ui/ChargementPage.h"
+#include "page/ui/DispositionOutils.h"
 #include "page/ui/OutilsHtml.h"
 #include "sending/ui/Campagne.h"
+#include "sending/ui/DispositionEnvois.h"
 #include "sending/ui/EnvoiTest.h"
 #include "sending/ui/IndicateurEnvoi.h"
 #include "sending/ui/MesureMessageCampagne.h"
-#include "sending/ui/PageErreurs.h"
 #include "sending/ui/ServicesEnvoi.h"
+#include "sending/ui/erreurs/DispositionErreurs.h"
+#include "sending/ui/erreurs/PageErreurs.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -130,9 +138,9 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     Relier(TimerResetStatusInfos, &QTimer::timeout, [this] { TimerResetStatusInfosTimer(); });
 
     IdSMTP1 = std::make_unique<ClientSMTP>();
-    pageParametres = std::make_unique<PageParametres>(*this, *this, gestionnaires_, statut,
-                                                      ReglagesActifs, CheminParametres(),
-                                                      *PageControlPrinc, *TabSheetParamètres);
+    pageParametres = std::make_unique<PageParametres>(
+        *this, ChampsDemarrage{EditFichierACharger, EditSujetMessage}, gestionnaires_, statut,
+        ReglagesActifs, CheminParametres(), *PageControlPrinc, *TabSheetParamètres);
     const ServicesConnexion connexion{*this, *this, gestionnaires_, statut, dialogues_};
     decouverteParametres = std::make_unique<DecouverteParametres>(connexion, ReglagesActifs);
     essaiParametres = std::make_unique<EssaiParametres>(connexion, CheminParametres());
@@ -142,8 +150,9 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     const QIcon dossier = ImageListTreeview->Icone(0);
     const QIcon adresse = ImageListTreeview->Icone(1);
     listeChargee = std::make_unique<ListeChargee>(*TreeViewListingListe, dossier, adresse);
-    pageListes = std::make_unique<PageListes>(listes, *this, *listeChargee, gestionnaires_, statut,
-                                              dialogues_, ReglagesActifs, repertoire_);
+    pageListes = std::make_unique<PageListes>(
+        listes, SelecteurEnvoi{ComboBoxListe1, LabTotalAdresse2}, *listeChargee, gestionnaires_,
+        statut, dialogues_, ReglagesActifs, repertoire_);
     editionListe =
         std::make_unique<EditionListe>(listes, *listeChargee, *pageListes, gestionnaires_, statut,
                                        ReglagesActifs, CheminParametres(), repertoire_);
@@ -157,7 +166,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     apercuWeb = std::make_unique<ApercuWeb>(*this, *SpeedButApercuMAil, *MemoHtmlBrut, DossierPage,
                                             ReglagesActifs, gestionnaires_, FermetureEnCours);
     pageErreurs =
-        std::make_unique<PageErreurs>(*this, *this, gestionnaires_, statut, dialogues_,
+        std::make_unique<PageErreurs>(*this, *EditSujetMessage, gestionnaires_, statut, dialogues_,
                                       *listeChargee, *rechercheAdresse, *pageListes, *onglets_,
                                       PagesErreurs{.erreurs = TabSheetErreur,
                                                    .adresses = TabSheetAdresseMail,
@@ -175,9 +184,16 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
                               .dossierPage = DossierPage};
     mesureMessage = std::make_unique<MesureMessageCampagne>(envoi);
     chargementPage = std::make_unique<ChargementPage>(
-        *this, *MemoHtmlBrut, *ComboBoxRemarquesPage, gestionnaires_, statut, dialogues_,
-        repertoire_, CheminParametres(), DossierPage, *mesureMessage);
-    indicateurEnvoi = std::make_unique<IndicateurEnvoi>(*this, *this, envoi);
+        ControlesChargement{.EditFichierACharger = EditFichierACharger,
+                            .SpeedButton2 = SpeedButton2,
+                            .SpeedButCharger = SpeedButCharger,
+                            .LMDLImageStatusChargement = LMDLImageStatusChargement,
+                            .SpeedButEnvoyer = SpeedButEnvoyer,
+                            .ShapeEnvoiValide = ShapeEnvoiValide},
+        *MemoHtmlBrut, *ComboBoxRemarquesPage, gestionnaires_, statut, dialogues_, repertoire_,
+        CheminParametres(), DossierPage, *mesureMessage);
+    indicateurEnvoi =
+        std::make_unique<IndicateurEnvoi>(*this, *pageParametres, *chargementPage, envoi);
     campagne = std::make_unique<Campagne>(*this, *pageErreurs, *listeChargee, *IdSMTP1, envoi);
     envoiTest = std::make_unique<EnvoiTest>(*this, *campagne, envoi);
 

@@ -1,8 +1,8 @@
 // The program's own start: the window is created (start-up sequence included) and shown;
 // the process ends as soon as the window is exposed.
 #include "app/VerrouInstance.h"
-#include "app/ui/DialoguesQt.h"
 #include "app/ui/TForm1.h"
+#include "commun/ui/DialoguesQt.h"
 
 #include <QApplication>
 #include <QTimer>

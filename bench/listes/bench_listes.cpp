@@ -1,8 +1,8 @@
 // Prints the figures of the address lists at a million addresses. The data are made here
 // with a fixed seed; GNU sort and grep run on the same files in the same run.
 //   bench_listes [directory for the files]
-#include "app/ui/Dialogues.h"
 #include "app/ui/TForm1.h"
+#include "commun/ui/Dialogues.h"
 #include "lists/Jokers.h"
 #include "lists/ListeAdresses.h"
 #include "lists/ui/ImportAdresses.h"

@@ -1,7 +1,7 @@
 // Times the page's heavy actions in the real window, each until the window has handled the
 // events they left (layout, painting), and prints one figure per action.
-#include "app/ui/Dialogues.h"
 #include "app/ui/TForm1.h"
+#include "commun/ui/Dialogues.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

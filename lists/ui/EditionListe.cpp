@@ -2,12 +2,12 @@
 
 #include "app/FichierReglages.h"
 #include "app/Reglages.h"
-#include "app/ui/FiltreEvenements.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/ImageMarque.h"
-#include "app/ui/LigneStatut.h"
 #include "commun/EcritureAtomique.h"
 #include "commun/Erreur.h"
+#include "commun/ui/FiltreEvenements.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/ImageMarque.h"
+#include "commun/ui/LigneStatut.h"
 #include "lists/DefautAdresse.h"
 #include "lists/FichierListe.h"
 #include "lists/SuppressionDoublons.h"
@@ -205,6 +205,8 @@ void EditionListe::SpeedButSupDoublonClick() {
         if (premier || depuisPause.elapsed() >= kPauseMs) {
             premier = false;
             publier();
+            // The duplicate walk over a large list keeps the window alive through short pauses
+            // (the view follows it, a close stops it), the list marked busy meanwhile.
             QCoreApplication::processEvents();
             depuisPause.start();
             debutLot = parcours.Position();

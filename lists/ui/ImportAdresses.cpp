@@ -1,8 +1,8 @@
 #include "lists/ui/ImportAdresses.h"
 
-#include "app/ui/Dialogues.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/LigneStatut.h"
+#include "commun/ui/Dialogues.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/LigneStatut.h"
 #include "lists/DecoupageLignes.h"
 #include "lists/DefautAdresse.h"
 #include "lists/LectureImport.h"
@@ -91,6 +91,8 @@ void ImportAdresses::ComboBoxTypeImportChange() {
     const auto fin = qScopeGuard([this] { enCours_ = false; });
 
     statut_.AfficheStatutFixe(QStringLiteral("Recherche D'Adresses En Cours..."), Couleur::Orange);
+    // The scan of a large file keeps the window alive through short pauses (its progress, a
+    // close); `enCours_` turns a second scan away meanwhile. This first one shows the status.
     QCoreApplication::processEvents();
     // The file's text is held here rather than in the hidden text box, which would take
     // seconds to fill with a large file.
@@ -125,6 +127,7 @@ void ImportAdresses::ComboBoxTypeImportChange() {
             ++index;
             if (pauses.Due()) {
                 montrer();
+                // See above: a pause of the scan.
                 QCoreApplication::processEvents();
             }
         }
@@ -151,6 +154,8 @@ void ImportAdresses::SpeedButImporterListeMailClick() {
                               ? QStringLiteral("Importation Des Adresses En Cours...")
                               : QStringLiteral("Importation De L'Adresse En Cours..."),
                           Couleur::Orange);
+    // The import of many addresses keeps the window alive through short pauses, the list
+    // marked busy meanwhile; this first one shows the status.
     QCoreApplication::processEvents();
     ModeleListe& modele = liste_.Modele();
     const auto memePlace = [](int ancienne, std::uint32_t) { return ancienne; };
@@ -161,6 +166,7 @@ void ImportAdresses::SpeedButImporterListeMailClick() {
         modele.ListeModifiable().Ajouter(apercu.Texte(i), 0, 1);
         if (pauses.Due()) {
             modele.FinChangement(memePlace);
+            // See above: a pause of the import, the view told of the items added so far.
             QCoreApplication::processEvents();
             modele.DebutChangement();
         }

@@ -2,6 +2,7 @@
 // The loaded list shown in the list tree: its model, the collation it is sorted with, the
 // selection, and the busy mark of a command that walks it with events processed in between.
 // The list pages share it; the other pages read it.
+#include "commun/ui/ListeEnvoi.h"
 #include "lists/CollationListe.h"
 
 #include <QScopeGuard>
@@ -12,12 +13,13 @@ class QIcon;
 class QModelIndex;
 class QTreeView;
 
-class ListeChargee {
+class ListeChargee : public ListeEnvoi {
 public:
     ListeChargee(QTreeView& arbre, const QIcon& dossier, const QIcon& adresse);
 
     // The loaded list, in display order (what the campaign sends to).
-    const ListeAdresses& Liste() const;
+    const ListeAdresses& Liste() const override;
+    bool Occupee() const override { return TraitementEnCours; }
     ModeleListe& Modele() { return *modele_; }
     const CollationListe& Collation() const { return collation_; }
     // Sorts every level; the selection stays on its item.

@@ -1,14 +1,13 @@
 #include "lists/ui/PageListes.h"
 
 #include "app/Reglages.h"
-#include "app/ui/ControlesEnvois.h"
-#include "app/ui/Dialogues.h"
-#include "app/ui/FiltreEvenements.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/ImageMarque.h"
-#include "app/ui/LigneStatut.h"
 #include "commun/Erreur.h"
 #include "commun/MessageSysteme.h"
+#include "commun/ui/Dialogues.h"
+#include "commun/ui/FiltreEvenements.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/ImageMarque.h"
+#include "commun/ui/LigneStatut.h"
 #include "lists/CatalogueListes.h"
 #include "lists/Corbeille.h"
 #include "lists/FichierListe.h"
@@ -39,7 +38,7 @@ QString Compte(int n) {
 }
 } // namespace
 
-PageListes::PageListes(ControlesListes& c, ControlesEnvois& envois, ListeChargee& liste,
+PageListes::PageListes(ControlesListes& c, SelecteurEnvoi envois, ListeChargee& liste,
                        Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
                        const Reglages& reglages, const QString& repertoire)
     : c_(c), envois_(envois), liste_(liste), statut_(statut), dialogues_(dialogues),

@@ -2,7 +2,7 @@
 // The behaviour of the list catalogue and the list files of "Gestion d'adresses": the two list
 // selectors, the load of a list into the list tree, the favourite mark, creating and deleting
 // list files.
-#include "lists/ui/ChoixListeEnvoi.h"
+#include "commun/ui/ChoixListeEnvoi.h"
 #include "lists/ui/ListeChargee.h"
 #include "lists/ui/RechargeListe.h"
 
@@ -11,16 +11,23 @@
 class Dialogues;
 class Gestionnaires;
 class LigneStatut;
+class QComboBox;
 class QKeyEvent;
-struct ControlesEnvois;
+class QLabel;
 struct ControlesListes;
 struct Reglages;
 
+// The list selector of "Envois Mail" and its count, lent by that page: this one fills them
+// and keeps them in step with its own selector.
+struct SelecteurEnvoi {
+    QComboBox* ComboBoxListe1 = nullptr;
+    QLabel* LabTotalAdresse2 = nullptr;
+};
+
 class PageListes final : public RechargeListe, public ChoixListeEnvoi {
 public:
-    // `envois` lends the list selector of "Envois Mail" and its count, kept in step with
-    // this page's; `reglages` gives the favourite list; `repertoire` holds the list files.
-    PageListes(ControlesListes& c, ControlesEnvois& envois, ListeChargee& liste,
+    // `reglages` gives the favourite list; `repertoire` holds the list files.
+    PageListes(ControlesListes& c, SelecteurEnvoi envois, ListeChargee& liste,
                Gestionnaires& gestionnaires, LigneStatut& statut, Dialogues& dialogues,
                const Reglages& reglages, const QString& repertoire);
     void ChargeListe();
@@ -42,7 +49,7 @@ private:
     QString Chemin(const QString& nom) const;
 
     ControlesListes& c_;
-    ControlesEnvois& envois_;
+    SelecteurEnvoi envois_;
     ListeChargee& liste_;
     LigneStatut& statut_;
     Dialogues& dialogues_;

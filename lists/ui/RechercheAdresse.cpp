@@ -1,8 +1,8 @@
 #include "lists/ui/RechercheAdresse.h"
 
-#include "app/ui/FiltreEvenements.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/LigneStatut.h"
+#include "commun/ui/FiltreEvenements.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/LigneStatut.h"
 #include "lists/Jokers.h"
 #include "lists/ListeAdresses.h"
 #include "lists/TexteAscii.h"
@@ -97,6 +97,9 @@ void RechercheAdresse::SpeedButFindAdresseClick() {
     c_.SpeedButFindAdresse->setEnabled(false);
     statut_.EcritStatut(QStringLiteral("Recherche En Cours..."), Couleur::Noir);
     c_.SpeedButArreterRecherche->setEnabled(true);
+    // The walk below keeps the window alive through short pauses (its "Arrêter" button, a
+    // close, the pattern typed meanwhile); the list is marked busy, so no other list command
+    // runs in them. This first one shows the status and the button before it starts.
     QCoreApplication::processEvents();
 
     int position = 0;
@@ -128,6 +131,7 @@ void RechercheAdresse::SpeedButFindAdresseClick() {
             return;
         }
         if (depuisPause.elapsed() >= kPauseMs) {
+            // See above: a pause of the walk.
             QCoreApplication::processEvents();
             depuisPause.start();
             motif = masque();

@@ -2,7 +2,7 @@
 // The behaviour of the wildcard search in the loaded list: each search selects the next item
 // after the last hit whose text, ASCII letters lowered, contains the pattern ("?" one
 // character, "*" any run).
-#include "lists/ui/ChercheAdresse.h"
+#include "commun/ui/ChercheAdresse.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "page/ui/ApercuWeb.h"
 
 #include "app/Reglages.h"
-#include "app/ui/Gestionnaires.h"
+#include "commun/ui/Gestionnaires.h"
 #include "page/CompositionPage.h"
 #include "page/TexteApercu.h"
 #include "page/ui/ControlesApercu.h"

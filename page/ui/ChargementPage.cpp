@@ -1,17 +1,16 @@
 #include "page/ui/ChargementPage.h"
 
 #include "app/FichierReglages.h"
-#include "app/ui/ControlesEnvois.h"
-#include "app/ui/Dialogues.h"
-#include "app/ui/Forme.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/ImageMarque.h"
-#include "app/ui/LigneStatut.h"
+#include "commun/ui/Dialogues.h"
+#include "commun/ui/Forme.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/ImageMarque.h"
+#include "commun/ui/LigneStatut.h"
+#include "commun/ui/MesureMessage.h"
 #include "page/LecturePage.h"
 #include "page/RemarquesPage.h"
 #include "page/VerificationBalises.h"
 #include "page/ui/TexteEditeur.h"
-#include "sending/ui/MesureMessage.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -19,7 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-ChargementPage::ChargementPage(ControlesEnvois& c, QPlainTextEdit& editeur, QComboBox& remarques,
+ChargementPage::ChargementPage(ControlesChargement c, QPlainTextEdit& editeur, QComboBox& remarques,
                                Gestionnaires& gestionnaires, LigneStatut& statut,
                                Dialogues& dialogues, const QString& repertoire,
                                const QString& fichierReglages, QString& dossierPage,
@@ -88,4 +87,8 @@ bool ChargementPage::Examiner(const QString& texte) {
         statut_.AfficheStatut(QStringLiteral("Le Fichier HTML Chargé Semble Correct."),
                               Couleur::Vert);
     return r.faute.isEmpty();
+}
+
+bool ChargementPage::PageCorrecte() const {
+    return c_.LMDLImageStatusChargement->Index() == MarqueCorrecte;
 }

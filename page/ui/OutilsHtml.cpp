@@ -1,8 +1,8 @@
 #include "page/ui/OutilsHtml.h"
 
-#include "app/ui/FiltreEvenements.h"
-#include "app/ui/Forme.h"
-#include "app/ui/Gestionnaires.h"
+#include "commun/ui/FiltreEvenements.h"
+#include "commun/ui/Forme.h"
+#include "commun/ui/Gestionnaires.h"
 #include "page/RemplacementTexte.h"
 #include "page/ui/ControlesOutils.h"
 #include "page/ui/SurlignageRecherche.h"

@@ -1,19 +1,20 @@
 #include "sending/ui/Campagne.h"
 
 #include "app/Reglages.h"
-#include "app/ui/ControlesEnvois.h"
-#include "app/ui/Dialogues.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/ImageAnimee.h"
-#include "app/ui/LigneStatut.h"
 #include "commun/Erreur.h"
+#include "commun/ui/Dialogues.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/ImageAnimee.h"
+#include "commun/ui/LigneStatut.h"
+#include "commun/ui/ListeEnvoi.h"
+#include "commun/ui/SuiviErreurs.h"
 #include "lists/ListeAdresses.h"
-#include "lists/ui/ListeChargee.h"
 #include "mail/ClientSMTP.h"
 #include "mail/MessageCourriel.h"
 #include "sending/LectureJournal.h"
+#include "sending/RepriseCampagne.h"
+#include "sending/ui/ControlesEnvois.h"
 #include "sending/ui/MessageCampagne.h"
-#include "sending/ui/PageErreurs.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -30,16 +31,16 @@
 namespace {
 const QString texteStoppe = QStringLiteral("Envois Stoppé Par L'Utilisateur.");
 // The progress panel's title, while the campaign runs and once it has ended.
-const QString titreEnCours = QStringLiteral("Procedure d'envois en cours...");
 const QString titreTerminee = QStringLiteral("Procedure d'envois terminée.");
 const QString titreInterrompue = QStringLiteral("Procedure d'envois interrompue.");
 
-void TraiterEvenements() {
-    QCoreApplication::processEvents();
-}
 } // namespace
 
-Campagne::Campagne(ControlesEnvois& c, PageErreurs& erreurs, const ListeChargee& liste,
+QString Campagne::TitreEnCours() {
+    return QStringLiteral("Procedure d'envois en cours...");
+}
+
+Campagne::Campagne(ControlesEnvois& c, SuiviErreurs& erreurs, const ListeEnvoi& liste,
                    ClientSMTP& client, const ServicesEnvoi& services)
     : c_(c), erreurs_(erreurs), liste_(liste), s_(services), client_(client), moteur_(client, {}) {
     Gestionnaires& g = s_.gestionnaires;
@@ -107,7 +108,9 @@ bool Campagne::Confirmer() {
     c_.PanelConfirmeEnvois->show();
     c_.PanelConfirmeEnvois->raise();
     c_.LabQuestion->setText(QStringLiteral("Envoyez Le Mail ?"));
-    TraiterEvenements();
+    // The question is a panel of the page, not a box: "Envoyer" waits here for "Oui", "Non" or
+    // "Quitter" (which answers no), asleep between events. It stays a loop because the whole
+    // campaign runs inside this handler, whose busy mark puts a close off until it returns.
     while (!reponse_)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (!*reponse_) {
@@ -126,7 +129,7 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     c_.ProgressBarEnvoisMail->setMaximum(100);
     c_.ProgressBarEnvoisMail->setValue(0);
     c_.LabNbEnvois->clear();
-    c_.Envoi->setText(titreEnCours);
+    c_.Envoi->setText(TitreEnCours());
     c_.ImageProcessEnvois->show();
     c_.PanelVisuEnvoisMail->show();
     c_.PanelVisuEnvoisMail->raise();
@@ -139,7 +142,8 @@ bool Campagne::Preparer(std::unique_ptr<MessageCourriel>& message) {
     limites.messagesParJour = r.ValMessagesParJour;
     limites.messagesParConnexion = r.ValMessagesParConnexion;
     limites.connexions = r.ValConnexionsSimultanees;
-    TraiterEvenements();
+    // Painted now, without taking any event: making the message of a large page takes a moment.
+    c_.PanelVisuEnvoisMail->repaint();
     try {
         const QStringList page = MessageCampagne::Page(s_);
         MessageCampagne::ConfigurerClient(client_, s_);
@@ -166,66 +170,41 @@ template <typename Ecriture> void Campagne::Journaliser(Ecriture ecriture) {
 }
 
 void Campagne::ProposerReprise(MessageCourriel& message, QStringList& adresses) {
-    const QList<LectureJournal::Etat> anciens =
-        LectureJournal::Reprises(s_.repertoire, entete_.page, entete_.liste);
-    if (anciens.isEmpty())
+    const RepriseCampagne reprise =
+        RepriseCampagne::Lire(s_.repertoire, entete_.page, entete_.liste, adresses, message.Objet);
+    if (!reprise.Interrompue())
         return;
-    const bool reprendre = s_.dialogues.Question(QStringLiteral("Reprendre l'envoi interrompu ?"));
-    // Only the latest is resumed; the others, and the latest when declined, are given up.
-    for (qsizetype i = reprendre ? 1 : 0; i < anciens.size(); ++i)
+    const bool reprendre = s_.dialogues.Question(RepriseCampagne::QuestionReprendre());
+    const bool renvoyer =
+        reprendre && reprise.Incertaines() > 0 &&
+        s_.dialogues.Question(RepriseCampagne::QuestionIncertaines(reprise.Incertaines()));
+    const RepriseCampagne::Decision d = reprise.Decider(reprendre, renvoyer);
+    for (const LectureJournal::Etat& abandonne : d.abandonnes)
         Journaliser(
-            [&] { JournalCampagne::Abandonner(anciens[i].chemin, anciens[i].longueurValide); });
-    if (!reprendre)
+            [&] { JournalCampagne::Abandonner(abandonne.chemin, abandonne.longueurValide); });
+    adresses = d.adresses;
+    if (!d.nonRenvoyees.isEmpty())
+        erreurs_.Reporter(d.nonRenvoyees);
+    if (!d.repris)
         return;
-    const LectureJournal::Etat& ancien = anciens.first();
-    const LectureJournal::Repartition r = LectureJournal::Repartir(ancien, adresses);
-    adresses = r.sures;
-    if (!r.incertaines.isEmpty()) {
-        const qsizetype n = r.incertaines.size();
-        const QString question =
-            n == 1 ? QStringLiteral("1 adresse a peut-être reçu le message (connexion perdue "
-                                    "après l'envoi). La renvoyer ?")
-                   : QStringLiteral("%1 adresses ont peut-être reçu le message (connexion perdue "
-                                    "après l'envoi). Les renvoyer ?")
-                         .arg(n);
-        if (s_.dialogues.Question(question)) {
-            adresses = r.restantes;
-        } else {
-            // Kept in the error record, from which the user may still send to them.
-            QList<ResultatEnvoi> incertaines;
-            for (const QString& a : r.incertaines)
-                incertaines.append(
-                    {.adresse = a,
-                     .message = QStringLiteral("Issue inconnue, message peut-être reçu (connexion "
-                                               "perdue après l'envoi): non renvoyé."),
-                     .issueInconnue = true});
-            erreurs_.Reporter(incertaines);
-        }
-    }
-    repris_.emplace(ancien.chemin, ancien.longueurValide);
-    historique_.allure = ancien.allure;
-    historique_.pause = ancien.pause;
-    if (ancien.sujet != message.Objet) {
-        // The messages already sent carried the journal's subject: the rest carry it too.
-        message.Objet = ancien.sujet;
-        c_.EditSujetMessage->setText(ancien.sujet);
-        s_.statut.AfficheStatutFixe(
-            QStringLiteral("Sujet de l'envoi interrompu repris: \"%1\".").arg(ancien.sujet),
-            Couleur::Noir);
-        TraiterEvenements();
+    repris_.emplace(d.repris->chemin, d.repris->longueurValide);
+    historique_.allure = d.repris->allure;
+    historique_.pause = d.repris->pause;
+    if (d.sujet != message.Objet) {
+        message.Objet = d.sujet;
+        c_.EditSujetMessage->setText(d.sujet);
+        s_.statut.AfficheStatutFixe(RepriseCampagne::SujetRepris(d.sujet), Couleur::Noir);
     }
 }
 
 void Campagne::Connexion() {
     s_.statut.AfficheStatutFixe(QStringLiteral("Connection au serveur SMTP..."), Couleur::Noir);
-    TraiterEvenements();
     c_.ImageProcessEnvois->DefinirAnimation(true);
 }
 
 void Campagne::Connecte() {
     connecte_ = true;
     c_.ImageProcessEnvois->DefinirAnimation(false);
-    TraiterEvenements();
 }
 
 void Campagne::EmpreinteAEpingler(const QString& hote, quint16 port, const QString& empreinte) {
@@ -316,7 +295,7 @@ void Campagne::MontrerPause() {
 void Campagne::FinPause() {
     minuteurPause_.stop();
     finPause_ = 0;
-    c_.Envoi->setText(titreEnCours);
+    c_.Envoi->setText(TitreEnCours());
     c_.Envoi->adjustSize();
     c_.ImageProcessEnvois->DefinirAnimation(true);
     s_.statut.AfficheStatutFixe(QStringLiteral("Envois en cours..."), Couleur::Noir);
@@ -379,15 +358,12 @@ void Campagne::Fin(FinCampagne fin, const QString& motif) {
     if (!connecte_) {
         // The connection failed: the picture stays, still.
         c_.ImageProcessEnvois->DefinirAnimation(false);
-        s_.statut.AfficheStatutFixe(
-            fin == FinCampagne::ConnexionAnnulee
-                ? QStringLiteral("Connection Annulée Par L'Utilisateur.")
-            : fin == FinCampagne::SessionRefusee
-                ? motif
-                : QStringLiteral("Impossible De Joindre Le Serveur, Vérifier "
-                                 "Vos Paramètres De Connection."),
-            Couleur::Rouge);
-        TraiterEvenements();
+        s_.statut.AfficheStatutFixe(fin == FinCampagne::ConnexionAnnulee
+                                        ? QStringLiteral("Connection Annulée Par L'Utilisateur.")
+                                    : fin == FinCampagne::SessionRefusee
+                                        ? motif
+                                        : MoteurCampagne::TexteInjoignable(),
+                                    Couleur::Rouge);
         return;
     }
     if (fin == FinCampagne::Stoppee)

@@ -12,16 +12,19 @@
 #include <optional>
 
 class ClientSMTP;
-class ListeChargee;
-class PageErreurs;
+class ListeEnvoi;
+class SuiviErreurs;
 struct ControlesEnvois;
 
 class Campagne : private EcouteurCampagne {
 public:
+    // The progress panel's title while a campaign runs.
+    static QString TitreEnCours();
+
     // `liste` is what a campaign sends to, read when it starts; `erreurs` shows its failures;
     // `client` is the SMTP client of the whole run.
-    Campagne(ControlesEnvois& c, PageErreurs& erreurs, const ListeChargee& liste,
-             ClientSMTP& client, const ServicesEnvoi& services);
+    Campagne(ControlesEnvois& c, SuiviErreurs& erreurs, const ListeEnvoi& liste, ClientSMTP& client,
+             const ServicesEnvoi& services);
 
     void SpeedButEnvoyerClick();
     void SpeedButOuiClick();
@@ -77,8 +80,8 @@ private:
     void Fin(FinCampagne fin, const QString& motif) override;
 
     ControlesEnvois& c_;
-    PageErreurs& erreurs_;
-    const ListeChargee& liste_;
+    SuiviErreurs& erreurs_;
+    const ListeEnvoi& liste_;
     ServicesEnvoi s_;
     ClientSMTP& client_;
     std::optional<bool> reponse_;

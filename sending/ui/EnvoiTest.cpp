@@ -1,28 +1,24 @@
 #include "sending/ui/EnvoiTest.h"
 
 #include "app/Reglages.h"
-#include "app/ui/ControlesEnvois.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/LigneStatut.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/LigneStatut.h"
 #include "mail/LectureAdresses.h"
 #include "mail/MessageCourriel.h"
 #include "sending/ui/Campagne.h"
+#include "sending/ui/ControlesEnvois.h"
 #include "sending/ui/MessageCampagne.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
 
 namespace {
-const QString texteInjoignable =
-    QStringLiteral("Impossible De Joindre Le Serveur, Vérifier Vos Paramètres De Connection.");
-
 // The server's reply on one line of the status.
 QString SurUneLigne(QString texte) {
     texte = texte.trimmed().replace(QStringLiteral("\r\n"), QStringLiteral(" ")).trimmed();
-    return texte.isEmpty() ? texteInjoignable : texte;
+    return texte.isEmpty() ? MoteurCampagne::TexteInjoignable() : texte;
 }
 } // namespace
 
@@ -71,7 +67,6 @@ void EnvoiTest::SpeedButEnvoyerTestClick() {
     const QString adresse = LireAdresse(s_.reglages.ValEditMailEXP).Adresse;
     s_.statut.AfficheStatutFixe(QStringLiteral("Envoi du test à %1...").arg(adresse),
                                 Couleur::Noir);
-    QCoreApplication::processEvents();
 
     erreur_.clear();
     moteur_.Executer(*message, {adresse}, *this);

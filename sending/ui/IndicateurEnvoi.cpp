@@ -1,11 +1,11 @@
 #include "sending/ui/IndicateurEnvoi.h"
 
-#include "app/ui/ControlesEnvois.h"
-#include "app/ui/ControlesParametres.h"
-#include "app/ui/Forme.h"
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/ImageMarque.h"
-#include "page/ui/ChargementPage.h"
+#include "commun/ui/Forme.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/ImageMarque.h"
+#include "commun/ui/PageChargee.h"
+#include "commun/ui/ParametresSaisis.h"
+#include "sending/ui/ControlesEnvois.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,21 +13,16 @@
 #include <QPushButton>
 #include <QTimer>
 
-IndicateurEnvoi::IndicateurEnvoi(ControlesEnvois& c, const ControlesParametres& parametres,
-                                 const ServicesEnvoi& services)
-    : c_(c), parametres_(parametres), s_(services) {
+IndicateurEnvoi::IndicateurEnvoi(ControlesEnvois& c, const ParametresSaisis& parametres,
+                                 const PageChargee& page, const ServicesEnvoi& services)
+    : c_(c), parametres_(parametres), pageChargee_(page), s_(services) {
     s_.gestionnaires.Relier(&s_.minuteurPret, &QTimer::timeout,
                             [this] { TimerAcitveEnvoyerTimer(); });
 }
 
 void IndicateurEnvoi::TimerAcitveEnvoyerTimer() {
-    bool parametres = true;
-    for (const QLineEdit* champ :
-         {parametres_.EditSMTPServeur, parametres_.EditSMTPPort, parametres_.EditSMTPUser,
-          parametres_.EditSMTPPassword, parametres_.EditMailEXP})
-        parametres = parametres && !champ->text().isEmpty();
-    const bool envoi = c_.LMDLImageStatusChargement->Index() == ChargementPage::MarqueCorrecte &&
-                       !c_.EditSujetMessage->text().isEmpty() &&
+    const bool parametres = parametres_.ParametresRemplis();
+    const bool envoi = pageChargee_.PageCorrecte() && !c_.EditSujetMessage->text().isEmpty() &&
                        !c_.ComboBoxListe1->currentText().isEmpty();
     c_.ShapeEnvoiValide->DefinirPointille(!envoi);
     c_.ShapeParametresOK->DefinirPointille(!parametres);

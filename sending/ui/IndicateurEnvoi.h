@@ -4,18 +4,21 @@
 // saved).
 #include "sending/ui/ServicesEnvoi.h"
 
+class PageChargee;
+class ParametresSaisis;
 struct ControlesEnvois;
-struct ControlesParametres;
 
 class IndicateurEnvoi {
 public:
-    // The settings are read from the fields of `parametres`, as typed.
-    IndicateurEnvoi(ControlesEnvois& c, const ControlesParametres& parametres,
+    // `parametres` tells whether the settings are typed, `page` whether the page passed its
+    // checks.
+    IndicateurEnvoi(ControlesEnvois& c, const ParametresSaisis& parametres, const PageChargee& page,
                     const ServicesEnvoi& services);
     void TimerAcitveEnvoyerTimer();
 
 private:
     ControlesEnvois& c_;
-    const ControlesParametres& parametres_;
+    const ParametresSaisis& parametres_;
+    const PageChargee& pageChargee_;
     ServicesEnvoi s_;
 };

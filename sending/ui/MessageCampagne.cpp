@@ -2,10 +2,10 @@
 
 #include "app/ConfigurationClient.h"
 #include "app/Reglages.h"
+#include "commun/ui/LectureEditeur.h"
 #include "mail/MessageCourriel.h"
 #include "page/CompositionPage.h"
 #include "page/TexteAlternatif.h"
-#include "page/ui/TexteEditeur.h"
 #include "sending/PreparationCampagne.h"
 #include "sending/ui/ServicesEnvoi.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The size of a page's message, made as a campaign makes it with the saved settings.
-#include "sending/ui/MesureMessage.h"
+#include "commun/ui/MesureMessage.h"
 #include "sending/ui/ServicesEnvoi.h"
 
 class MesureMessageCampagne final : public MesureMessage {

@@ -8,8 +8,8 @@
 // once), "pendant: Enregistrer actif" or "pendant: Enregistrer inactif" (pressable while the
 // keyring was waited for), "retard: <ms>" (the timer's greatest lateness while the keyring was
 // waited for), then the password field and the page shown at the start.
-#include "app/ui/PageParametres.h"
 #include "app/ui/TForm1.h"
+#include "app/ui/parametres/PageParametres.h"
 #include "tests/support/DialoguesScriptes.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // scripted answer ("Oui" when none is left) and file dialogs the next scripted path
 // (cancelled when none is left); text fields take the next scripted text (std::nullopt:
 // cancelled), the proposed text when none is left.
-#include "app/ui/Dialogues.h"
+#include "commun/ui/Dialogues.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,9 +2,9 @@
 // What a page built alone, without the main window, is given besides its controls: the
 // window's pictures, scripted dialogs, a handler runner, a noting status line and a directory
 // of its own.
-#include "app/ui/Gestionnaires.h"
-#include "app/ui/ImagesFenetre.h"
-#include "app/ui/Pictogrammes.h"
+#include "commun/ui/Gestionnaires.h"
+#include "commun/ui/ImagesFenetre.h"
+#include "commun/ui/Pictogrammes.h"
 #include "tests/support/DialoguesScriptes.h"
 #include "tests/support/RepertoireTemporaire.h"
 #include "tests/support/StatutNote.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A status line that records what a page writes on it, for a page built without the window.
-#include "app/ui/LigneStatut.h"
+#include "commun/ui/LigneStatut.h"
 
 #include <QString>
 #include <QStringList>

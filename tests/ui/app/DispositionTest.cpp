@@ -1,5 +1,5 @@
 #include "app/ui/TForm1.h"
-#include "sending/ui/PageErreurs.h"
+#include "sending/ui/erreurs/PageErreurs.h"
 #include "tests/support/FenetreDeTest.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
-#include "app/ui/PageHistorique.h"
 #include "app/ui/TForm1.h"
+#include "app/ui/historique/PageHistorique.h"
 #include "tests/support/FenetreDeTest.h"
 
 #include <QPlainTextEdit>

@@ -2,9 +2,9 @@
 // settings write and an ".err" save: the error box with the system's message, the old file
 // intact, no temporary file left, and the same action succeeds once there is room again.
 // A read-only program directory (no byte can be written at all) gives the same boxes.
-#include "app/ui/ImageMarque.h"
 #include "app/ui/TForm1.h"
-#include "sending/ui/PageErreurs.h"
+#include "commun/ui/ImageMarque.h"
+#include "sending/ui/erreurs/PageErreurs.h"
 #include "tests/support/DialoguesScriptes.h"
 #include "tests/support/LimiteTailleFichiers.h"
 #include "tests/ui/lists/FenetreListes.h"

@@ -1,7 +1,7 @@
 #include "tests/ui/lists/FenetreListes.h"
 
 #include "app/FichierParametres.h"
-#include "app/ui/ImageMarque.h"
+#include "commun/ui/ImageMarque.h"
 #include "lists/ui/EditionListe.h"
 #include "lists/ui/ModeleListe.h"
 #include "lists/ui/PageListes.h"

@@ -1,14 +1,15 @@
 // The list catalogue page built alone: its controls, the loaded list and fake services, with
 // no main window. What it does reaches the rest of the program only through what it was given.
 #include "app/Reglages.h"
-#include "app/ui/ControlesEnvois.h"
-#include "app/ui/Disposition.h"
-#include "app/ui/ImageMarque.h"
-#include "app/ui/ListeImages.h"
+#include "commun/ui/ImageMarque.h"
+#include "commun/ui/ListeImages.h"
 #include "lists/ListeAdresses.h"
 #include "lists/ui/ControlesListes.h"
+#include "lists/ui/DispositionAdresses.h"
 #include "lists/ui/ListeChargee.h"
 #include "lists/ui/PageListes.h"
+#include "sending/ui/ControlesEnvois.h"
+#include "sending/ui/DispositionEnvois.h"
 #include "tests/support/PageSeule.h"
 
 #include <QComboBox>
@@ -29,8 +30,9 @@ protected:
         liste = std::make_unique<ListeChargee>(*controles.TreeViewListingListe,
                                                images.ImageListTreeview->Icone(0),
                                                images.ImageListTreeview->Icone(1));
-        page = std::make_unique<PageListes>(controles, envois, *liste, gestionnaires, statut,
-                                            dialogues, reglages, rep.Chemin());
+        page = std::make_unique<PageListes>(
+            controles, SelecteurEnvoi{envois.ComboBoxListe1, envois.LabTotalAdresse2}, *liste,
+            gestionnaires, statut, dialogues, reglages, rep.Chemin());
     }
 
     void Choisir(const QString& nom) {

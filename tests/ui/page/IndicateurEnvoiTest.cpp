@@ -1,6 +1,6 @@
 #include "sending/ui/IndicateurEnvoi.h"
-#include "app/ui/Forme.h"
-#include "app/ui/ImageMarque.h"
+#include "commun/ui/Forme.h"
+#include "commun/ui/ImageMarque.h"
 #include "page/ui/ChargementPage.h"
 #include "tests/ui/page/FenetrePage.h"
 

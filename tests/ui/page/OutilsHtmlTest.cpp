@@ -1,4 +1,4 @@
-#include "app/ui/ImageMarque.h"
+#include "commun/ui/ImageMarque.h"
 #include "page/ui/ChargementPage.h"
 #include "page/ui/TexteEditeur.h"
 #include "tests/ui/page/FenetrePage.h"

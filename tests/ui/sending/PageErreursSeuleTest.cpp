@@ -1,15 +1,17 @@
 // The error tab built alone, with its controls and fake services and no main window: what it
 // asks of the list pages goes only through the two doors it was given.
-#include "app/ui/ControlesEnvois.h"
-#include "app/ui/Disposition.h"
-#include "app/ui/ListeImages.h"
-#include "app/ui/Onglets.h"
-#include "lists/ui/ChercheAdresse.h"
-#include "lists/ui/ChoixListeEnvoi.h"
+#include "commun/ui/ChercheAdresse.h"
+#include "commun/ui/ChoixListeEnvoi.h"
+#include "commun/ui/ListeImages.h"
+#include "commun/ui/Onglets.h"
 #include "lists/ui/ControlesListes.h"
+#include "lists/ui/DispositionAdresses.h"
 #include "lists/ui/ListeChargee.h"
-#include "sending/ui/ControlesErreurs.h"
-#include "sending/ui/PageErreurs.h"
+#include "sending/ui/ControlesEnvois.h"
+#include "sending/ui/DispositionEnvois.h"
+#include "sending/ui/erreurs/ControlesErreurs.h"
+#include "sending/ui/erreurs/DispositionErreurs.h"
+#include "sending/ui/erreurs/PageErreurs.h"
 #include "tests/support/PageSeule.h"
 
 #include <QFileInfo>
@@ -43,8 +45,8 @@ protected:
                                                images.ImageListTreeview->Icone(0),
                                                images.ImageListTreeview->Icone(1));
         page = std::make_unique<PageErreurs>(
-            controles, envois, gestionnaires, statut, dialogues, *liste, notees, notees, navigation,
-            PagesErreurs{pageErreurs, pageAdresses, pageEnvois}, rep.Chemin());
+            controles, *envois.EditSujetMessage, gestionnaires, statut, dialogues, *liste, notees,
+            notees, navigation, PagesErreurs{pageErreurs, pageAdresses, pageEnvois}, rep.Chemin());
         onglets.setCurrentWidget(pageErreurs);
         onglets.show();
         page->Reinitialiser();

@@ -1,6 +1,6 @@
-#include "sending/ui/PageErreurs.h"
-#include "app/ui/ImageMarque.h"
+#include "sending/ui/erreurs/PageErreurs.h"
 #include "app/ui/TForm1.h"
+#include "commun/ui/ImageMarque.h"
 #include "lists/ListeAdresses.h"
 #include "lists/ui/PageListes.h"
 #include "tests/support/FenetreDeTest.h"

@@ -1,0 +1,6 @@
+#pragma once
+// Places the page's controls as in the window's 96-dpi design and fills its struct of controls.
+class QWidget;
+struct ControlesOutils;
+
+void DisposerOutils(QWidget* page, ControlesOutils& f);
