@@ -86,6 +86,7 @@ Reglages FichierReglages::Lire(bool& motDePasseAuTrousseau) const {
     r.ValSujet = lire("ValSujet");
     r.valListeFav = lire("ListeFav");
     r.ValVersionDemarragePrecedant = lire("VersionAppli");
+    r.ValServeurDNS = lire("ServeurDNS");
     return r;
 }
 

@@ -60,4 +60,7 @@ struct Reglages {
     QString valListeFav;
     // The version of the previous start; empty at the very first.
     QString ValVersionDemarragePrecedant;
+    // The address of the DNS server that finding a sender's server asks instead of the
+    // system's; never written, only the tests put it in the file.
+    QString ValServeurDNS;
 };

@@ -84,6 +84,7 @@ const FonctionsTLS* Charger() {
     LETTROVA_TROUVER(crypto, X509_VERIFY_PARAM_set1_ip_asc);
     LETTROVA_TROUVER(ssl, SSL_get_verify_result);
     LETTROVA_TROUVER(ssl, SSL_get1_peer_certificate);
+    LETTROVA_TROUVER(ssl, SSL_get_version);
     LETTROVA_TROUVER(crypto, X509_digest);
     LETTROVA_TROUVER(crypto, EVP_sha256);
     LETTROVA_TROUVER(crypto, X509_free);

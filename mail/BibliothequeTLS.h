@@ -49,6 +49,7 @@ struct FonctionsTLS {
     int (*X509_VERIFY_PARAM_set1_ip_asc)(X509_VERIFY_PARAM*, const char*);
     long (*SSL_get_verify_result)(const SSL*);
     X509* (*SSL_get1_peer_certificate)(const SSL*);
+    const char* (*SSL_get_version)(const SSL*);
     int (*X509_digest)(const X509*, const EVP_MD*, unsigned char*, unsigned int*);
     const EVP_MD* (*EVP_sha256)();
     void (*X509_free)(X509*);

@@ -8,4 +8,6 @@ struct CertificatServeur {
     bool Verifie = false;
     // SHA-256 of the certificate, as "AB:CD:..." (what the openssl command shows).
     QString Empreinte;
+    // The protocol the handshake settled on, as OpenSSL names it ("TLSv1.3").
+    QString Protocole;
 };

@@ -206,10 +206,13 @@ void ClientSMTP::Salutation() {
         const ReponseSMTP& r = EnvoyerCommande(QStringLiteral("EHLO ") + nom, {});
         if (r.CodeNumerique() == 250) {
             capacites_ = r.Texte.mid(1);
+            nomServeur_ = r.Texte.value(0).section(QLatin1Char(' '), 0, 0);
             return;
         }
     }
-    EnvoyerCommande(QStringLiteral("HELO ") + nom, {250});
+    nomServeur_ = EnvoyerCommande(QStringLiteral("HELO ") + nom, {250})
+                      .Texte.value(0)
+                      .section(QLatin1Char(' '), 0, 0);
 }
 
 bool ClientSMTP::Capacite(const QString& ligne) const {

@@ -70,6 +70,8 @@ public:
 
     CanalConnexion& Canal() { return canal_; }
     const QStringList& Capacites() const { return capacites_; }
+    // The name the server gave itself in its reply to EHLO (or HELO).
+    const QString& NomServeur() const { return nomServeur_; }
     EtatSessionSMTP Etat() const { return etat_; }
     // The furthest state the last Connecter reached, kept after a failure closed the session:
     // the step after it is the one that failed.
@@ -143,6 +145,7 @@ private:
     ::ModeTLS modeTLS_ = ::ModeTLS::SansTLS;
     bool utiliserEhlo_ = true;
     QStringList capacites_;
+    QString nomServeur_;
     EtatSessionSMTP etat_ = EtatSessionSMTP::Fermee;
     EtatSessionSMTP atteint_ = EtatSessionSMTP::Fermee;
     QString mecanisme_;

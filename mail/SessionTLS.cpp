@@ -101,6 +101,7 @@ CertificatServeur SessionTLS::Certificat() const {
     X509* certificat = active_ ? f_->SSL_get1_peer_certificate(liaison_) : nullptr;
     if (!certificat)
         return c;
+    c.Protocole = QString::fromLatin1(f_->SSL_get_version(liaison_));
     unsigned char empreinte[64];
     unsigned int longueur = 0;
     if (f_->X509_digest(certificat, f_->EVP_sha256(), empreinte, &longueur) > 0) {

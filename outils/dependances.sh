@@ -10,12 +10,13 @@ paquets=(
   qt6-base-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-liberation
-  libssl3 openssl python3 python3-aiosmtpd postfix
+  libssl3 openssl python3 python3-aiosmtpd postfix sasl2-bin libsasl2-modules
   clang libclang-rt-14-dev llvm
   desktop-file-utils libgumbo-dev libidn2-dev libgmime-3.0-dev libcurl4-openssl-dev
   dovecot-imapd spamassassin
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin
   dpkg-dev lintian appstream libglib2.0-dev libgcr-base-3-1
+  dnsmasq-base  # the tests' DNS server: the program alone, no system service to start or stop
 )
 
 manquants=()

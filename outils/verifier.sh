@@ -48,8 +48,8 @@ declare -A filtres=(
   [tests_mail_sans_ssl]='*'
   [tests_sending]='*'
   # The window's tests that run threads: the campaign's, the test send's (same engine), the
-  # waits a close interrupts, and the transport faults.
-  [tests_ui]='*Campagne*:EnvoiTest*:FermetureEnAttente*:PairDefaillant*'
+  # waits a close interrupts, the transport faults, and "Tester la connexion".
+  [tests_ui]='*Campagne*:EnvoiTest*:FermetureEnAttente*:PairDefaillant*:ConnexionParametres*'
 )
 cmake --build build-tsan -j2 --target "${!filtres[@]}"
 

@@ -15,17 +15,17 @@ class RepriseCampagne {
 public:
     struct Decision {
         // The journals given up (the older ones, and the latest when the resume is declined).
-        QList<LectureJournal::Etat> abandonnes;
+        QList<LectureJournal::Etat> abandonnes = {};
         // The journal the campaign goes on writing, when it resumes.
-        std::optional<LectureJournal::Etat> repris;
+        std::optional<LectureJournal::Etat> repris = {};
         // What is sent, in the list's order.
-        QStringList adresses;
+        QStringList adresses = {};
         // Addresses that may have received the message, not sent again: kept in the error
         // record, from which the user may still send to them.
-        QList<ResultatEnvoi> nonRenvoyees;
+        QList<ResultatEnvoi> nonRenvoyees = {};
         // The subject the messages carry: the interrupted campaign's, whose messages already
         // left with it.
-        QString sujet;
+        QString sujet = {};
     };
 
     // `adresses` and `sujet` are what the campaign would send without a resume.

@@ -7,7 +7,10 @@
 #include "app/ui/historique/DispositionHistorique.h"
 #include "app/ui/historique/PageHistorique.h"
 #include "app/ui/parametres/BlocIMAP.h"
+#include "app/ui/parametres/DecouverteParametres.h"
+#include "app/ui/parametres/DispositionConnexion.h"
 #include "app/ui/parametres/DispositionParametres.h"
+#include "app/ui/parametres/EssaiParametres.h"
 #include "app/ui/parametres/PageParametres.h"
 #include "commun/ui/ApparencePolices.h"
 #include "commun/ui/Fabrique.h"
@@ -110,6 +113,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     DisposerAdresses(TabSheetAdresseMail, *this, *this);
     DisposerOutils(TabSheet3, *this);
     DisposerParametres(TabSheetParamètres, *this);
+    DisposerConnexion(TabSheetParamètres, *this);
     DisposerHistorique(TabSheet2, *this);
     DisposerAPropos(TabSheet1, *this, *this);
     DisposerErreurs(TabSheetErreur, *this, *this);
@@ -141,6 +145,9 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     pageParametres = std::make_unique<PageParametres>(
         *this, ChampsDemarrage{EditFichierACharger, EditSujetMessage}, gestionnaires_, statut,
         ReglagesActifs, CheminParametres(), *PageControlPrinc, *TabSheetParamètres);
+    const ServicesConnexion connexion{*this, *this, gestionnaires_, statut, dialogues_};
+    decouverteParametres = std::make_unique<DecouverteParametres>(connexion, ReglagesActifs);
+    essaiParametres = std::make_unique<EssaiParametres>(connexion, CheminParametres());
     pageHistorique = std::make_unique<PageHistorique>(*this, *ImageList1, gestionnaires_);
     pageAPropos = std::make_unique<PageAPropos>(*this, gestionnaires_, repertoire_);
     ControlesListes& listes = *this;

@@ -6,6 +6,7 @@
 #include "app/Reglages.h"
 #include "app/ui/apropos/ControlesAPropos.h"
 #include "app/ui/historique/ControlesHistorique.h"
+#include "app/ui/parametres/ControlesConnexion.h"
 #include "app/ui/parametres/ControlesParametres.h"
 #include "commun/ui/Dialogues.h"
 #include "commun/ui/Gestionnaires.h"
@@ -51,6 +52,8 @@ class ListeImages;
 
 class ListeChargee;
 class PageParametres;
+class DecouverteParametres;
+class EssaiParametres;
 class PageHistorique;
 class PageAPropos;
 class PageListes;
@@ -76,6 +79,7 @@ class TForm1 : public QMainWindow,
                public ControlesOutils,
                public ControlesApercu,
                public ControlesParametres,
+               public ControlesConnexion,
                public ControlesHistorique,
                public ControlesAPropos,
                public ControlesErreurs {
@@ -174,6 +178,8 @@ public:
 
     // Behaviour of each page.
     std::unique_ptr<PageParametres> pageParametres;
+    std::unique_ptr<DecouverteParametres> decouverteParametres;
+    std::unique_ptr<EssaiParametres> essaiParametres;
     std::unique_ptr<PageHistorique> pageHistorique;
     std::unique_ptr<PageAPropos> pageAPropos;
     std::unique_ptr<PageListes> pageListes;

@@ -1,8 +1,8 @@
 #include "sending/ui/MessageCampagne.h"
 
+#include "app/ConfigurationClient.h"
 #include "app/Reglages.h"
 #include "commun/ui/LectureEditeur.h"
-#include "mail/ClientSMTP.h"
 #include "mail/MessageCourriel.h"
 #include "page/CompositionPage.h"
 #include "page/TexteAlternatif.h"
@@ -41,16 +41,7 @@ std::unique_ptr<MessageCourriel> Construire(const ServicesEnvoi& s, const QStrin
 }
 
 void ConfigurerClient(ClientSMTP& client, const ServicesEnvoi& s) {
-    const Reglages& r = s.reglages;
-    client.Hote = r.ValSMTPServeur;
-    client.Port = r.ValSMTPPort.Exiger();
-    client.NomHelo = r.ValSMTPUser;
-    client.Utilisateur = r.ValSMTPUser;
-    client.MotDePasse = r.ValSMTPPassword;
-    client.DefinirModeTLS(r.ValConnectTlS ? ModeTLS::TLSExplicite : ModeTLS::SansTLS);
-    client.Pipelining = r.ValPipelining;
-    // The certificate pinned for this server and port, if any: a test send checks it too.
-    client.EmpreinteConnue = s.Fichier().Empreinte(client.Hote, client.Port);
+    ConfigurerClientSMTP(client, s.reglages, s.Fichier());
 }
 
 } // namespace MessageCampagne

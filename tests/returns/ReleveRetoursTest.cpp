@@ -10,7 +10,7 @@
 #include "tests/support/CourrielDeTest.h"
 #include "tests/support/FixtureRetour.h"
 #include "tests/support/ImpressionQt.h"
-#include "tests/support/PostfixReel.h"
+#include "tests/support/PostfixRetours.h"
 #include "tests/support/RepertoireTemporaire.h"
 #include "tests/support/ServeurIMAPReel.h"
 
@@ -146,10 +146,10 @@ TEST(ReleveRetours, ParCampagneEtSeulementLeNouveau) {
 // The whole way: a campaign's messages accepted by a real Postfix, which then finds two of the
 // users unknown and sends the sender its notifications; Dovecot serves the sender's Maildir.
 TEST(ReleveRetours, NotificationsDUnVraiPostfix) {
-    if (!ServeurIMAPReel::Possible() || !PostfixReel::Possible())
+    if (!ServeurIMAPReel::Possible() || !PostfixRetours::Possible())
         GTEST_SKIP() << "Postfix and Dovecot run as root only";
     const QStringList abonnes = {"un@example.org", "deux@example.org", "trois@example.org"};
-    PostfixReel postfix(abonnes);
+    PostfixRetours postfix(abonnes);
     RepertoireTemporaire rep;
     {
         ClientSMTP client;

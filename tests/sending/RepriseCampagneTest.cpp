@@ -6,7 +6,10 @@ namespace {
 // An interrupted campaign: `acceptees` went through, `incertaines` may have.
 LectureJournal::Etat Journal(const QString& chemin, const QString& sujet,
                              const QStringList& acceptees, const QStringList& incertaines = {}) {
-    LectureJournal::Etat e{.chemin = chemin, .sujet = sujet, .longueurValide = 100};
+    LectureJournal::Etat e;
+    e.chemin = chemin;
+    e.sujet = sujet;
+    e.longueurValide = 100;
     for (const QString& a : acceptees)
         ++e.acceptees[a];
     for (const QString& a : incertaines)

@@ -1,113 +1,55 @@
 #include "tests/support/PostfixReel.h"
 
+#include "tests/support/CertificatsDeTest.h"
 #include "tests/support/ProcessusEnfant.h"
+#include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 
-#include <QDir>
-#include <QFile>
-#include <QThread>
+#include <QFileInfo>
+#include <QTest>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace {
-// The Maildirs belong to nobody, as Dovecot's mail processes do.
-constexpr char personne[] = "65534";
+bool Ecoute(quint16 port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const sockaddr_in a = AdresseLocale(port);
+    const bool ouvert = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
+    ::close(fd);
+    return ouvert;
+}
 
-void Executer(const QString& programme, const QStringList& arguments) {
-    ProcessusEnfant p(programme, arguments);
-    if (p.Attendre(60000) != 0)
-        throw std::runtime_error((programme + u' ' + arguments.join(u' ')).toStdString() +
-                                 " failed: " + p.Erreurs().toStdString());
+int Executer(const QStringList& commande, QByteArray& erreurs) {
+    ProcessusEnfant p(commande.first(), commande.mid(1));
+    const int code = p.Attendre(60000);
+    erreurs = p.Sortie() + p.Erreurs();
+    return code;
 }
 } // namespace
 
 bool PostfixReel::Possible() {
-    return ::geteuid() == 0 && QFile::exists(QStringLiteral("/usr/sbin/postfix"));
+    return ::geteuid() == 0 && QFileInfo::exists(QStringLiteral("/usr/sbin/postfix")) &&
+           QFileInfo::exists(QStringLiteral("/usr/sbin/saslpasswd2"));
 }
 
-PostfixReel::PostfixReel(const QStringList& abonnes, const QStringList& alias) {
-    const QString d = dossier_.Chemin();
-    ::chmod(QFile::encodeName(d).constData(), 0755);
-    for (const char* sous : {"etc", "spool", "data", "mail"})
-        QDir(d).mkpath(QLatin1String(sous));
-    Executer(QStringLiteral("chown"), {QStringLiteral("postfix"), d + QStringLiteral("/data")});
-    Executer(QStringLiteral("chown"),
-             {QStringLiteral("%1:%1").arg(QLatin1String(personne)), d + QStringLiteral("/mail")});
-    port_ = PortLibre();
-    // Debian's services, without the public smtp listener, and ours on the free port.
-    QFile modele(QStringLiteral("/etc/postfix/master.cf"));
-    if (!modele.open(QIODevice::ReadOnly))
-        throw std::runtime_error("no /etc/postfix/master.cf");
-    QByteArray master;
-    for (const QByteArray& ligne : modele.readAll().split('\n'))
-        if (!(ligne.startsWith("smtp ") && ligne.contains("inet")))
-            master += ligne + '\n';
-    master += "127.0.0.1:" + QByteArray::number(port_) + " inet n - n - - smtpd\n";
-    dossier_.Ecrire(QStringLiteral("etc/master.cf"), master);
-    QByteArray boites = "club@example.org club/\n";
-    for (const QString& a : abonnes)
-        boites += a.toUtf8() + " abonnes/\n";
-    for (const QString& a : alias)
-        boites += a.toUtf8() + " club/\n";
-    dossier_.Ecrire(QStringLiteral("etc/boites"), boites);
-    dossier_.Ecrire(QStringLiteral("etc/main.cf"), QStringLiteral(R"(compatibility_level = 3.6
-queue_directory = %1/spool
-data_directory = %1/data
-mail_owner = postfix
-setgid_group = postdrop
-myhostname = postfix-test.localhost
-mydestination =
-inet_interfaces = loopback-only
-inet_protocols = ipv4
-mynetworks = 127.0.0.0/8
-maillog_file = %1/postfix.log
-maillog_file_prefixes = /tmp, /var
-smtpd_recipient_restrictions = permit_mynetworks, reject
-smtpd_reject_unlisted_recipient = no
-virtual_mailbox_domains = example.org
-virtual_mailbox_base = %1/mail
-virtual_mailbox_maps = texthash:%1/etc/boites
-virtual_uid_maps = static:%2
-virtual_gid_maps = static:%2
-alias_maps =
-alias_database =
-)")
-                                                       .arg(d, QLatin1String(personne))
-                                                       .toUtf8());
-    // No chroot: the temporary folder holds no copy of the system's files.
-    Executer(QStringLiteral("/usr/sbin/postconf"),
-             {QStringLiteral("-c"), d + QStringLiteral("/etc"), QStringLiteral("-F"),
-              QStringLiteral("*/*/chroot = n")});
-    Postfix("start");
-    demarre_ = true;
+PostfixReel::PostfixReel(const char* certificat, quint16 port, quint16 portTLS)
+    : port_(port ? port : PortLibre()), portTLS_(portTLS ? portTLS : PortLibre()) {
+    QByteArray erreurs;
+    if (Executer({QStringLiteral("/bin/bash"), ServeurSMTPReel::Script("postfix_prive.sh"),
+                  dossier_.Chemin(), QString::number(port_), QString::number(portTLS_),
+                  CertificatsDeTest::Certificat(certificat), CertificatsDeTest::Cle(certificat)},
+                 erreurs) != 0)
+        throw std::runtime_error("postfix did not start: " + erreurs.toStdString());
+    // The master opens its ports once started, from a process of its own.
+    if (!QTest::qWaitFor([&] { return Ecoute(port_) && Ecoute(portTLS_); }, 20000))
+        throw std::runtime_error("postfix does not listen: " +
+                                 dossier_.Lire("postfix.log").toStdString());
 }
 
 PostfixReel::~PostfixReel() {
-    if (demarre_) {
-        try {
-            Postfix("stop");
-        } catch (const std::exception&) {
-            // Stopped already.
-        }
-    }
-}
-
-void PostfixReel::Postfix(const char* commande) const {
-    Executer(
-        QStringLiteral("/usr/sbin/postfix"),
-        {QStringLiteral("-c"), dossier_.Fichier(QStringLiteral("etc")), QLatin1String(commande)});
-}
-
-QString PostfixReel::Maildir() const {
-    return dossier_.Fichier(QStringLiteral("mail/club"));
-}
-
-bool PostfixReel::Attendre(int nombre, const char* boite) const {
-    const QDir nouveaux(dossier_.Fichier(QStringLiteral("mail/%1/new").arg(QLatin1String(boite))));
-    for (int i = 0; i < 1200; ++i) {
-        if (nouveaux.entryList(QDir::Files).size() >= nombre)
-            return true;
-        QThread::msleep(100);
-    }
-    return false;
+    QByteArray erreurs;
+    Executer({QStringLiteral("/usr/sbin/postfix"), QStringLiteral("-c"),
+              dossier_.Fichier(QStringLiteral("etc")), QStringLiteral("stop")},
+             erreurs);
+    // The next server of the test may take the same ports.
+    QTest::qWaitFor([&] { return !Ecoute(port_) && !Ecoute(portTLS_); }, 20000);
 }

@@ -1,33 +1,29 @@
 #pragma once
-// A real Postfix for one test, on a free port of 127.0.0.1: it accepts every recipient of
-// example.org from the machine, delivers those it knows into Maildirs (the sender's,
-// "club@example.org", into Maildir()), and for the others sends the sender the delivery
-// status notification Postfix writes ("unknown user"). Runs as root only.
+// A private Postfix for one test (tests/donnees/mail/postfix_prive.sh): its master and smtpd on
+// two loopback ports, STARTTLS with the given certificate and AUTH only after TLS on the first,
+// TLS from the first byte on the second; the user club@example.org, password secret-Passe9.
+// Needs root, Debian's postfix and sasl2-bin.
 #include "tests/support/RepertoireTemporaire.h"
 
-#include <QStringList>
+#include <QString>
 
 class PostfixReel {
 public:
-    // `abonnes`: the addresses of example.org delivered (into a Maildir of their own);
-    // `alias`: addresses delivered into the sender's Maildir too.
-    explicit PostfixReel(const QStringList& abonnes, const QStringList& alias = {});
+    static constexpr const char* Utilisateur = "club@example.org";
+    static constexpr const char* MotDePasse = "secret-Passe9";
+
+    // Free ports when 0. Raises std::runtime_error when it does not start.
+    PostfixReel(const char* certificat, quint16 port = 0, quint16 portTLS = 0);
+    // Stops it, and waits until its ports take no more connections.
     ~PostfixReel();
     PostfixReel(const PostfixReel&) = delete;
     PostfixReel& operator=(const PostfixReel&) = delete;
 
     static bool Possible();
     quint16 Port() const { return port_; }
-    // The sender's Maildir, where the notifications arrive.
-    QString Maildir() const;
-    // Waits until the sender's Maildir ("club") or the subscribers' ("abonnes") holds
-    // `nombre` messages; false if they do not all come within two minutes.
-    bool Attendre(int nombre, const char* boite = "club") const;
+    quint16 PortTLS() const { return portTLS_; }
 
 private:
-    void Postfix(const char* commande) const;
-
     RepertoireTemporaire dossier_;
-    quint16 port_ = 0;
-    bool demarre_ = false;
+    quint16 port_, portTLS_;
 };

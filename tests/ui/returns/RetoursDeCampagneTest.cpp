@@ -8,7 +8,7 @@
 #include "mail/LectureAdresses.h"
 #include "returns/ui/PageRetours.h"
 #include "tests/support/CourrielDeTest.h"
-#include "tests/support/PostfixReel.h"
+#include "tests/support/PostfixRetours.h"
 #include "tests/support/ServeurIMAPReel.h"
 #include "tests/ui/sending/FenetreCampagne.h"
 
@@ -35,7 +35,7 @@ QStringList Groupes(const QTreeWidget& arbre) {
 } // namespace
 
 TEST_F(RetoursDeCampagne, VingtAdressesCinqRetoursUneDesinscription) {
-    if (!ServeurIMAPReel::Possible() || !PostfixReel::Possible())
+    if (!ServeurIMAPReel::Possible() || !PostfixRetours::Possible())
         GTEST_SKIP() << "Postfix and Dovecot run as root only";
     QStringList connues, liste;
     for (int i = 1; i <= 20; ++i) {
@@ -45,7 +45,7 @@ TEST_F(RetoursDeCampagne, VingtAdressesCinqRetoursUneDesinscription) {
         if (i % 4 != 0)
             connues << a;
     }
-    PostfixReel postfix(connues, {QStringLiteral("desinscription@example.org")});
+    PostfixRetours postfix(connues, {QStringLiteral("desinscription@example.org")});
     ServeurIMAPReel dovecot({.maildir = postfix.Maildir()});
     rep.Ecrire("page.html", QByteArray("\xEF\xBB\xBF") + kPage);
     rep.Ecrire("abonnes.list", CodageFichier::Coder(liste.join("\r\n") + "\r\n"));
