@@ -18,7 +18,7 @@ QString GenererIdentifiantMessage(const MessageCourriel& message, const QDateTim
                                   const std::function<quint32()>& aleatoire);
 
 // The header lines of one transfer, folded, the extra headers last; fixes TypeContenu at the
-// first transfer, and Identifiant at each. Addresses as AdresseTransport::Forme gives them for `utf8`. Raises the errors
-// of CoderMotsEntete and of AdresseTransport::Forme.
+// first transfer, and Identifiant at each. Addresses as AdresseTransport::Forme gives them for
+// `utf8`. Raises the errors of CoderMotsEntete and of AdresseTransport::Forme.
 QStringList GenererEntetes(MessageCourriel& message, const QString& frontiere,
                            const SourcesMessage& sources, bool utf8 = false);
