@@ -1,6 +1,7 @@
 #include "returns/ReleveRetours.h"
 
 #include "returns/EtatReleve.h"
+#include "returns/FichierBilan.h"
 
 namespace ReleveRetours {
 
@@ -22,6 +23,9 @@ Releve Relever(const ServeurIMAP& serveur, const QString& repertoire, const QStr
             bilan.Ajouter(AnalyserRetour(message, adresse), envoyees);
         },
         progression);
+    // The findings are kept before the position moves past them: a stop between the two
+    // reads them again, never loses them.
+    FichierBilan::Ecrire(repertoire, bilan);
     EtatReleve::Ecrire(repertoire, serveur, lu.etat);
     r.empreinteAEpingler = lu.empreinteAEpingler;
     r.lus = lu.lus;

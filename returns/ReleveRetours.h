@@ -17,7 +17,8 @@ struct Releve {
 QString AdresseMailto(const QString& desinscription);
 
 // `repertoire`: the folder of the lists, where the journals and the reading state are. What
-// is found is added to `bilan`. Raises what LectureBoite::Lire raises, and FichierTexte's
+// is found is added to `bilan`, which is kept in its file (FichierBilan) before the reading
+// position. Raises what LectureBoite::Lire raises, and FichierTexte's
 // Erreur for the state file.
 Releve Relever(const ServeurIMAP& serveur, const QString& repertoire, const QString& desinscription,
                BilanRetours& bilan, const LectureBoite::Progression& progression);

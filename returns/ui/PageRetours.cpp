@@ -8,6 +8,7 @@
 #include "commun/ui/Gestionnaires.h"
 #include "commun/ui/LigneStatut.h"
 #include "returns/Desinscrits.h"
+#include "returns/FichierBilan.h"
 #include "returns/ReleveRetours.h"
 #include "returns/RetraitListe.h"
 
@@ -46,6 +47,12 @@ PageRetours::PageRetours(QWidget& page, Services services) : s_(std::move(servic
                             [this] { SpeedButRetirerListeClick(); });
     s_.gestionnaires.Relier(c_.SpeedButNePlusEcrire, &QPushButton::clicked,
                             [this] { SpeedButNePlusEcrireClick(); });
+    // What earlier readings found and the user has not handled yet.
+    try {
+        bilan_ = FichierBilan::Lire(s_.repertoire);
+    } catch (const Erreur& e) {
+        Etat(e.Message(), true);
+    }
     Afficher();
 }
 
@@ -160,6 +167,7 @@ void PageRetours::SpeedButRetirerListeClick() {
     }
     bilan_.RetirerDefinitifs(retirees);
     Afficher();
+    FichierBilan::Ecrire(s_.repertoire, bilan_);
     if (s_.listesModifiees)
         s_.listesModifiees();
     s_.statut.AfficheStatut(QStringLiteral("%1 de la liste.")
@@ -182,6 +190,7 @@ void PageRetours::SpeedButNePlusEcrireClick() {
     const int ajoutees = Desinscrits(s_.repertoire).Ajouter(adresses);
     bilan_.desinscriptions.clear();
     Afficher();
+    FichierBilan::Ecrire(s_.repertoire, bilan_);
     s_.statut.AfficheStatut(QStringLiteral("%1 aux Désinscrits.")
                                 .arg(Nombre(ajoutees, "adresse ajoutée", "adresses ajoutées")),
                             Couleur::Vert);

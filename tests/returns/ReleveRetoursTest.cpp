@@ -5,6 +5,7 @@
 #include "mail/ClientSMTP.h"
 #include "mail/LectureAdresses.h"
 #include "returns/EtatReleve.h"
+#include "returns/FichierBilan.h"
 #include "sending/EnvoiUnitaire.h"
 #include "sending/JournalCampagne.h"
 #include "tests/support/CourrielDeTest.h"
@@ -121,6 +122,20 @@ TEST(ReleveRetours, ParCampagneEtSeulementLeNouveau) {
     EXPECT_EQ(b.autres, 1);
     EXPECT_EQ(b.Definitifs().size(), 4);
     EXPECT_EQ(EtatReleve::Lire(rep.Chemin(), serveur).dernierUid, 6);
+    // Kept beside the lists before the position moved past them: the findings outlive the
+    // program, whose next start shows them again.
+    const BilanRetours garde = FichierBilan::Lire(rep.Chemin());
+    ASSERT_EQ(garde.campagnes.size(), b.campagnes.size());
+    for (qsizetype i = 0; i < b.campagnes.size(); ++i) {
+        EXPECT_EQ(garde.campagnes[i].campagne.sujet, b.campagnes[i].campagne.sujet);
+        EXPECT_EQ(garde.campagnes[i].campagne.liste, b.campagnes[i].campagne.liste);
+        EXPECT_EQ(garde.campagnes[i].campagne.debut, b.campagnes[i].campagne.debut);
+        EXPECT_EQ(Adresses(garde.campagnes[i].definitifs), Adresses(b.campagnes[i].definitifs));
+        EXPECT_EQ(Adresses(garde.campagnes[i].temporaires), Adresses(b.campagnes[i].temporaires));
+    }
+    EXPECT_EQ(garde.desinscriptions, b.desinscriptions);
+    EXPECT_EQ(garde.reponsesAutomatiques, b.reponsesAutomatiques);
+    EXPECT_EQ(garde.autres, b.autres);
 
     // The next reading finds only what came since.
     ServeurIMAP epingle = serveur;
