@@ -206,6 +206,9 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     blocIMAP = std::make_unique<BlocIMAP>(*TabSheetParamètres, *PageControlPrinc, gestionnaires_,
                                           ReglagesActifs, CheminParametres(), *SpeedButEnrServeur,
                                           *SpeedButAnnulerServeur);
+    // The sender's address names the domain whose DNS may name the mailbox's server too.
+    Relier(EditMailEXP, &QLineEdit::editingFinished,
+           [this] { blocIMAP->ChercherServeur(EditMailEXP->text()); });
     pageRetours = std::make_unique<PageRetours>(
         *TabSheetRetours,
         PageRetours::Services{.gestionnaires = gestionnaires_,

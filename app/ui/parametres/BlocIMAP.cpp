@@ -82,3 +82,23 @@ void BlocIMAP::Enregistrer() {
     FichierReglages(cheminParametres_).EcrireIMAP(actifs_, saisis);
     c_.EditIMAPServeur->setToolTip(QString());
 }
+
+void BlocIMAP::ChercherServeur(const QString& adresse) {
+    if (!actifs_.ValIMAPServeur.isEmpty())
+        return;
+    // The answer replaces the guess only while the user has not typed over it.
+    const QString devine = c_.EditIMAPServeur->text();
+    decouverte_.ServeurDNS = QHostAddress(actifs_.ValServeurDNS);
+    QObject::disconnect(&decouverte_, &DecouverteIMAP::Trouve, nullptr, nullptr);
+    QObject::connect(
+        &decouverte_, &DecouverteIMAP::Trouve, [this, devine](const QString& hote, quint16 port) {
+            if (!actifs_.ValIMAPServeur.isEmpty() || c_.EditIMAPServeur->text() != devine)
+                return;
+            c_.EditIMAPServeur->setText(hote);
+            c_.EditIMAPPort->setText(QString::number(port));
+            c_.EditIMAPServeur->setToolTip(DecouverteIMAP::TexteOrigine());
+            enregistrer_.setEnabled(true);
+            annuler_.setEnabled(true);
+        });
+    decouverte_.Chercher(adresse);
+}

@@ -2,6 +2,8 @@
 // The mailbox's block of "Paramètres": the server where bounces and unsubscribe requests come
 // back, its port, and its user and password when they are not the SMTP ones. Saved by the
 // page's "Enregistrer", after the SMTP settings; restored by its "Annuler".
+#include "returns/DecouverteIMAP.h"
+
 #include <QString>
 
 class Gestionnaires;
@@ -26,6 +28,9 @@ public:
 
     // The active values; with no server saved, one guessed from the SMTP server, to confirm.
     void Afficher();
+    // With no server saved, asks the DNS of the sender's domain for the mailbox's server, which
+    // then replaces the guess (unless the user typed over it), to confirm.
+    void ChercherServeur(const QString& adresse);
     void Enregistrer();
     const ControlesIMAP& Controles() const { return c_; }
 
@@ -35,4 +40,5 @@ private:
     QString cheminParametres_;
     QPushButton& enregistrer_;
     QPushButton& annuler_;
+    DecouverteIMAP decouverte_;
 };

@@ -3,6 +3,7 @@
 #include "app/ui/parametres/BlocIMAP.h"
 #include "app/ui/TForm1.h"
 #include "tests/support/FenetreDeTest.h"
+#include "tests/support/ServeurDNSDeTest.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,4 +50,29 @@ TEST(BlocIMAP, ProposeEnregistreAnnule) {
     TForm1& g = u.Ouvrir();
     EXPECT_EQ(g.blocIMAP->Controles().EditIMAPUser->text(), "retours@exemple.fr");
     EXPECT_EQ(g.blocIMAP->Controles().EditIMAPPort->text(), "143");
+}
+
+// With no server saved, leaving the sender's address asks its domain's DNS (a real dnsmasq):
+// the SRV record's server and port replace the guess, to confirm and save.
+TEST(BlocIMAP, TrouveDansLAnnuaireDNS) {
+    if (!ServeurDNSDeTest::Possible())
+        GTEST_SKIP() << "dnsmasq must listen on port 53: run as root";
+    ServeurDNSDeTest dns({"--srv-host=_imaps._tcp.club.test,boite.club.test,993,0,1"});
+    FenetreDeTest t;
+    t.rep.Ecrire("Lettrova.ini", "[Parametres]\r\nSMTPServeur=smtp.club.test\r\nSMTPPort=587\r\n"
+                                 "ServeurDNS=" +
+                                     dns.Adresse().toString().toLatin1() + "\r\n");
+    TForm1& f = t.Ouvrir(true);
+    f.PageControlPrinc->setCurrentWidget(f.TabSheetParamètres);
+    const ControlesIMAP& c = f.blocIMAP->Controles();
+    EXPECT_EQ(c.EditIMAPServeur->text(), "imap.club.test");
+    f.EditMailEXP->setFocus();
+    QTest::keyClicks(f.EditMailEXP, "club@club.test");
+    QTest::keyClick(f.EditMailEXP, Qt::Key_Tab);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return c.EditIMAPServeur->text() == "boite.club.test"; }, 10000));
+    EXPECT_EQ(c.EditIMAPPort->text(), "993");
+    EXPECT_EQ(c.EditIMAPServeur->toolTip(), DecouverteIMAP::TexteOrigine());
+    QTest::mouseClick(f.SpeedButEnrServeur, Qt::LeftButton);
+    EXPECT_EQ(f.ReglagesActifs.ValIMAPServeur, "boite.club.test");
 }
