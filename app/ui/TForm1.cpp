@@ -176,16 +176,14 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
                                                    .adresses = TabSheetAdresseMail,
                                                    .envois = TabSheetPrincipale},
                                       repertoire_);
-    const ServicesEnvoi envoi{.gestionnaires = gestionnaires_,
-                              .statut = statut,
-                              .dialogues = dialogues_,
-                              .reglages = ReglagesActifs,
-                              .cheminParametres = CheminParametres(),
-                              .repertoire = repertoire_,
-                              .fermeture = FermetureEnCours,
-                              .minuteurPret = *TimerAcitveEnvoyer,
-                              .page = *MemoHtmlBrut,
-                              .dossierPage = DossierPage};
+    const ServicesPage services{.gestionnaires = gestionnaires_,
+                                .statut = statut,
+                                .dialogues = dialogues_,
+                                .reglages = ReglagesActifs,
+                                .cheminParametres = CheminParametres(),
+                                .repertoire = repertoire_,
+                                .fermeture = FermetureEnCours};
+    const ServicesEnvoi envoi{services, *TimerAcitveEnvoyer, *MemoHtmlBrut, DossierPage};
     mesureMessage = std::make_unique<MesureMessageCampagne>(envoi);
     chargementPage = std::make_unique<ChargementPage>(
         ControlesChargement{.EditFichierACharger = EditFichierACharger,
@@ -210,15 +208,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     Relier(EditMailEXP, &QLineEdit::editingFinished,
            [this] { blocIMAP->ChercherServeur(EditMailEXP->text()); });
     pageRetours = std::make_unique<PageRetours>(
-        *TabSheetRetours,
-        PageRetours::Services{.gestionnaires = gestionnaires_,
-                              .statut = statut,
-                              .dialogues = dialogues_,
-                              .reglages = ReglagesActifs,
-                              .cheminParametres = CheminParametres(),
-                              .repertoire = repertoire_,
-                              .fermeture = FermetureEnCours,
-                              .listesModifiees = [this] { pageListes->Charger(true); }});
+        *TabSheetRetours, PageRetours::Services{services, [this] { pageListes->Charger(true); }});
 
     TimerResetStatusInfos->start();
     TimerAcitveEnvoyer->start();

@@ -1,6 +1,5 @@
 #include "returns/ui/PageRetours.h"
 
-#include "app/FichierReglages.h"
 #include "app/Reglages.h"
 #include "commun/Erreur.h"
 #include "commun/ui/Couleur.h"
@@ -65,7 +64,7 @@ ServeurIMAP PageRetours::Serveur() const {
     s.utilisateur = r.ValIMAPUser.isEmpty() ? r.ValSMTPUser : r.ValIMAPUser;
     s.motDePasse = r.ValIMAPPassword.isEmpty() ? r.ValSMTPPassword : r.ValIMAPPassword;
     if (!s.hote.isEmpty())
-        s.empreinteConnue = FichierReglages(s_.cheminParametres).Empreinte(s.hote, s.port);
+        s.empreinteConnue = s_.Fichier().Empreinte(s.hote, s.port);
     return s;
 }
 
@@ -123,8 +122,7 @@ void PageRetours::SpeedButReleverClick() {
         return;
     }
     if (!releve.empreinteAEpingler.isEmpty())
-        FichierReglages(s_.cheminParametres)
-            .EcrireEmpreinte(serveur.hote, serveur.port, releve.empreinteAEpingler);
+        s_.Fichier().EcrireEmpreinte(serveur.hote, serveur.port, releve.empreinteAEpingler);
     bilan_ = std::move(bilan);
     c_.ProgressBarRetours->setMaximum(qMax(1, releve.lus));
     c_.ProgressBarRetours->setValue(releve.lus);
