@@ -48,6 +48,8 @@ BlocIMAP::BlocIMAP(QWidget& page, QTabWidget& onglets, Gestionnaires& gestionnai
             Enregistrer();
     });
     gestionnaires.Relier(&annuler, &QPushButton::clicked, [this] { Afficher(); });
+    QObject::connect(&decouverte_, &DecouverteIMAP::Trouve,
+                     [this](const QString& hote, quint16 port) { ServeurTrouve(hote, port); });
     gestionnaires.Relier(&onglets, &QTabWidget::currentChanged, [this, &onglets, &page] {
         if (onglets.currentWidget() == &page)
             Afficher();
@@ -86,19 +88,18 @@ void BlocIMAP::Enregistrer() {
 void BlocIMAP::ChercherServeur(const QString& adresse) {
     if (!actifs_.ValIMAPServeur.isEmpty())
         return;
-    // The answer replaces the guess only while the user has not typed over it.
-    const QString devine = c_.EditIMAPServeur->text();
+    devine_ = c_.EditIMAPServeur->text();
     decouverte_.ServeurDNS = QHostAddress(actifs_.ValServeurDNS);
-    QObject::disconnect(&decouverte_, &DecouverteIMAP::Trouve, nullptr, nullptr);
-    QObject::connect(
-        &decouverte_, &DecouverteIMAP::Trouve, [this, devine](const QString& hote, quint16 port) {
-            if (!actifs_.ValIMAPServeur.isEmpty() || c_.EditIMAPServeur->text() != devine)
-                return;
-            c_.EditIMAPServeur->setText(hote);
-            c_.EditIMAPPort->setText(QString::number(port));
-            c_.EditIMAPServeur->setToolTip(DecouverteIMAP::TexteOrigine());
-            enregistrer_.setEnabled(true);
-            annuler_.setEnabled(true);
-        });
     decouverte_.Chercher(adresse);
+}
+
+void BlocIMAP::ServeurTrouve(const QString& hote, quint16 port) {
+    // The answer replaces the guess only while the user has not typed over it.
+    if (!actifs_.ValIMAPServeur.isEmpty() || c_.EditIMAPServeur->text() != devine_)
+        return;
+    c_.EditIMAPServeur->setText(hote);
+    c_.EditIMAPPort->setText(QString::number(port));
+    c_.EditIMAPServeur->setToolTip(DecouverteIMAP::TexteOrigine());
+    enregistrer_.setEnabled(true);
+    annuler_.setEnabled(true);
 }

@@ -35,10 +35,14 @@ public:
     const ControlesIMAP& Controles() const { return c_; }
 
 private:
+    void ServeurTrouve(const QString& hote, quint16 port);
+
     ControlesIMAP c_;
     Reglages& actifs_;
     QString cheminParametres_;
     QPushButton& enregistrer_;
     QPushButton& annuler_;
     DecouverteIMAP decouverte_;
+    // The field's text when the search began: the guess the answer may replace.
+    QString devine_;
 };
