@@ -13,9 +13,22 @@ const QString kSectionMinuscule = QStringLiteral("parametres");
 const QString kSectionEmpreintes = QStringLiteral("EmpreintesTLS");
 const QString kOui = QStringLiteral("Oui");
 const QString kNon = QStringLiteral("Non");
-const QString kCleMotDePasseFichier = QStringLiteral("SMTPPassword");
-// Present and not empty when the password is in the keyring: the name of its entry there.
-const QString kCleEntreeTrousseau = QStringLiteral("SMTPPasswordTrousseau");
+struct ClesSecret {
+    QString motDePasse;
+    // Present and not empty when the password is in the keyring: the name of its entry there.
+    QString entree;
+    // Added to the settings file's path to name a first entry.
+    QString suffixeEntree;
+};
+
+const ClesSecret& Cles(FichierReglages::Secret secret) {
+    static const ClesSecret smtp{
+        QStringLiteral("SMTPPassword"), QStringLiteral("SMTPPasswordTrousseau"), {}};
+    static const ClesSecret imap{QStringLiteral("IMAPPassword"),
+                                 QStringLiteral("IMAPPasswordTrousseau"),
+                                 QStringLiteral(" (IMAP)")};
+    return secret == FichierReglages::Secret::SMTP ? smtp : imap;
+}
 
 QString OuiNon(bool valeur) {
     return valeur ? kOui : kNon;
@@ -54,7 +67,7 @@ std::vector<std::chrono::minutes> DelaisReprise(const QString& texte) {
 
 FichierReglages::FichierReglages(QString chemin) : chemin_(std::move(chemin)) {}
 
-Reglages FichierReglages::Lire(bool& motDePasseAuTrousseau) const {
+Reglages FichierReglages::Lire() const {
     const FichierParametres fichier(chemin_);
     auto lire = [&](const char* cle, const QString& defaut = {}) {
         return fichier.Lire(kSection, QString::fromUtf8(cle), defaut);
@@ -64,7 +77,6 @@ Reglages FichierReglages::Lire(bool& motDePasseAuTrousseau) const {
     r.ValSMTPPort = PortSMTP::Depuis(lire("SMTPPort", QStringLiteral("25")));
     r.ValSMTPUser = lire("SMTPUser");
     r.ValSMTPPassword = CodageMotDePasse(lire("SMTPPassword"), kCleMotDePasse);
-    motDePasseAuTrousseau = !fichier.Lire(kSection, kCleEntreeTrousseau, {}).isEmpty();
     r.ValEditMailEXP = lire("MailEXP");
     r.ValNomExpediteur = lire("NomExpediteur");
     r.ValDesinscription = lire("Desinscription");
@@ -104,7 +116,7 @@ void FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis,
     ecrire("SMTPUser", actifs.ValSMTPUser);
     actifs.ValSMTPPassword = saisis.ValSMTPPassword;
     if (motDePasseDansFichier)
-        EcrireMotDePasseDansFichier(actifs.ValSMTPPassword);
+        EcrireMotDePasseDansFichier(Secret::SMTP, actifs.ValSMTPPassword);
     // The password's writes went through a file object of their own.
     fichier = FichierParametres(chemin_);
     actifs.ValEditMailEXP = saisis.ValEditMailEXP;
@@ -133,7 +145,8 @@ void FichierReglages::EcrireServeur(Reglages& actifs, const Reglages& saisis,
     ecrire("JoindreImages", OuiNon(actifs.ValJoindreImages));
 }
 
-void FichierReglages::EcrireIMAP(Reglages& actifs, const Reglages& saisis) {
+void FichierReglages::EcrireIMAP(Reglages& actifs, const Reglages& saisis,
+                                 bool motDePasseDansFichier) {
     FichierParametres fichier(chemin_);
     auto ecrire = [&](const char* cle, const QString& valeur) {
         fichier.Ecrire(kSection, QString::fromUtf8(cle), valeur);
@@ -145,36 +158,44 @@ void FichierReglages::EcrireIMAP(Reglages& actifs, const Reglages& saisis) {
     actifs.ValIMAPUser = saisis.ValIMAPUser;
     ecrire("IMAPUser", actifs.ValIMAPUser);
     actifs.ValIMAPPassword = saisis.ValIMAPPassword;
-    ecrire("IMAPPassword", CodageMotDePasse(actifs.ValIMAPPassword, kCleMotDePasse));
+    if (motDePasseDansFichier)
+        EcrireMotDePasseDansFichier(Secret::IMAP, actifs.ValIMAPPassword);
 }
 
-QString FichierReglages::EntreeTrousseau() const {
-    const QString entree = FichierParametres(chemin_).Lire(kSection, kCleEntreeTrousseau, {});
-    return entree.isEmpty() ? QFileInfo(chemin_).absoluteFilePath() : entree;
+bool FichierReglages::AuTrousseau(Secret secret) const {
+    return !FichierParametres(chemin_).Lire(kSection, Cles(secret).entree, {}).isEmpty();
 }
 
-void FichierReglages::NoterMotDePasseAuTrousseau(const QString& entree) {
+QString FichierReglages::EntreeTrousseau(Secret secret) const {
+    const ClesSecret& cles = Cles(secret);
+    const QString entree = FichierParametres(chemin_).Lire(kSection, cles.entree, {});
+    return entree.isEmpty() ? QFileInfo(chemin_).absoluteFilePath() + cles.suffixeEntree : entree;
+}
+
+void FichierReglages::NoterMotDePasseAuTrousseau(Secret secret, const QString& entree) {
+    const ClesSecret& cles = Cles(secret);
     FichierParametres fichier(chemin_);
     // The marker first: at no moment does the file lose the way to the password.
-    fichier.Ecrire(kSection, kCleEntreeTrousseau, entree);
-    fichier.Ecrire(kSection, kCleMotDePasseFichier, {});
+    fichier.Ecrire(kSection, cles.entree, entree);
+    fichier.Ecrire(kSection, cles.motDePasse, {});
 }
 
-void FichierReglages::EcrireMotDePasseDansFichier(const QString& motDePasse) {
+void FichierReglages::EcrireMotDePasseDansFichier(Secret secret, const QString& motDePasse) {
+    const ClesSecret& cles = Cles(secret);
     FichierParametres fichier(chemin_);
-    fichier.Ecrire(kSection, kCleMotDePasseFichier, CodageMotDePasse(motDePasse, kCleMotDePasse));
-    if (!fichier.Lire(kSection, kCleEntreeTrousseau, {}).isEmpty())
-        fichier.Ecrire(kSection, kCleEntreeTrousseau, {});
+    fichier.Ecrire(kSection, cles.motDePasse, CodageMotDePasse(motDePasse, kCleMotDePasse));
+    if (!fichier.Lire(kSection, cles.entree, {}).isEmpty())
+        fichier.Ecrire(kSection, cles.entree, {});
 }
 
 FichierReglages::LieuMotDePasse
-FichierReglages::ApresEcritureTrousseau(OperationTrousseau::Etat etat, const QString& entree,
-                                        const QString& motDePasse) {
+FichierReglages::ApresEcritureTrousseau(Secret secret, OperationTrousseau::Etat etat,
+                                        const QString& entree, const QString& motDePasse) {
     if (etat == OperationTrousseau::Etat::Reussie) {
-        NoterMotDePasseAuTrousseau(entree);
+        NoterMotDePasseAuTrousseau(secret, entree);
         return LieuMotDePasse::Trousseau;
     }
-    EcrireMotDePasseDansFichier(motDePasse);
+    EcrireMotDePasseDansFichier(secret, motDePasse);
     return etat == OperationTrousseau::Etat::Refusee ? LieuMotDePasse::FichierApresRefus
                                                      : LieuMotDePasse::Fichier;
 }

@@ -15,35 +15,39 @@ public:
     explicit FichierReglages(QString chemin);
     const QString& Chemin() const { return chemin_; }
 
-    // Every key with its default. When the file names an entry of the desktop's keyring,
-    // `motDePasseAuTrousseau` is set: the password is to be asked there (OperationTrousseau,
-    // under EntreeTrousseau()), and the file's own, usually empty, is returned meanwhile.
-    Reglages Lire(bool& motDePasseAuTrousseau) const;
+    // The two passwords the file may keep: each disguised in it, or in the desktop's keyring
+    // with only the name of its entry in the file.
+    enum class Secret { SMTP, IMAP };
+
+    // Every key with its default. A password in the keyring (AuTrousseau) is to be asked
+    // there (OperationTrousseau, under EntreeTrousseau()); the file's own, usually empty, is
+    // returned meanwhile.
+    Reglages Lire() const;
+    bool AuTrousseau(Secret secret) const;
 
     // "Enregistrer" of the "Paramètres" page: each value of `saisis` becomes active in
     // `actifs` just before its key is written, in the page's order, so that a failed write
     // leaves the earlier ones active and the later ones as they were. The password becomes
     // active in any case; it is written, disguised in the file, only with `motDePasseDansFichier`
     // (otherwise it goes to the keyring, and then NoterMotDePasseAuTrousseau or
-    // EcrireMotDePasseDansFichier follows).
+    // EcrireMotDePasseDansFichier follows). The same for the mailbox's block, saved with the
+    // rest of the page.
     void EcrireServeur(Reglages& actifs, const Reglages& saisis, bool motDePasseDansFichier);
+    void EcrireIMAP(Reglages& actifs, const Reglages& saisis, bool motDePasseDansFichier);
 
     // The keyring entry the file names, or the one a first save there would make (one per
-    // settings file: two copies of the program keep two passwords).
-    QString EntreeTrousseau() const;
+    // settings file and password: two copies of the program keep two passwords).
+    QString EntreeTrousseau(Secret secret) const;
     // The password is in the keyring under `entree`: the file keeps only that name.
-    void NoterMotDePasseAuTrousseau(const QString& entree);
+    void NoterMotDePasseAuTrousseau(Secret secret, const QString& entree);
     // The password disguised in the file, which no longer names a keyring entry.
-    void EcrireMotDePasseDansFichier(const QString& motDePasse);
+    void EcrireMotDePasseDansFichier(Secret secret, const QString& motDePasse);
 
     enum class LieuMotDePasse { Trousseau, Fichier, FichierApresRefus };
     // Once the keyring has answered the write of `motDePasse` under `entree`: the file names
     // the entry, or keeps the password itself when the keyring is absent or refused.
-    LieuMotDePasse ApresEcritureTrousseau(OperationTrousseau::Etat etat, const QString& entree,
-                                          const QString& motDePasse);
-
-    // The mailbox's block of "Paramètres", saved with the rest of the page.
-    void EcrireIMAP(Reglages& actifs, const Reglages& saisis);
+    LieuMotDePasse ApresEcritureTrousseau(Secret secret, OperationTrousseau::Etat etat,
+                                          const QString& entree, const QString& motDePasse);
 
     // The single keys other pages write.
     void EcrireVersion(const QString& version);

@@ -33,20 +33,27 @@ bool OperationTrousseau::SansBus() {
 }
 
 std::unique_ptr<OperationTrousseau> OperationTrousseau::Lire(const QString& entree) {
-    std::unique_ptr<OperationTrousseau> op(new OperationTrousseau(false, entree, {}));
+    std::unique_ptr<OperationTrousseau> op(new OperationTrousseau(Sorte::Lecture, entree, {}));
     op->Demarrer();
     return op;
 }
 
 std::unique_ptr<OperationTrousseau> OperationTrousseau::Ecrire(const QString& entree,
                                                                const QString& motDePasse) {
-    std::unique_ptr<OperationTrousseau> op(new OperationTrousseau(true, entree, motDePasse));
+    std::unique_ptr<OperationTrousseau> op(
+        new OperationTrousseau(Sorte::Ecriture, entree, motDePasse));
     op->Demarrer();
     return op;
 }
 
-OperationTrousseau::OperationTrousseau(bool ecriture, QString entree, QString motDePasse)
-    : ecriture_(ecriture), entree_(std::move(entree)), motDePasse_(std::move(motDePasse)),
+std::unique_ptr<OperationTrousseau> OperationTrousseau::Effacer(const QString& entree) {
+    std::unique_ptr<OperationTrousseau> op(new OperationTrousseau(Sorte::Effacement, entree, {}));
+    op->Demarrer();
+    return op;
+}
+
+OperationTrousseau::OperationTrousseau(Sorte sorte, QString entree, QString motDePasse)
+    : sorte_(sorte), entree_(std::move(entree)), motDePasse_(std::move(motDePasse)),
       retour_(std::make_shared<Retour>()) {
     retour_->operation = this;
 }
@@ -85,12 +92,19 @@ void OperationTrousseau::Presence(const QString& service) {
     }
     service_ = service;
     QKeychain::Job* job = nullptr;
-    if (ecriture_) {
+    switch (sorte_) {
+    case Sorte::Lecture:
+        job = new QKeychain::ReadPasswordJob(kService);
+        break;
+    case Sorte::Ecriture: {
         auto* ecriture = new QKeychain::WritePasswordJob(kService);
         ecriture->setTextData(motDePasse_);
         job = ecriture;
-    } else {
-        job = new QKeychain::ReadPasswordJob(kService);
+        break;
+    }
+    case Sorte::Effacement:
+        job = new QKeychain::DeletePasswordJob(kService);
+        break;
     }
     job->setKey(entree_);
     job->setAutoDelete(false);
@@ -98,8 +112,10 @@ void OperationTrousseau::Presence(const QString& service) {
     job_ = job;
     connect(job, &QKeychain::Job::finished, this, [this, job] {
         job_ = nullptr;
-        const bool reussie = job->error() == QKeychain::NoError;
-        if (reussie && !ecriture_)
+        const bool reussie =
+            job->error() == QKeychain::NoError ||
+            (sorte_ == Sorte::Effacement && job->error() == QKeychain::EntryNotFound);
+        if (reussie && sorte_ == Sorte::Lecture)
             motDePasse_ = static_cast<QKeychain::ReadPasswordJob*>(job)->textData();
         job->deleteLater();
         Finir(reussie ? Etat::Reussie : Etat::Refusee);
@@ -144,7 +160,7 @@ void OperationTrousseau::Finir(Etat etat) {
     if (etat_ != Etat::EnCours)
         return;
     etat_ = etat;
-    if (etat != Etat::Reussie && !ecriture_)
+    if (etat != Etat::Reussie && sorte_ == Sorte::Lecture)
         motDePasse_.clear();
     emit Terminee(etat);
 }

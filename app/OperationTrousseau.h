@@ -1,5 +1,5 @@
 #pragma once
-// One read or write of the SMTP password in the desktop's keyring (the Secret Service of GNOME,
+// One read, write or removal of a password in the desktop's keyring (the Secret Service of GNOME,
 // or KDE's wallet, through QtKeychain), waited for without holding the window's thread: the
 // check that a keyring is on the session bus runs on a thread of its own (a hung bus holds a
 // call for 25 s), and the keyring's answer comes through the event loop, however long its own
@@ -29,6 +29,8 @@ public:
     static std::unique_ptr<OperationTrousseau> Lire(const QString& entree);
     static std::unique_ptr<OperationTrousseau> Ecrire(const QString& entree,
                                                       const QString& motDePasse);
+    // An entry already gone counts as removed.
+    static std::unique_ptr<OperationTrousseau> Effacer(const QString& entree);
     ~OperationTrousseau() override;
 
     Etat EtatActuel() const { return etat_; }
@@ -40,7 +42,8 @@ signals:
 
 private:
     struct Retour;
-    OperationTrousseau(bool ecriture, QString entree, QString motDePasse);
+    enum class Sorte { Lecture, Ecriture, Effacement };
+    OperationTrousseau(Sorte sorte, QString entree, QString motDePasse);
     void Demarrer();
     // On the window's thread, once the presence check is done; `service` is the keyring's bus
     // name, empty when none is there.
@@ -52,7 +55,7 @@ private:
     void Vivant(const QString& service);
     void Finir(Etat etat);
 
-    const bool ecriture_;
+    const Sorte sorte_;
     const QString entree_;
     QString motDePasse_;
     QString service_;

@@ -202,8 +202,8 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
         std::make_unique<EditionDesinscrits>(*TabSheetAdresseMail, listes, *listeChargee,
                                              gestionnaires_, statut, dialogues_, repertoire_);
     blocIMAP = std::make_unique<BlocIMAP>(*TabSheetParamètres, *PageControlPrinc, gestionnaires_,
-                                          ReglagesActifs, CheminParametres(), *SpeedButEnrServeur,
-                                          *SpeedButAnnulerServeur);
+                                          ReglagesActifs, CheminParametres(), *pageParametres,
+                                          *SpeedButEnrServeur, *SpeedButAnnulerServeur);
     // The sender's address names the domain whose DNS may name the mailbox's server too.
     Relier(EditMailEXP, &QLineEdit::editingFinished,
            [this] { blocIMAP->ChercherServeur(EditMailEXP->text()); });
@@ -214,6 +214,7 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     TimerAcitveEnvoyer->start();
     FormCreate();
     blocIMAP->Afficher();
+    blocIMAP->LireMotDePasse();
 }
 
 TForm1::~TForm1() = default;

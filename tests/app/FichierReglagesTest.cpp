@@ -5,6 +5,7 @@
 #include "commun/Erreur.h"
 #include "tests/support/RepertoireTemporaire.h"
 
+#include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -109,9 +110,10 @@ TEST(FichierReglages, LitChaqueCleDansSonType) {
         RepertoireTemporaire rep;
         if (!c.fichier.isNull())
             rep.Ecrire("Lettrova.ini", c.fichier);
-        bool auTrousseau = true;
-        c.verifier(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(auTrousseau));
-        EXPECT_FALSE(auTrousseau);
+        const FichierReglages fichier(rep.Fichier("Lettrova.ini"));
+        c.verifier(fichier.Lire());
+        EXPECT_FALSE(fichier.AuTrousseau(FichierReglages::Secret::SMTP));
+        EXPECT_FALSE(fichier.AuTrousseau(FichierReglages::Secret::IMAP));
     }
 }
 
@@ -145,8 +147,7 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
             "Non\r\nJoindreImages=Oui\r\n"
             "ListeFav=club.list\r\n"
             "ValSujet=\xC9t\xE9\r\nDernierFichierCharg\xE9=/tmp/l.html\r\n");
-    bool auTrousseau = false;
-    const Reglages relus = fichier.Lire(auTrousseau);
+    const Reglages relus = fichier.Lire();
     EXPECT_EQ(relus.ValSMTPPassword, actifs.ValSMTPPassword);
     EXPECT_EQ(relus.ValSMTPPort.Numero, 587);
     EXPECT_TRUE(relus.ValConnectTlS && actifs.ValConnectTlS);
@@ -156,7 +157,7 @@ TEST(FichierReglages, EcritLeFormatDeToujoursEtSeRelit) {
     // Without the password: the stored one stays as it is.
     saisis.ValSMTPPassword.clear();
     fichier.EcrireServeur(actifs, saisis, false);
-    EXPECT_EQ(fichier.Lire(auTrousseau).ValSMTPPassword, "s3cr\"t =");
+    EXPECT_EQ(fichier.Lire().ValSMTPPassword, "s3cr\"t =");
 }
 
 // Only the exact "Oui" joins the page's local pictures, and a file without the key (every
@@ -172,19 +173,17 @@ TEST(FichierReglages, JoindreLesImagesParDefaut) {
     for (const auto& c : cas) {
         RepertoireTemporaire rep;
         rep.Ecrire("Lettrova.ini", c.fichier);
-        bool nonLu = false;
-        EXPECT_EQ(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(nonLu).ValJoindreImages,
-                  c.joindre)
+        EXPECT_EQ(FichierReglages(rep.Fichier("Lettrova.ini")).Lire().ValJoindreImages, c.joindre)
             << c.fichier;
     }
 }
 
-// The mailbox's block: 993 by default, the password disguised as the SMTP one, read back.
+// The mailbox's block: 993 by default, the password disguised as the SMTP one, read back; in
+// the keyring, under an entry of its own beside the SMTP one.
 TEST(FichierReglages, BoiteIMAP) {
     RepertoireTemporaire rep;
     const QString chemin = rep.Fichier("Lettrova.ini");
-    bool nonLu = false;
-    const Reglages defaut = FichierReglages(chemin).Lire(nonLu);
+    const Reglages defaut = FichierReglages(chemin).Lire();
     EXPECT_EQ(defaut.ValIMAPPort.Texte, "993");
     EXPECT_TRUE(defaut.ValIMAPServeur.isEmpty());
     Reglages actifs, saisis;
@@ -192,18 +191,41 @@ TEST(FichierReglages, BoiteIMAP) {
     saisis.ValIMAPPort = PortSMTP::Depuis("143");
     saisis.ValIMAPUser = "club@exemple.fr";
     saisis.ValIMAPPassword = "Élan-Passé9";
-    FichierReglages(chemin).EcrireIMAP(actifs, saisis);
+    FichierReglages(chemin).EcrireIMAP(actifs, saisis, true);
     EXPECT_EQ(actifs.ValIMAPServeur, "imap.exemple.fr");
     const QString texte = QString::fromLatin1(rep.Lire("Lettrova.ini"));
     EXPECT_TRUE(texte.contains("IMAPServeur=imap.exemple.fr\r\nIMAPPort=143\r\n"
                                "IMAPUser=club@exemple.fr\r\nIMAPPassword="))
         << texte.toStdString();
     EXPECT_FALSE(texte.contains("Passé9"));
-    const Reglages relu = FichierReglages(chemin).Lire(nonLu);
+    const Reglages relu = FichierReglages(chemin).Lire();
     EXPECT_EQ(relu.ValIMAPServeur, "imap.exemple.fr");
     EXPECT_EQ(relu.ValIMAPPort.Numero, quint16(143));
     EXPECT_EQ(relu.ValIMAPUser, "club@exemple.fr");
     EXPECT_EQ(relu.ValIMAPPassword, "Élan-Passé9");
+
+    using Secret = FichierReglages::Secret;
+    FichierReglages fichier(chemin);
+    const QString entree = fichier.EntreeTrousseau(Secret::IMAP);
+    EXPECT_EQ(entree, QFileInfo(chemin).absoluteFilePath() + " (IMAP)");
+    EXPECT_NE(entree, fichier.EntreeTrousseau(Secret::SMTP));
+    EXPECT_EQ(fichier.ApresEcritureTrousseau(Secret::IMAP, OperationTrousseau::Etat::Reussie,
+                                             entree, "Élan-Passé9"),
+              FichierReglages::LieuMotDePasse::Trousseau);
+    EXPECT_TRUE(fichier.AuTrousseau(Secret::IMAP));
+    EXPECT_FALSE(fichier.AuTrousseau(Secret::SMTP));
+    EXPECT_TRUE(fichier.Lire().ValIMAPPassword.isEmpty());
+    // A save without the block's password keeps the way to it.
+    saisis.ValIMAPServeur = "imap2.exemple.fr";
+    fichier.EcrireIMAP(actifs, saisis, false);
+    EXPECT_TRUE(fichier.AuTrousseau(Secret::IMAP));
+    EXPECT_EQ(fichier.EntreeTrousseau(Secret::IMAP), entree);
+    // Refused: back in the file, disguised, the entry no longer named.
+    EXPECT_EQ(fichier.ApresEcritureTrousseau(Secret::IMAP, OperationTrousseau::Etat::Refusee,
+                                             entree, "Autre-Passé"),
+              FichierReglages::LieuMotDePasse::FichierApresRefus);
+    EXPECT_FALSE(fichier.AuTrousseau(Secret::IMAP));
+    EXPECT_EQ(fichier.Lire().ValIMAPPassword, "Autre-Passé");
 }
 
 // One pin per server and port, host names without case; a hostile host name stays inside its
@@ -226,8 +248,7 @@ TEST(FichierReglages, UneEmpreinteParServeurEtPort) {
     FichierParametres brut(ini);
     EXPECT_EQ(brut.Lire("Parametres", "SMTPServeur", ""), "smtp.exemple.fr");
     EXPECT_EQ(brut.Lire("Parametres", "y]", "absent"), "absent");
-    bool auTrousseau = false;
-    EXPECT_EQ(f.Lire(auTrousseau).ValSMTPServeur, "smtp.exemple.fr");
+    EXPECT_EQ(f.Lire().ValSMTPServeur, "smtp.exemple.fr");
 }
 
 } // namespace

@@ -221,19 +221,21 @@ struct SortieFenetre {
     int retard = -1;
     QString motDePasse;
     QString pageDepart;
+    QString motDePasseIMAP;
 };
 
 SortieFenetre LancerFenetre(const QString& bus, const QStringList& arguments) {
     const QStringList lignes = Lancer(bus, arguments, true);
     SortieFenetre s;
     const qsizetype i = lignes.indexOf(QRegularExpression("^pendant: .*"));
-    if (i < 0 || i + 3 >= lignes.size())
+    if (i < 0 || i + 4 >= lignes.size())
         return s;
     s.statuts = lignes.mid(0, i);
     s.pendant = lignes[i];
     s.retard = lignes[i + 1].mid(QStringLiteral("retard: ").size()).toInt();
     s.motDePasse = lignes[i + 2];
     s.pageDepart = lignes[i + 3];
+    s.motDePasseIMAP = lignes[i + 4];
     return s;
 }
 
@@ -287,6 +289,39 @@ TEST(TrousseauFenetre, EnregistreEtRelitSansBloquerLaFenetre) {
     AttenduSansBloquer(l, "Mot de passe lu dans le trousseau du bureau.");
     EXPECT_EQ(l.motDePasse, motDePasse);
     EXPECT_EQ(l.pageDepart, "TabSheetPrincipale") << "the settings are complete";
+}
+
+// The mailbox's own password beside the SMTP one, each under its entry, both read at the next
+// start; cleared (the SMTP one serves again), the mailbox's entry leaves the keyring.
+TEST(TrousseauFenetre, MotDePasseDeLaBoiteSousSonEntree) {
+    RepertoireTemporaire rep;
+    BusPrive bus(rep);
+    ASSERT_FALSE(bus.Adresse().isEmpty());
+    ASSERT_TRUE(bus.DemarrerTrousseau("ouvre-toi"));
+    const QString ini = rep.Fichier("Lettrova.ini");
+    const QString entree = ini + " (IMAP)";
+    AttenduSansBloquer(
+        LancerFenetre(bus.Adresse(), {rep.Chemin(), "enregistrer", "cle smtp", "cle imap 7"}),
+        "Paramètres Enregistrés Avec Succes.");
+    AuTrousseau(rep);
+    {
+        FichierParametres fichier(ini);
+        EXPECT_EQ(fichier.Lire(kSection, "IMAPPassword", "absent"), "");
+        EXPECT_EQ(fichier.Lire(kSection, "IMAPPasswordTrousseau", ""), entree);
+    }
+    EXPECT_EQ(Lancer(bus.Adresse(), {"entree", entree}), QStringList({"cle imap 7", "lu"}));
+
+    const SortieFenetre l = LancerFenetre(bus.Adresse(), {rep.Chemin(), "lire"});
+    AttenduSansBloquer(l, "Mot de passe lu dans le trousseau du bureau.");
+    EXPECT_EQ(l.motDePasse, "cle smtp");
+    EXPECT_EQ(l.motDePasseIMAP, "cle imap 7");
+
+    const SortieFenetre v = LancerFenetre(bus.Adresse(), {rep.Chemin(), "vider-imap"});
+    AttenduSansBloquer(v, "Paramètres Enregistrés Avec Succes.");
+    EXPECT_EQ(v.motDePasseIMAP, "");
+    EXPECT_EQ(FichierParametres(ini).Lire(kSection, "IMAPPasswordTrousseau", ""), "");
+    EXPECT_EQ(Lancer(bus.Adresse(), {"entree", entree}), QStringList({"", "non lu"}));
+    EXPECT_EQ(Lancer(bus.Adresse(), {"lire", ini}), QStringList({"cle smtp", "lu"}));
 }
 
 // A keyring, or a whole session bus, that answers nothing: the window waits a short while

@@ -3,6 +3,8 @@
 //   parametres_trousseau enregistrer <settings file> <password>
 //       ->  "trousseau", "fichier" or "refus"
 //   parametres_trousseau lire <settings file>  ->  the password, then "lu" or "non lu"
+//   parametres_trousseau entree <name>  ->  what the keyring keeps under that entry, then "lu"
+//       or "non lu"
 #include "app/FichierReglages.h"
 #include "app/OperationTrousseau.h"
 
@@ -25,12 +27,13 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
+    using Secret = FichierReglages::Secret;
     FichierReglages fichier(args[2]);
     QString sortie;
     if (args[1] == QStringLiteral("enregistrer") && args.size() == 4) {
-        const QString entree = fichier.EntreeTrousseau();
+        const QString entree = fichier.EntreeTrousseau(Secret::SMTP);
         const auto op = OperationTrousseau::Ecrire(entree, args[3]);
-        switch (fichier.ApresEcritureTrousseau(Attendre(*op), entree, args[3])) {
+        switch (fichier.ApresEcritureTrousseau(Secret::SMTP, Attendre(*op), entree, args[3])) {
         case FichierReglages::LieuMotDePasse::Trousseau:
             sortie = QStringLiteral("trousseau");
             break;
@@ -41,12 +44,15 @@ int main(int argc, char** argv) {
             sortie = QStringLiteral("refus");
             break;
         }
+    } else if (args[1] == QStringLiteral("entree")) {
+        const auto op = OperationTrousseau::Lire(args[2]);
+        const bool lu = Attendre(*op) == OperationTrousseau::Etat::Reussie;
+        sortie = op->MotDePasse() + (lu ? QStringLiteral("\nlu") : QStringLiteral("\nnon lu"));
     } else if (args[1] == QStringLiteral("lire")) {
-        bool auTrousseau = false;
-        sortie = fichier.Lire(auTrousseau).ValSMTPPassword;
+        sortie = fichier.Lire().ValSMTPPassword;
         bool lu = true;
-        if (auTrousseau) {
-            const auto op = OperationTrousseau::Lire(fichier.EntreeTrousseau());
+        if (fichier.AuTrousseau(Secret::SMTP)) {
+            const auto op = OperationTrousseau::Lire(fichier.EntreeTrousseau(Secret::SMTP));
             lu = Attendre(*op) == OperationTrousseau::Etat::Reussie;
             if (lu)
                 sortie = op->MotDePasse();

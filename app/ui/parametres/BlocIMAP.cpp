@@ -1,7 +1,9 @@
 #include "app/ui/parametres/BlocIMAP.h"
 
 #include "app/FichierReglages.h"
+#include "app/OperationTrousseau.h"
 #include "app/Reglages.h"
+#include "app/ui/parametres/PageParametres.h"
 #include "commun/ui/Fabrique.h"
 #include "commun/ui/Gestionnaires.h"
 #include "returns/PropositionIMAP.h"
@@ -15,10 +17,10 @@
 using namespace Fabrique;
 
 BlocIMAP::BlocIMAP(QWidget& page, QTabWidget& onglets, Gestionnaires& gestionnaires,
-                   Reglages& actifs, QString cheminParametres, QPushButton& enregistrer,
-                   QPushButton& annuler)
-    : actifs_(actifs), cheminParametres_(std::move(cheminParametres)), enregistrer_(enregistrer),
-      annuler_(annuler) {
+                   Reglages& actifs, QString cheminParametres, PageParametres& parametres,
+                   QPushButton& enregistrer, QPushButton& annuler)
+    : actifs_(actifs), cheminParametres_(std::move(cheminParametres)), parametres_(parametres),
+      enregistrer_(enregistrer), annuler_(annuler) {
     QWidget* p = &page;
     Police(Etiquette(p, "LabTitreIMAP", QStringLiteral("Boîte des retours (IMAP) :"), 343, 212),
            QStringLiteral("Tahoma"), 8, true);
@@ -38,10 +40,7 @@ BlocIMAP::BlocIMAP(QWidget& page, QTabWidget& onglets, Gestionnaires& gestionnai
         champ->setPlaceholderText(QStringLiteral("Celui du SMTP"));
     for (QLineEdit* champ :
          {c_.EditIMAPServeur, c_.EditIMAPPort, c_.EditIMAPUser, c_.EditIMAPPassword})
-        gestionnaires.Relier(champ, &QLineEdit::textEdited, [this] {
-            enregistrer_.setEnabled(true);
-            annuler_.setEnabled(true);
-        });
+        gestionnaires.Relier(champ, &QLineEdit::textEdited, [this] { parametres_.Modifie(); });
     // After the page's own handlers: it saved when it left its buttons disabled.
     gestionnaires.Relier(&enregistrer, &QPushButton::clicked, [this] {
         if (!annuler_.isEnabled())
@@ -50,8 +49,10 @@ BlocIMAP::BlocIMAP(QWidget& page, QTabWidget& onglets, Gestionnaires& gestionnai
     gestionnaires.Relier(&annuler, &QPushButton::clicked, [this] { Afficher(); });
     QObject::connect(&decouverte_, &DecouverteIMAP::Trouve,
                      [this](const QString& hote, quint16 port) { ServeurTrouve(hote, port); });
+    // The guess follows an SMTP server saved meanwhile; what the user typed and did not save
+    // yet stays.
     gestionnaires.Relier(&onglets, &QTabWidget::currentChanged, [this, &onglets, &page] {
-        if (onglets.currentWidget() == &page)
+        if (onglets.currentWidget() == &page && !annuler_.isEnabled())
             Afficher();
     });
 }
@@ -81,8 +82,64 @@ void BlocIMAP::Enregistrer() {
         saisis.ValIMAPUser == actifs_.ValIMAPUser &&
         saisis.ValIMAPPassword == actifs_.ValIMAPPassword)
         return;
-    FichierReglages(cheminParametres_).EcrireIMAP(actifs_, saisis);
+    FichierReglages fichier(cheminParametres_);
+    const bool nouveauMotDePasse = saisis.ValIMAPPassword != actifs_.ValIMAPPassword;
+    const QString ancienneEntree = fichier.AuTrousseau(FichierReglages::Secret::IMAP)
+                                       ? fichier.EntreeTrousseau(FichierReglages::Secret::IMAP)
+                                       : QString();
+    const bool trousseau =
+        nouveauMotDePasse && !saisis.ValIMAPPassword.isEmpty() && !OperationTrousseau::SansBus();
+    fichier.EcrireIMAP(actifs_, saisis, nouveauMotDePasse && !trousseau);
     c_.EditIMAPServeur->setToolTip(QString());
+    if (nouveauMotDePasse)
+        EnregistrerMotDePasse(ancienneEntree);
+}
+
+void BlocIMAP::EnregistrerMotDePasse(const QString& ancienneEntree) {
+    using Secret = FichierReglages::Secret;
+    const QString motDePasse = actifs_.ValIMAPPassword;
+    if (OperationTrousseau::SansBus())
+        return;
+    if (motDePasse.isEmpty()) {
+        // The file no longer names the entry: removing it is only tidying.
+        if (!ancienneEntree.isEmpty())
+            parametres_.AttendreTrousseau(
+                [ancienneEntree] { return OperationTrousseau::Effacer(ancienneEntree); },
+                [](OperationTrousseau&) {});
+        return;
+    }
+    const QString entree = FichierReglages(cheminParametres_).EntreeTrousseau(Secret::IMAP);
+    parametres_.AttendreTrousseau(
+        [entree, motDePasse] { return OperationTrousseau::Ecrire(entree, motDePasse); },
+        [this, entree, motDePasse](OperationTrousseau& op) {
+            parametres_.MontrerEnregistrement(
+                FichierReglages(cheminParametres_)
+                    .ApresEcritureTrousseau(Secret::IMAP, op.EtatActuel(), entree, motDePasse));
+        });
+}
+
+void BlocIMAP::LireMotDePasse() {
+    const FichierReglages fichier(cheminParametres_);
+    if (!fichier.AuTrousseau(FichierReglages::Secret::IMAP))
+        return;
+    if (OperationTrousseau::SansBus()) {
+        parametres_.MontrerNonLu(QStringLiteral("Mot de passe IMAP"));
+        return;
+    }
+    parametres_.AttendreTrousseau(
+        [entree = fichier.EntreeTrousseau(FichierReglages::Secret::IMAP)] {
+            return OperationTrousseau::Lire(entree);
+        },
+        [this](OperationTrousseau& op) { MotDePasseLu(op); });
+}
+
+void BlocIMAP::MotDePasseLu(OperationTrousseau& op) {
+    if (op.EtatActuel() != OperationTrousseau::Etat::Reussie) {
+        parametres_.MontrerNonLu(QStringLiteral("Mot de passe IMAP"));
+        return;
+    }
+    actifs_.ValIMAPPassword = op.MotDePasse();
+    parametres_.RemplirDepuisTrousseau(*c_.EditIMAPPassword, actifs_.ValIMAPPassword);
 }
 
 void BlocIMAP::ChercherServeur(const QString& adresse) {

@@ -1,12 +1,16 @@
 #pragma once
 // The mailbox's block of "Paramètres": the server where bounces and unsubscribe requests come
-// back, its port, and its user and password when they are not the SMTP ones. Saved by the
-// page's "Enregistrer", after the SMTP settings; restored by its "Annuler".
+// back, its port, and its user and password when they are not the SMTP ones (the password in
+// the desktop's keyring, as the SMTP one). Saved by the page's "Enregistrer", after the SMTP
+// settings; restored by its "Annuler".
 #include "returns/DecouverteIMAP.h"
+
+class OperationTrousseau;
 
 #include <QString>
 
 class Gestionnaires;
+class PageParametres;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -24,10 +28,14 @@ class BlocIMAP {
 public:
     // Lays its controls out on `page`, in the right column under the help.
     BlocIMAP(QWidget& page, QTabWidget& onglets, Gestionnaires& gestionnaires, Reglages& actifs,
-             QString cheminParametres, QPushButton& enregistrer, QPushButton& annuler);
+             QString cheminParametres, PageParametres& parametres, QPushButton& enregistrer,
+             QPushButton& annuler);
 
     // The active values; with no server saved, one guessed from the SMTP server, to confirm.
     void Afficher();
+    // At start-up, once the page has read the settings: a password kept in the keyring is
+    // asked there.
+    void LireMotDePasse();
     // With no server saved, asks the DNS of the sender's domain for the mailbox's server, which
     // then replaces the guess (unless the user typed over it), to confirm.
     void ChercherServeur(const QString& adresse);
@@ -36,10 +44,15 @@ public:
 
 private:
     void ServeurTrouve(const QString& hote, quint16 port);
+    void MotDePasseLu(OperationTrousseau& operation);
+    // The password typed in the block goes to the keyring, or into the file without one; one
+    // cleared (the SMTP one used again) leaves the keyring too.
+    void EnregistrerMotDePasse(const QString& ancienneEntree);
 
     ControlesIMAP c_;
     Reglages& actifs_;
     QString cheminParametres_;
+    PageParametres& parametres_;
     QPushButton& enregistrer_;
     QPushButton& annuler_;
     DecouverteIMAP decouverte_;

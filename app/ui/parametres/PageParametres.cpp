@@ -76,17 +76,23 @@ void PageParametres::SpeedButOublierEmpreinteClick() {
 void PageParametres::LireDemarrage() {
     FichierReglages fichier = Fichier();
     Reglages& r = actifs_;
-    bool auTrousseau = false;
-    r = fichier.Lire(auTrousseau);
+    r = fichier.Lire();
     // A hand-edited file cannot put an address in the headers that the page would refuse.
     if (!AdresseDesinscription::Valide(r.ValDesinscription))
         r.ValDesinscription.clear();
     MontrerActifs();
-    if (auTrousseau && OperationTrousseau::SansBus())
-        MotDePasseNonLu();
-    else if (auTrousseau)
-        Attendre(OperationTrousseau::Lire(fichier.EntreeTrousseau()),
-                 [this](OperationTrousseau& op) { MotDePasseLu(op); });
+    if (fichier.AuTrousseau(FichierReglages::Secret::SMTP)) {
+        if (OperationTrousseau::SansBus()) {
+            motDePasseNonLu_ = true;
+            MontrerNonLu(QStringLiteral("Mot de passe"));
+        } else {
+            AttendreTrousseau(
+                [entree = fichier.EntreeTrousseau(FichierReglages::Secret::SMTP)] {
+                    return OperationTrousseau::Lire(entree);
+                },
+                [this](OperationTrousseau& op) { MotDePasseLu(op); });
+        }
+    }
     envois_.EditFichierACharger->setText(r.ValDernierFichierCharge);
     if (!QFileInfo(envois_.EditFichierACharger->text()).isFile())
         envois_.EditFichierACharger->clear();
@@ -118,53 +124,71 @@ void PageParametres::MontrerActifs() {
 }
 
 void PageParametres::Modifie() {
+    if (remplissage_)
+        return;
     c_.SpeedButAnnulerServeur->setEnabled(true);
     c_.SpeedButEnrServeur->setEnabled(!AttendTrousseau());
     modifieEnAttente_ = AttendTrousseau();
 }
 
-void PageParametres::Attendre(std::unique_ptr<OperationTrousseau> operation,
-                              std::function<void(OperationTrousseau&)> suite) {
-    operation_ = std::move(operation);
+void PageParametres::AttendreTrousseau(DemarrageTrousseau demarrer,
+                                       std::function<void(OperationTrousseau&)> suite) {
+    // Queued behind the one waited for, or behind the answer being handled.
+    const bool libre = !AttendTrousseau() && !enReponse_;
+    etapes_.push_back({std::move(demarrer), std::move(suite)});
+    if (!libre)
+        return;
     modifieEnAttente_ = false;
     c_.SpeedButEnrServeur->setEnabled(false);
     statut_.AfficheStatutFixe(QStringLiteral("En attente du trousseau du bureau…"), Couleur::Noir);
-    OperationTrousseau* op = operation_.get();
-    QObject::connect(op, &OperationTrousseau::Terminee, op, [this, op, suite = std::move(suite)] {
-        // Released first: the answer may start nothing new while this one is handled.
-        operation_.release();
-        op->deleteLater();
-        c_.SpeedButEnrServeur->setEnabled(modifieEnAttente_);
-        gestionnaires_.Executer([&] { suite(*op); });
-    });
+    EtapeSuivante();
 }
 
-void PageParametres::MotDePasseNonLu() {
-    motDePasseNonLu_ = true;
-    statut_.AfficheStatut(QStringLiteral("Mot de passe non lu : le trousseau du bureau est "
-                                         "verrouillé ou ne répond pas."),
+void PageParametres::EtapeSuivante() {
+    EtapeTrousseau etape = std::move(etapes_.front());
+    etapes_.pop_front();
+    operation_ = etape.demarrer();
+    OperationTrousseau* op = operation_.get();
+    QObject::connect(op, &OperationTrousseau::Terminee, op,
+                     [this, op, suite = std::move(etape.suite)] {
+                         operation_.release();
+                         op->deleteLater();
+                         enReponse_ = true;
+                         gestionnaires_.Executer([&] { suite(*op); });
+                         enReponse_ = false;
+                         if (!etapes_.empty())
+                             EtapeSuivante();
+                         else
+                             c_.SpeedButEnrServeur->setEnabled(modifieEnAttente_);
+                     });
+}
+
+void PageParametres::RemplirDepuisTrousseau(QLineEdit& champ, const QString& motDePasse) {
+    remplissage_ = true;
+    champ.setText(motDePasse);
+    remplissage_ = false;
+    statut_.AfficheStatut(QStringLiteral("Mot de passe lu dans le trousseau du bureau."),
+                          Couleur::Vert);
+}
+
+void PageParametres::MontrerNonLu(const QString& quoi) {
+    statut_.AfficheStatut(quoi + QStringLiteral(" non lu : le trousseau du bureau est "
+                                                "verrouillé ou ne répond pas."),
                           Couleur::Rouge);
 }
 
 void PageParametres::MotDePasseLu(OperationTrousseau& op) {
     if (op.EtatActuel() != OperationTrousseau::Etat::Reussie) {
-        MotDePasseNonLu();
+        motDePasseNonLu_ = true;
+        MontrerNonLu(QStringLiteral("Mot de passe"));
         return;
     }
     actifs_.ValSMTPPassword = op.MotDePasse();
-    // Filled as read, not typed: the page stays as it was, changed or not.
-    const bool annuler = c_.SpeedButAnnulerServeur->isEnabled();
-    const bool enregistrer = c_.SpeedButEnrServeur->isEnabled();
-    c_.EditSMTPPassword->setText(actifs_.ValSMTPPassword);
-    c_.SpeedButAnnulerServeur->setEnabled(annuler);
-    c_.SpeedButEnrServeur->setEnabled(enregistrer);
-    statut_.AfficheStatut(QStringLiteral("Mot de passe lu dans le trousseau du bureau."),
-                          Couleur::Vert);
+    RemplirDepuisTrousseau(*c_.EditSMTPPassword, actifs_.ValSMTPPassword);
 }
 
-void PageParametres::MotDePasseEcrit(OperationTrousseau& op, const QString& entree) {
-    if (Fichier().ApresEcritureTrousseau(op.EtatActuel(), entree, actifs_.ValSMTPPassword) ==
-        FichierReglages::LieuMotDePasse::FichierApresRefus)
+void PageParametres::MontrerEnregistrement(FichierReglages::LieuMotDePasse lieu) {
+    if (lieu == FichierReglages::LieuMotDePasse::FichierApresRefus)
         statut_.AfficheStatut(
             QStringLiteral("Paramètres Enregistrés, mais le trousseau du bureau est "
                            "verrouillé ou refuse : mot de passe gardé dans le "
@@ -172,6 +196,11 @@ void PageParametres::MotDePasseEcrit(OperationTrousseau& op, const QString& entr
             Couleur::Orange);
     else
         statut_.AfficheStatut(texteEnregistres, Couleur::Vert);
+}
+
+void PageParametres::MotDePasseEcrit(OperationTrousseau& op, const QString& entree) {
+    MontrerEnregistrement(Fichier().ApresEcritureTrousseau(
+        FichierReglages::Secret::SMTP, op.EtatActuel(), entree, actifs_.ValSMTPPassword));
 }
 
 void PageParametres::EditSMTPServeurChange() {
@@ -229,9 +258,12 @@ void PageParametres::SpeedButEnrServeurClick() {
         statut_.AfficheStatut(texteEnregistres, Couleur::Vert);
         return;
     }
-    const QString entree = fichier.EntreeTrousseau();
-    Attendre(OperationTrousseau::Ecrire(entree, actifs_.ValSMTPPassword),
-             [this, entree](OperationTrousseau& op) { MotDePasseEcrit(op, entree); });
+    const QString entree = fichier.EntreeTrousseau(FichierReglages::Secret::SMTP);
+    AttendreTrousseau(
+        [entree, motDePasse = actifs_.ValSMTPPassword] {
+            return OperationTrousseau::Ecrire(entree, motDePasse);
+        },
+        [this, entree](OperationTrousseau& op) { MotDePasseEcrit(op, entree); });
 }
 
 void PageParametres::SpeedButAnnulerServeurClick() {

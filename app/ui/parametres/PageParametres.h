@@ -5,6 +5,7 @@
 #include "commun/ui/ParametresSaisis.h"
 
 #include <QString>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -45,16 +46,30 @@ public:
 
     // True while the desktop's keyring is being waited for (its answer, or its own question to
     // the user): "Enregistrer" stays disabled meanwhile.
-    bool AttendTrousseau() const { return operation_ != nullptr; }
+    bool AttendTrousseau() const { return operation_ != nullptr || !etapes_.empty(); }
+
+    // The keyring's operations of the page and of its blocks, waited for one after the other
+    // without holding the window: `demarrer` starts one once those before it have answered;
+    // `suite` runs on its answer, through the handler runner.
+    using DemarrageTrousseau = std::function<std::unique_ptr<OperationTrousseau>()>;
+    void AttendreTrousseau(DemarrageTrousseau demarrer,
+                           std::function<void(OperationTrousseau&)> suite);
+    // A field changed by the user: the page can be saved or restored.
+    void Modifie();
+    // `champ` shows what the keyring gave: filled as read, not typed, so the page stays as it
+    // was, changed or not.
+    void RemplirDepuisTrousseau(QLineEdit& champ, const QString& motDePasse);
+    // The status line once a save's password has found its place.
+    void MontrerEnregistrement(FichierReglages::LieuMotDePasse lieu);
+    void MontrerNonLu(const QString& quoi);
 
 private:
-    void Modifie();
-    // Waits for `operation` without holding the window; `suite` runs on its answer, through
-    // the handler runner.
-    void Attendre(std::unique_ptr<OperationTrousseau> operation,
-                  std::function<void(OperationTrousseau&)> suite);
+    struct EtapeTrousseau {
+        DemarrageTrousseau demarrer;
+        std::function<void(OperationTrousseau&)> suite;
+    };
+    void EtapeSuivante();
     void MotDePasseLu(OperationTrousseau& operation);
-    void MotDePasseNonLu();
     void MotDePasseEcrit(OperationTrousseau& operation, const QString& entree);
     // The active settings into the page's fields and boxes.
     void MontrerActifs();
@@ -68,6 +83,11 @@ private:
     // The keyring did not give the password at start-up: an empty field is no new password.
     bool motDePasseNonLu_ = false;
     std::unique_ptr<OperationTrousseau> operation_;
+    std::deque<EtapeTrousseau> etapes_;
     // The page was changed while the keyring was waited for.
     bool modifieEnAttente_ = false;
+    // An answer's own work runs: what it queues starts after it.
+    bool enReponse_ = false;
+    // The program fills a field: no change of the user's.
+    bool remplissage_ = false;
 };

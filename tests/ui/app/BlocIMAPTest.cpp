@@ -42,6 +42,10 @@ TEST(BlocIMAP, ProposeEnregistreAnnule) {
         "IMAPServeur=imap.exemple.fr\r\nIMAPPort=143\r\nIMAPUser=retours@exemple.fr\r\n"));
 
     Saisir(c.EditIMAPServeur, "autre.exemple.fr");
+    // Another page looked at meanwhile: what was typed and not saved yet stays.
+    f.PageControlPrinc->setCurrentWidget(f.TabSheetPrincipale);
+    f.PageControlPrinc->setCurrentWidget(f.TabSheetParamètres);
+    EXPECT_EQ(c.EditIMAPServeur->text(), "autre.exemple.fr");
     QTest::mouseClick(f.SpeedButAnnulerServeur, Qt::LeftButton);
     EXPECT_EQ(c.EditIMAPServeur->text(), "imap.exemple.fr");
 

@@ -70,9 +70,7 @@ void RepriseCampagne::StopperApresDeuxPuisRenvoyer(bool reprendre) {
     EXPECT_EQ(Journaux(rep).size(), 1) << "unfinished, it stays beside the lists";
     ASSERT_EQ(Livraisons(serveur), ChacuneUneFois({"a@exemple.fr", "b@exemple.fr"}));
     // The subject was kept when the campaign started, not only when the window closes.
-    bool nonLu = false;
-    EXPECT_EQ(FichierReglages(rep.Fichier("Lettrova.ini")).Lire(nonLu).ValSujet,
-              "Lettre de décembre");
+    EXPECT_EQ(FichierReglages(rep.Fichier("Lettrova.ini")).Lire().ValSujet, "Lettre de décembre");
 
     QTest::mouseClick(f->SpeedButFermerVisuEnvoisMail, Qt::LeftButton);
     f->EditSujetMessage->setText("Autre sujet");
