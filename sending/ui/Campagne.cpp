@@ -15,6 +15,7 @@
 #include "sending/LectureJournal.h"
 #include "sending/RepriseCampagne.h"
 #include "sending/ui/ControlesEnvois.h"
+#include "sending/ui/DispositionEnvois.h"
 #include "sending/ui/MessageCampagne.h"
 
 #include <QComboBox>
@@ -80,15 +81,18 @@ void Campagne::SpeedButEnvoyerClick() {
             adresses << liste.Texte(i).toString();
         return adresses;
     };
-    // Never written to again, by a new campaign or a resume; told with the question.
+    // Never written to again, by a new campaign or a resume; told with the question, and on
+    // the status line, which keeps it once the panel has gone.
     const Desinscrits desinscrits(s_.repertoire);
-    if (const int ecartees = desinscrits.Compter(elements()); ecartees > 0)
-        s_.statut.AfficheStatutFixe(
+    QString ecarteesTexte;
+    if (const int ecartees = desinscrits.Compter(elements()); ecartees > 0) {
+        ecarteesTexte =
             ecartees == 1 ? QStringLiteral("1 adresse désinscrite ne recevra pas ce message.")
                           : QStringLiteral("%1 adresses désinscrites ne recevront pas ce message.")
-                                .arg(ecartees),
-            Couleur::Noir);
-    if (!Confirmer())
+                                .arg(ecartees);
+        s_.statut.AfficheStatutFixe(ecarteesTexte, Couleur::Noir);
+    }
+    if (!Confirmer(ecarteesTexte))
         return;
     std::unique_ptr<MessageCourriel> message;
     if (Preparer(message)) {
@@ -116,8 +120,9 @@ void Campagne::SpeedButEnvoyerClick() {
     erreurs_.Reveler();
 }
 
-bool Campagne::Confirmer() {
+bool Campagne::Confirmer(const QString& note) {
     reponse_.reset();
+    DisposerQuestion(c_, note);
     c_.PanelConfirmeEnvois->show();
     c_.PanelConfirmeEnvois->raise();
     c_.LabQuestion->setText(QStringLiteral("Envoyez Le Mail ?"));

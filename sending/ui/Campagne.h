@@ -46,7 +46,8 @@ public:
     void DefinirHorloge(const Horloge& horloge);
 
 private:
-    bool Confirmer();
+    // `note`, when not empty, is shown under the question.
+    bool Confirmer(const QString& note);
     // The overlay shown, the client configured, the message built; false (after the error
     // box) when the saved settings cannot make a campaign.
     bool Preparer(std::unique_ptr<MessageCourriel>& message);

@@ -26,6 +26,8 @@ struct ControlesEnvois {
     Forme* ShapeParametresOK = nullptr;
     QFrame* PanelConfirmeEnvois = nullptr;
     QLabel* LabQuestion = nullptr;
+    // Under the question, when addresses of the list are in "Désinscrits".
+    QLabel* LabDesinscrits = nullptr;
     QLabel* Label30 = nullptr;
     QPushButton* SpeedButOui = nullptr;
     QPushButton* SpeedButNon = nullptr;

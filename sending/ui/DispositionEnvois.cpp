@@ -56,6 +56,9 @@ void DisposerEnvois(QWidget* page, const ImagesFenetre& images, ControlesEnvois&
     f.LabQuestion = Etiquette(c, "LabQuestion", QStringLiteral("Question ?"), 8, 22, 304, 16);
     f.LabQuestion->setAlignment(Qt::AlignCenter);
     Police(f.LabQuestion, QStringLiteral("Tahoma"), 8, true);
+    f.LabDesinscrits = Etiquette(c, "LabDesinscrits", {}, 8, 40, 304, 16);
+    f.LabDesinscrits->setAlignment(Qt::AlignCenter);
+    f.LabDesinscrits->hide();
     f.SpeedButOui = Bouton(c, "SpeedButOui", QStringLiteral("Oui"), 60, 48, 90, 22);
     f.SpeedButNon = Bouton(c, "SpeedButNon", QStringLiteral("Non"), 170, 48, 90, 22);
     c->hide();
@@ -77,4 +80,13 @@ void DisposerEnvois(QWidget* page, const ImagesFenetre& images, ControlesEnvois&
     f.SpeedButStopperEnvois =
         Bouton(v, "SpeedButStopperEnvois", QStringLiteral("Stopper"), 296, 78, 96, 22);
     v->hide();
+}
+
+void DisposerQuestion(ControlesEnvois& f, const QString& note) {
+    const int ligne = note.isEmpty() ? 0 : 20;
+    f.PanelConfirmeEnvois->setGeometry(200, 301 - ligne, 320, 79 + ligne);
+    f.LabDesinscrits->setText(note);
+    f.LabDesinscrits->setVisible(!note.isEmpty());
+    f.SpeedButOui->move(60, 48 + ligne);
+    f.SpeedButNon->move(170, 48 + ligne);
 }

@@ -4,6 +4,7 @@
 #include "tests/support/ServeurSMTPReel.h"
 #include "tests/ui/sending/FenetreCampagne.h"
 
+#include <QFrame>
 #include <QJsonArray>
 #include <QLabel>
 
@@ -11,10 +12,17 @@ namespace {
 
 class DesinscritsCampagne : public FenetreCampagne {
 protected:
-    // Answers the question once the status line's text is noted.
-    void EnvoyerEnNotant(QString& statutALaQuestion) {
+    // Answers the question once the status line's text is noted, and the panel's line under
+    // the question (empty when not shown).
+    void EnvoyerEnNotant(QString& statutALaQuestion, QString* note = nullptr) {
         Envoyer({.question = [&] {
             statutALaQuestion = Statut();
+            if (note != nullptr)
+                *note = f->LabDesinscrits->isVisible() ? f->LabDesinscrits->text() : QString();
+            EXPECT_EQ(f->PanelConfirmeEnvois->geometry().bottom(), 301 + 79 - 1)
+                << "grown upwards, over nothing of the page's lower edge";
+            if (f->LabDesinscrits->isVisible())
+                EXPECT_GT(f->SpeedButOui->y(), f->LabDesinscrits->geometry().bottom());
             Repondre(true);
         }});
     }
@@ -34,17 +42,22 @@ TEST_F(DesinscritsCampagne, LaisseDeCoteEtDitCombien) {
     const struct {
         QByteArray desinscrits;
         QString statut;
+        QString note;
         QStringList recus;
     } cas[] = {
         {"B@Exemple.fr\r\nautre@ailleurs.fr\r\nd@exemple.fr\r\n",
          "2 adresses désinscrites ne recevront pas ce message.",
+         "2 adresses désinscrites ne recevront pas ce message.",
          {"a@exemple.fr", "c@exemple.fr"}},
         {"Jean <c@exemple.fr>\r\n",
          "1 adresse désinscrite ne recevra pas ce message.",
+         "1 adresse désinscrite ne recevra pas ce message.",
          {"a@exemple.fr", "b@exemple.fr", "d@exemple.fr"}},
-        // None of the list: the status line keeps what the loaded list said.
+        // None of the list: the status line keeps what the loaded list said, the panel is the
+        // one of every campaign.
         {"z@exemple.fr\r\n",
          "4 adresses chargées",
+         "",
          {"a@exemple.fr", "b@exemple.fr", "c@exemple.fr", "d@exemple.fr"}},
     };
     for (const auto& c : cas) {
@@ -53,9 +66,10 @@ TEST_F(DesinscritsCampagne, LaisseDeCoteEtDitCombien) {
         rep.Ecrire("Désinscrits.txt", c.desinscrits);
         Preparer(serveur.Port(),
                  {"a@exemple.fr", "b@exemple.fr", "Cé <c@exemple.fr>", "d@exemple.fr"});
-        QString statut;
-        EnvoyerEnNotant(statut);
+        QString statut, note;
+        EnvoyerEnNotant(statut, &note);
         EXPECT_EQ(statut, c.statut);
+        EXPECT_EQ(note, c.note);
         EXPECT_EQ(Statut(), "Envois Terminé.");
         EXPECT_EQ(Destinataires(serveur), c.recus);
         f.reset();
