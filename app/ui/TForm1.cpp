@@ -49,7 +49,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -79,8 +78,6 @@ TForm1::TForm1(Dialogues& dialogues, QString repertoire, QWidget* parent)
     setCentralWidget(centre);
     PageControlPrinc = Creer<QTabWidget>(centre, "PageControlPrinc", 0, -1, 696, 437);
     PageControlPrinc->setIconSize(QSize(16, 16));
-    // Tabs as tight as the design's, so that all seven fit when the error tab shows.
-    PageControlPrinc->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     const struct {
         QWidget** page;
         const char* nom;

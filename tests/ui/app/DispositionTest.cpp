@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -222,6 +223,19 @@ TEST(Disposition, LesHuitPagesDansLeurOrdre) {
         EXPECT_EQ(f.PageControlPrinc->widget(i)->objectName(), noms[i]);
         EXPECT_EQ(f.PageControlPrinc->tabText(i), titres[i]);
         EXPECT_FALSE(f.PageControlPrinc->tabIcon(i).isNull());
+    }
+    // Every tab in sight, with or without the error tab, whatever the fonts' widths.
+    for (const bool erreurs : {false, true}) {
+        if (erreurs) {
+            f.pageErreurs->Reporter({{"ancien@exemple.fr", "550 5.1.1 Destinataire inconnu"}});
+            f.pageErreurs->Reveler();
+        }
+        ASSERT_EQ(f.PageControlPrinc->isTabVisible(6), erreurs);
+        const QTabBar& barre = *f.PageControlPrinc->tabBar();
+        EXPECT_LE(barre.sizeHint().width(), f.PageControlPrinc->width());
+        for (int i = 0; i < 8; ++i)
+            if (f.PageControlPrinc->isTabVisible(i))
+                EXPECT_LE(barre.tabRect(i).right(), f.PageControlPrinc->width()) << i;
     }
 }
 
