@@ -1,55 +1,54 @@
 #include "tests/support/PostfixReel.h"
 
 #include "tests/support/CertificatsDeTest.h"
-#include "tests/support/ProcessusEnfant.h"
-#include "tests/support/ServeurSMTPReel.h"
 #include "tests/support/SocketLocale.h"
 
-#include <QFileInfo>
-#include <QTest>
-#include <stdexcept>
-
-namespace {
-bool Ecoute(quint16 port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    const sockaddr_in a = AdresseLocale(port);
-    const bool ouvert = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
-    ::close(fd);
-    return ouvert;
-}
-
-int Executer(const QStringList& commande, QByteArray& erreurs) {
-    ProcessusEnfant p(commande.first(), commande.mid(1));
-    const int code = p.Attendre(60000);
-    erreurs = p.Sortie() + p.Erreurs();
-    return code;
-}
-} // namespace
+#include <QDir>
+#include <QFile>
 
 bool PostfixReel::Possible() {
-    return ::geteuid() == 0 && QFileInfo::exists(QStringLiteral("/usr/sbin/postfix")) &&
-           QFileInfo::exists(QStringLiteral("/usr/sbin/saslpasswd2"));
+    return PostfixPrive::Possible() && QFile::exists(QStringLiteral("/usr/sbin/saslpasswd2"));
 }
 
 PostfixReel::PostfixReel(const char* certificat, quint16 port, quint16 portTLS)
     : port_(port ? port : PortLibre()), portTLS_(portTLS ? portTLS : PortLibre()) {
-    QByteArray erreurs;
-    if (Executer({QStringLiteral("/bin/bash"), ServeurSMTPReel::Script("postfix_prive.sh"),
-                  dossier_.Chemin(), QString::number(port_), QString::number(portTLS_),
-                  CertificatsDeTest::Certificat(certificat), CertificatsDeTest::Cle(certificat)},
-                 erreurs) != 0)
-        throw std::runtime_error("postfix did not start: " + erreurs.toStdString());
-    // The master opens its ports once started, from a process of its own.
-    if (!QTest::qWaitFor([&] { return Ecoute(port_) && Ecoute(portTLS_); }, 20000))
-        throw std::runtime_error("postfix does not listen: " +
-                                 dossier_.Lire("postfix.log").toStdString());
-}
-
-PostfixReel::~PostfixReel() {
-    QByteArray erreurs;
-    Executer({QStringLiteral("/usr/sbin/postfix"), QStringLiteral("-c"),
-              dossier_.Fichier(QStringLiteral("etc")), QStringLiteral("stop")},
-             erreurs);
-    // The next server of the test may take the same ports.
-    QTest::qWaitFor([&] { return !Ecoute(port_) && !Ecoute(portTLS_); }, 20000);
+    const RepertoireTemporaire& d = postfix_.Dossier();
+    const QString conf = d.Fichier(QStringLiteral("etc"));
+    QDir(conf).mkpath(QStringLiteral("sasl"));
+    QFile::copy(CertificatsDeTest::Certificat(certificat), conf + QStringLiteral("/cert.pem"));
+    QFile::copy(CertificatsDeTest::Cle(certificat), conf + QStringLiteral("/key.pem"));
+    QFile::setPermissions(conf + QStringLiteral("/key.pem"), QFile::ReadOwner | QFile::WriteOwner);
+    d.Ecrire(QStringLiteral("etc/sasl/smtpd.conf"),
+             QStringLiteral("pwcheck_method: auxprop\nauxprop_plugin: sasldb\n"
+                            "sasldb_path: %1/sasldb2\nmech_list: PLAIN LOGIN\n")
+                 .arg(conf)
+                 .toUtf8());
+    PostfixPrive::Executer(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("echo '%1' | saslpasswd2 -p -c -f '%2/sasldb2' -u "
+                                              "example.org club")
+                                   .arg(QLatin1String(MotDePasse), conf)});
+    PostfixPrive::Executer(QStringLiteral("chown"),
+                           {QStringLiteral("postfix:postfix"), conf + QStringLiteral("/sasldb2")});
+    QFile::setPermissions(conf + QStringLiteral("/sasldb2"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QByteArray services =
+        "127.0.0.1:" + QByteArray::number(port_) +
+        " inet n - n - - smtpd\n127.0.0.1:" + QByteArray::number(portTLS_) +
+        " inet n - n - - smtpd -o smtpd_tls_wrappermode=yes -o smtpd_tls_auth_only=no\n";
+    postfix_.Demarrer(services,
+                      QStringLiteral(R"(smtpd_tls_cert_file = %1/cert.pem
+smtpd_tls_key_file = %1/key.pem
+smtpd_tls_security_level = may
+smtpd_tls_auth_only = yes
+smtpd_sasl_auth_enable = yes
+smtpd_sasl_type = cyrus
+smtpd_sasl_path = smtpd
+cyrus_sasl_config_path = %1/sasl
+smtpd_sasl_local_domain = example.org
+smtpd_recipient_restrictions = permit_sasl_authenticated, reject
+)")
+                          .arg(conf)
+                          .toUtf8(),
+                      {port_, portTLS_});
 }

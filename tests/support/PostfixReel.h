@@ -1,11 +1,9 @@
 #pragma once
-// A private Postfix for one test (tests/donnees/mail/postfix_prive.sh): its master and smtpd on
-// two loopback ports, STARTTLS with the given certificate and AUTH only after TLS on the first,
-// TLS from the first byte on the second; the user club@example.org, password secret-Passe9.
+// A private Postfix for one test: smtpd on two loopback ports, STARTTLS with the given
+// certificate and AUTH (LOGIN, PLAIN) only after TLS on the first, TLS from the first byte on
+// the second; the user club@example.org, password secret-Passe9, in a sasldb of its own.
 // Needs root, Debian's postfix and sasl2-bin.
-#include "tests/support/RepertoireTemporaire.h"
-
-#include <QString>
+#include "tests/support/PostfixPrive.h"
 
 class PostfixReel {
 public:
@@ -14,16 +12,12 @@ public:
 
     // Free ports when 0. Raises std::runtime_error when it does not start.
     PostfixReel(const char* certificat, quint16 port = 0, quint16 portTLS = 0);
-    // Stops it, and waits until its ports take no more connections.
-    ~PostfixReel();
-    PostfixReel(const PostfixReel&) = delete;
-    PostfixReel& operator=(const PostfixReel&) = delete;
 
     static bool Possible();
     quint16 Port() const { return port_; }
     quint16 PortTLS() const { return portTLS_; }
 
 private:
-    RepertoireTemporaire dossier_;
     quint16 port_, portTLS_;
+    PostfixPrive postfix_;
 };

@@ -3,7 +3,7 @@
 // example.org from the machine, delivers those it knows into Maildirs (the sender's,
 // "club@example.org", into Maildir()), and for the others sends the sender the delivery
 // status notification Postfix writes ("unknown user"). Runs as root only.
-#include "tests/support/RepertoireTemporaire.h"
+#include "tests/support/PostfixPrive.h"
 
 #include <QStringList>
 
@@ -12,11 +12,8 @@ public:
     // `abonnes`: the addresses of example.org delivered (into a Maildir of their own);
     // `alias`: addresses delivered into the sender's Maildir too.
     explicit PostfixRetours(const QStringList& abonnes, const QStringList& alias = {});
-    ~PostfixRetours();
-    PostfixRetours(const PostfixRetours&) = delete;
-    PostfixRetours& operator=(const PostfixRetours&) = delete;
 
-    static bool Possible();
+    static bool Possible() { return PostfixPrive::Possible(); }
     quint16 Port() const { return port_; }
     // The sender's Maildir, where the notifications arrive.
     QString Maildir() const;
@@ -25,9 +22,6 @@ public:
     bool Attendre(int nombre, const char* boite = "club") const;
 
 private:
-    void Postfix(const char* commande) const;
-
-    RepertoireTemporaire dossier_;
     quint16 port_ = 0;
-    bool demarre_ = false;
+    PostfixPrive postfix_;
 };

@@ -12,14 +12,6 @@ namespace {
 // Dovecot refuses to run its mail processes as root.
 constexpr int personne = 65534;
 
-bool Repond(quint16 port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    const sockaddr_in a = AdresseLocale(port);
-    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
-    ::close(fd);
-    return ok;
-}
-
 void Proprietaire(const QString& chemin) {
     if (::chown(QFile::encodeName(chemin).constData(), personne, personne) != 0)
         throw std::runtime_error("chown failed");
@@ -95,9 +87,9 @@ service pop3-login {
         QStringList{QStringLiteral("-F"), QStringLiteral("-c"),
                     dossier_.Fichier(QStringLiteral("dovecot.conf"))});
     // Up when both ports take connections.
-    for (int i = 0; i < 300 && !(Repond(portStarttls_) && Repond(portTls_)); ++i)
+    for (int i = 0; i < 300 && !(Ecoute(portStarttls_) && Ecoute(portTls_)); ++i)
         QThread::msleep(20);
-    if (!Repond(portStarttls_) || !Repond(portTls_))
+    if (!Ecoute(portStarttls_) || !Ecoute(portTls_))
         throw std::runtime_error("Dovecot did not start: " +
                                  dossier_.Lire(QStringLiteral("dovecot.log")).toStdString());
 }

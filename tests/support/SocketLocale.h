@@ -28,6 +28,15 @@ inline int SocketLocale(quint16& port, int drapeaux = 0) {
     return fd;
 }
 
+// True when a server takes connections on `port` of 127.0.0.1.
+inline bool Ecoute(quint16 port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const sockaddr_in a = AdresseLocale(port);
+    const bool ouvert = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
+    ::close(fd);
+    return ouvert;
+}
+
 // A port on which nothing listens: bound for an instant, then let go.
 inline quint16 PortLibre() {
     quint16 port = 0;
