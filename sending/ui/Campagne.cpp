@@ -15,7 +15,7 @@
 #include "sending/LectureJournal.h"
 #include "sending/RepriseCampagne.h"
 #include "sending/ui/ControlesEnvois.h"
-#include "sending/ui/DispositionEnvois.h"
+#include "sending/ui/DispositionQuestion.h"
 #include "sending/ui/MessageCampagne.h"
 
 #include <QComboBox>

@@ -81,12 +81,3 @@ void DisposerEnvois(QWidget* page, const ImagesFenetre& images, ControlesEnvois&
         Bouton(v, "SpeedButStopperEnvois", QStringLiteral("Stopper"), 296, 78, 96, 22);
     v->hide();
 }
-
-void DisposerQuestion(ControlesEnvois& f, const QString& note) {
-    const int ligne = note.isEmpty() ? 0 : 20;
-    f.PanelConfirmeEnvois->setGeometry(200, 301 - ligne, 320, 79 + ligne);
-    f.LabDesinscrits->setText(note);
-    f.LabDesinscrits->setVisible(!note.isEmpty());
-    f.SpeedButOui->move(60, 48 + ligne);
-    f.SpeedButNon->move(170, 48 + ligne);
-}
