@@ -130,15 +130,16 @@ void PageRetours::SpeedButReleverClick() {
     qsizetype temporaires = 0;
     for (const RetoursCampagne& c : bilan_.campagnes)
         temporaires += c.temporaires.size();
+    const QString messagesLus = Nombre(releve.lus, "message lu", "messages lus");
     Etat(QStringLiteral("%1 : %2, %3, %4, %5.")
-             .arg(Nombre(releve.lus, "message lu", "messages lus"),
+             .arg(messagesLus,
                   Nombre(bilan_.Definitifs().size(), "échec définitif", "échecs définitifs"),
                   Nombre(temporaires, "échec temporaire", "échecs temporaires"),
                   Nombre(bilan_.desinscriptions.size(), "demande de désinscription",
                          "demandes de désinscription"),
                   Nombre(bilan_.reponsesAutomatiques, "réponse automatique ignorée",
                          "réponses automatiques ignorées")),
-         false);
+         false, QStringLiteral("Retours relevés : %1.").arg(messagesLus));
 }
 
 void PageRetours::SpeedButRetirerListeClick() {
@@ -219,8 +220,9 @@ void PageRetours::Afficher() {
                                         !bilan_.desinscriptions.isEmpty());
 }
 
-void PageRetours::Etat(const QString& texte, bool echec) {
+void PageRetours::Etat(const QString& texte, bool echec, const QString& resume) {
     c_.LabEtatRetours->setText(texte);
     c_.LabEtatRetours->setStyleSheet(echec ? QStringLiteral("color: red;") : QString());
-    s_.statut.AfficheStatutFixe(texte, echec ? Couleur::Rouge : Couleur::Noir);
+    s_.statut.AfficheStatutFixe(resume.isEmpty() ? texte : resume,
+                                echec ? Couleur::Rouge : Couleur::Noir);
 }

@@ -28,7 +28,8 @@ public:
 
 private:
     void Afficher();
-    void Etat(const QString& texte, bool echec);
+    // `texte` on the page; `resume`, when given, on the status line, which has less room.
+    void Etat(const QString& texte, bool echec, const QString& resume = {});
 
     ControlesRetours c_;
     Services s_;

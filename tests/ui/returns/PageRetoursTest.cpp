@@ -92,6 +92,8 @@ TEST_F(PageRetoursFenetre, ReleverRetirerNePlusEcrire) {
     EXPECT_EQ(f->pageRetours->Controles().LabEtatRetours->text(),
               "3 messages lus : 2 échecs définitifs, 0 échec temporaire, 1 demande de "
               "désinscription, 1 réponse automatique ignorée.");
+    // The status line, narrower, says only the count.
+    EXPECT_EQ(f->LabStatusInfos->text(), "Retours relevés : 3 messages lus.");
     EXPECT_EQ(f->pageRetours->Controles().ProgressBarRetours->value(), 3);
     const QStringList trouves = Arbre(*f->pageRetours->Controles().TreeRetours);
     // Closed before anything is handled, the program shows the same at its next start, though
