@@ -84,12 +84,10 @@ void DecouverteServeur::Demander(Etape etape, int type, const QString& nom) {
     question_->lookup();
 }
 
-namespace {
-// RFC 2782: a target "." (dnsmasq gives it empty) says the service is not offered here.
-bool ServiceOffert(const QDnsServiceRecord& r) {
+bool DecouverteServeur::ServiceOffert(const QDnsServiceRecord& r) {
+    // A target "." (dnsmasq gives it empty).
     return !r.target().isEmpty() && r.target() != QLatin1String(".");
 }
-} // namespace
 
 void DecouverteServeur::Reponse() {
     QDnsLookup* q = question_;

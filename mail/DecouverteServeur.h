@@ -11,6 +11,7 @@
 #include <chrono>
 
 class QDnsLookup;
+class QDnsServiceRecord;
 class QTcpSocket;
 class QTimer;
 
@@ -42,6 +43,8 @@ public:
 
     // The ASCII domain of an address (after its last "@"), or empty.
     static QString Domaine(const QString& adresse);
+    // False for an SRV record that says the domain does not offer the service (RFC 2782).
+    static bool ServiceOffert(const QDnsServiceRecord& r);
 
 signals:
     void Trouve(const ServeurTrouve& serveur);

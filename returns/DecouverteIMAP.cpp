@@ -35,10 +35,9 @@ void DecouverteIMAP::Demander(const QString& service) {
 void DecouverteIMAP::Reponse(QDnsLookup* question, bool securise) {
     if (question->error() == QDnsLookup::NoError)
         for (const QDnsServiceRecord& r : question->serviceRecords()) {
-            // RFC 2782: a target "." (dnsmasq gives it empty) says the service is not offered.
             // The reading speaks STARTTLS on 143 only and TLS from the first byte elsewhere.
-            const bool offert = !r.target().isEmpty() && r.target() != QLatin1String(".");
-            if (offert && r.port() != 0 && (r.port() == 143) != securise) {
+            if (DecouverteServeur::ServiceOffert(r) && r.port() != 0 &&
+                (r.port() == 143) != securise) {
                 emit Trouve(r.target(), r.port());
                 return;
             }

@@ -87,19 +87,18 @@ void BlocIMAP::Enregistrer() {
     const QString ancienneEntree = fichier.AuTrousseau(FichierReglages::Secret::IMAP)
                                        ? fichier.EntreeTrousseau(FichierReglages::Secret::IMAP)
                                        : QString();
-    const bool trousseau =
-        nouveauMotDePasse && !saisis.ValIMAPPassword.isEmpty() && !OperationTrousseau::SansBus();
-    fichier.EcrireIMAP(actifs_, saisis, nouveauMotDePasse && !trousseau);
+    // Without a session bus there is no keyring to wait for: the file, as before there were.
+    const bool trousseau = !OperationTrousseau::SansBus();
+    fichier.EcrireIMAP(actifs_, saisis,
+                       nouveauMotDePasse && (!trousseau || saisis.ValIMAPPassword.isEmpty()));
     c_.EditIMAPServeur->setToolTip(QString());
-    if (nouveauMotDePasse)
+    if (nouveauMotDePasse && trousseau)
         EnregistrerMotDePasse(ancienneEntree);
 }
 
 void BlocIMAP::EnregistrerMotDePasse(const QString& ancienneEntree) {
     using Secret = FichierReglages::Secret;
     const QString motDePasse = actifs_.ValIMAPPassword;
-    if (OperationTrousseau::SansBus())
-        return;
     if (motDePasse.isEmpty()) {
         // The file no longer names the entry: removing it is only tidying.
         if (!ancienneEntree.isEmpty())

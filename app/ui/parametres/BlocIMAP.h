@@ -45,8 +45,8 @@ public:
 private:
     void ServeurTrouve(const QString& hote, quint16 port);
     void MotDePasseLu(OperationTrousseau& operation);
-    // The password typed in the block goes to the keyring, or into the file without one; one
-    // cleared (the SMTP one used again) leaves the keyring too.
+    // With a keyring: the password typed in the block goes there; one cleared (the SMTP one used
+    // again, the file already saying so) leaves it.
     void EnregistrerMotDePasse(const QString& ancienneEntree);
 
     ControlesIMAP c_;
